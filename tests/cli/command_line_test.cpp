@@ -1,0 +1,136 @@
+// SPDX-License-Identifier: MIT
+#include "cli/command_line.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace isr::cli {
+namespace {
+
+struct Outcome {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+Outcome RunWith(std::vector<std::string_view> args) {
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = Run(args, out, err);
+    return {status, out.str(), err.str()};
+}
+
+TEST(CommandLine, JsonCarriesEveryBoxText) {
+    const auto r = RunWith({"--json", "mensual", "3,000.00"});
+    EXPECT_EQ(r.status, kExitOk);
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(r.out,
+              R"({"periodo":"Mensual","ingreso_gravable":"3,000.00","suma_subsidio":"0.00",)"
+              R"("isr":{"limite_inferior":"496.08","excedente":"2,503.92","porcentaje":"6.40",)"
+              R"("cuota_fija":"9.52","impuesto_determinado":"169.77"},)"
+              R"("subsidio":{"limite_inferior":"2,653.39","limite_superior":"3,472.84",)"
+              R"("subsidio":"406.62"},"procedimiento_2016":"-236.85"})"
+              "\n");
+}
+
+// Characters, not bytes: "Límite" is as wide as "Limite".
+std::size_t Width(std::string_view line) {
+    return static_cast<std::size_t>(std::count_if(line.begin(), line.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
+}
+
+TEST(CommandLine, TextListsCaptionsAndValuesAligned) {
+    const auto r = RunWith({"Anual", "100000", "1,200", "--"});
+    ASSERT_EQ(r.status, kExitOk) << r.err;
+    const std::pair<std::string_view, std::string_view> expected[] = {
+        {"Tipo de Tarifa", "Anual"},
+        {"Ingreso Gravable", "100,000.00"},
+        {"Suma Subsidio para el Empleo", "1,200.00"},
+        {"Límite Inferior", "88,793.05"},
+        {"Excedente del Límite Inferior", "11,206.95"},
+        {"Porcentaje sobre Límite Inferior", "16.00"},
+        {"Cuota Fija", "7,130.48"},
+        {"Impuesto Determinado", "8,923.59"},
+        {"Límite Superior", "0"},
+        {"Procedimiento 2016", "7,723.59"},
+    };
+    std::istringstream lines(r.out);
+    std::size_t valueLines = 0;
+    std::size_t next = 0;
+    for (std::string line; std::getline(lines, line);) {
+        if (line.find("  ") == std::string::npos) continue;  // blank or heading
+        ++valueLines;
+        EXPECT_EQ(Width(line), 50u) << line;
+        if (next < std::size(expected) && line.starts_with(expected[next].first)) {
+            EXPECT_TRUE(line.ends_with(std::string(" ") + std::string(expected[next].second)))
+                << line;
+            ++next;
+        }
+    }
+    EXPECT_EQ(next, std::size(expected)) << r.out;
+    EXPECT_EQ(valueLines, 12u);
+}
+
+TEST(CommandLine, AmountsAreEnteredAsTheWindowWouldHoldThem) {
+    struct Case {
+        std::vector<std::string_view> args;
+        std::string_view fragment;
+    };
+    const Case cases[] = {
+        {{"--json", "mensual", "7.5"}, R"("ingreso_gravable":"7.50")"},
+        {{"--json", "mensual", "0."}, R"("ingreso_gravable":"0.00")"},
+        {{"--json", "mensual", "496.075"}, R"("limite_inferior":"496.08")"},  // rounded first
+        {{"mensual", "--json", "-5"}, R"("ingreso_gravable":"-5.00")"},
+        {{"mensual", "-.5", "--json"}, R"("procedimiento_2016":"0.00")"},
+        {{"--json", "semanal", "1000", "500"}, R"("procedimiento_2016":"-27.83")"},
+        {{"--json", "anual", "0", "500"}, R"("procedimiento_2016":"-500.00")"},
+    };
+    for (const auto& c : cases) {
+        const auto r = RunWith(c.args);
+        EXPECT_EQ(r.status, kExitOk) << r.err;
+        EXPECT_NE(r.out.find(c.fragment), std::string::npos) << c.fragment << "\n" << r.out;
+    }
+}
+
+TEST(CommandLine, BadArgumentsExitTwoWithOneClearLineAndNoOutput) {
+    struct Case {
+        std::vector<std::string_view> args;
+        std::string_view message;
+    };
+    const Case cases[] = {
+        {{"mensual", "12a"}, "BASE no es un importe: \"12a\""},
+        {{"mensual", "1e5"}, "BASE no es un importe"},
+        {{"mensual", ""}, "BASE no es un importe: \"\""},
+        {{"anual", "100", "$5"}, "SUMA_SUBSIDIO no es un importe: \"$5\""},
+        {{"bimestral", "100"}, "periodo desconocido: \"bimestral\""},
+        {{"mensual"}, "se esperan PERIODO"},
+        {{"mensual", "1", "2", "3"}, "se esperan PERIODO"},
+        {{}, "se esperan PERIODO"},
+        {{"--xml", "mensual", "100"}, "opción desconocida: --xml"},
+        {{"mensual", "-x"}, "opción desconocida: -x"},
+    };
+    for (const auto& c : cases) {
+        const auto r = RunWith(c.args);
+        EXPECT_EQ(r.status, kExitUsage);
+        EXPECT_EQ(r.out, "");
+        EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
+        EXPECT_NE(r.err.find("uso: isr2016-cli"), std::string::npos);
+    }
+}
+
+TEST(CommandLine, HelpAndVersion) {
+    const auto help = RunWith({"mensual", "--help"});
+    EXPECT_EQ(help.status, kExitOk);
+    EXPECT_NE(help.out.find("Estado de salida"), std::string::npos);
+    const auto version = RunWith({"--version"});
+    EXPECT_EQ(version.status, kExitOk);
+    EXPECT_EQ(version.out.rfind("isr2016-cli ", 0), 0u);
+}
+
+}  // namespace
+}  // namespace isr::cli
