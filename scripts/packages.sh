@@ -1,4 +1,6 @@
 # SPDX-License-Identifier: MIT
 # Debian packages, by purpose; sourced by ./run and ./test.
-BUILD_PACKAGES=(g++ cmake ninja-build pkgconf)
-TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev)
+# librsvg2-bin renders the hicolor icons; dpkg-dev and file let cpack compute the package's dependencies.
+BUILD_PACKAGES=(g++ cmake ninja-build pkgconf librsvg2-bin dpkg-dev file)
+# The validators of the desktop entry, the metainfo and the man page.
+TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev desktop-file-utils appstream groff-base)

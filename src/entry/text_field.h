@@ -9,7 +9,7 @@ namespace isr {
 
 // Anything that can be enabled and disabled: a text field, or the caption beside it.
 class Switchable {
-public:
+  public:
     virtual ~Switchable() = default;
     virtual bool Enabled() const = 0;
     virtual void SetEnabled(bool enabled) = 0;
@@ -17,7 +17,7 @@ public:
 
 // Positions and lengths count characters from the start of the text (0 = before the first).
 class TextField : public Switchable {
-public:
+  public:
     virtual std::string Text() const = 0;
     // Takes effect at once and runs the field's text-change handling before it returns.
     virtual void SetText(const std::string& text) = 0;

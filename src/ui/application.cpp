@@ -9,9 +9,15 @@
 #include "ui/fonts.h"
 #include "ui/maker_look.h"
 
+// The pictures are compiled into this static library; the linker keeps them only when asked for.
+static void InitResources() {
+    Q_INIT_RESOURCE(resources);
+}
+
 namespace isr {
 
 void SetUpApplication(QApplication& app) {
+    InitResources();
     QApplication::setApplicationName(QStringLiteral("isr2016"));
     QApplication::setApplicationVersion(QStringLiteral(ISR2016_VERSION));
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopFileName));
