@@ -73,8 +73,8 @@ CalcPanel BuildCalcPanel(QWidget* frame, AutoSizeLabels& autoSize) {
     for (const auto name : kPeriodNames) panel.cmbTarifa->addItem(ToQString(name));
     panel.cmbTarifa->setCurrentIndex(-1);
 
-    panel.txtBase = AddTextBox(frame, "txtBase", false);
-    panel.txtPagos = AddTextBox(frame, "txtPagos", false);
+    panel.txtBase = AddTextBox<EntryLineEdit>(frame, "txtBase", false);
+    panel.txtPagos = AddTextBox<EntryLineEdit>(frame, "txtPagos", false);
     panel.txtPagos->setEnabled(false);
 
     panel.cmdCalc = new AccessKeyButton(QStringLiteral("&Calcular"), frame);

@@ -10,13 +10,14 @@
 #include "ui/access_key_button.h"
 #include "ui/click_label.h"
 #include "ui/controls.h"
+#include "ui/entry_line_edit.h"
 
 namespace isr {
 
 struct CalcPanel {
     QComboBox* cmbTarifa = nullptr;
-    QLineEdit* txtBase = nullptr;
-    QLineEdit* txtPagos = nullptr;
+    EntryLineEdit* txtBase = nullptr;
+    EntryLineEdit* txtPagos = nullptr;
     QLabel* lbl13 = nullptr;  // the caption of txtPagos, enabled with it
     AccessKeyButton* cmdCalc = nullptr;
     std::array<QLineEdit*, 5> txtISR08{};

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "calc/calculation.h"
+#include "entry/entry_handlers.h"
 #include "ui/control_geometry.h"
 #include "ui/fonts.h"
 #include "ui/maker_content.h"
@@ -86,6 +87,9 @@ void FrmMain::Connect() {
                 [this, index] { lblProdlink_Click(index); });
     }
     connect(calc_.cmdCalc, &QPushButton::clicked, this, [this] { cmdCalc_Click(); });
+    lbl13_.emplace(calc_.lbl13);
+    connect(calc_.cmbTarifa, &QComboBox::currentIndexChanged, this,
+            [this](int index) { cmbTarifa_Click(index, *calc_.txtPagos, *lbl13_); });
 }
 
 // The tariff tables exist by now: the tariffs panel's listing was generated from them.

@@ -7,12 +7,14 @@
 #include <QWidget>
 #include <array>
 #include <cstdint>
+#include <optional>
 
 #include "calc/result_boxes.h"
 #include "ui/calc_panel.h"
 #include "ui/nav_bar.h"
 #include "ui/products_panel.h"
 #include "ui/tariffs_panel.h"
+#include "ui/widget_switch.h"
 
 namespace isr {
 
@@ -44,6 +46,7 @@ class FrmMain : public QWidget {
     CalcPanel calc_;
     TariffsPanel tariffs_;
     ProductsPanel products_;
+    std::optional<WidgetSwitch> lbl13_;
     ResultBoxes boxes_;
 };
 

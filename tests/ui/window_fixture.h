@@ -10,15 +10,26 @@
 #include <QUrl>
 #include <QWidget>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
 #include "ui/frm_main.h"
 #include "ui/open_document.h"
 
+// Readable texts in failure messages.
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
+
 namespace isr {
 
 class WindowTest : public ::testing::Test {
+  public:
+    // Keys through the window, to the focus widget.
+    void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) const;
+    void Type(const QString& text) const;
+
   protected:
     static void SetUpTestSuite();
     void SetUp() override;
@@ -34,10 +45,6 @@ class WindowTest : public ::testing::Test {
     // A left click at a point of the control (its centre by default), through the window.
     void ClickAt(const std::string& name) const;
     void ClickAt(const QWidget* widget, QPoint point) const;
-
-    // Keys through the window, to the focus widget.
-    void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) const;
-    void Type(const QString& text) const;
 
     QWidget* FocusWidget() const { return QApplication::focusWidget(); }
     std::string FocusName() const;
