@@ -12,6 +12,7 @@
 #include "tariffs/periods.h"
 #include "ui/control_geometry.h"
 #include "ui/maker_content.h"
+#include "ui/svg_image.h"
 #include "window_fixture.h"
 
 namespace isr {
@@ -225,6 +226,30 @@ TEST_F(WindowTest, TariffListingIsReadOnlyCourierWithEightCharacterTabs) {
     EXPECT_EQ(text->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
     const QFontMetricsF metrics(text->font());
     EXPECT_DOUBLE_EQ(text->tabStopDistance(), 8 * metrics.horizontalAdvance(QLatin1Char(' ')));
+}
+
+TEST_F(WindowTest, PicturesAreTheMakersDrawingsAndTheIconHasBothSizes) {
+    struct Row {
+        const char* name;
+        const char* resource;
+    };
+    // Product k's picture goes with link lblProdlink(k).
+    const Row rows[] = {
+        {"Image1", ":/maker/logo.svg"},         {"Image2", ":/maker/logo.svg"},
+        {"Image3", ":/maker/logo.svg"},         {"imgProd(0)", ":/maker/product0.svg"},
+        {"imgProd(2)", ":/maker/product1.svg"}, {"imgProd(1)", ":/maker/product2.svg"},
+        {"imgProd(3)", ":/maker/product3.svg"}, {"imgProd(4)", ":/maker/product4.svg"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const auto* image = Find<SvgImage>(row.name);
+        ASSERT_NE(image, nullptr);
+        EXPECT_EQ(image->Resource(), QString::fromLatin1(row.resource));
+        EXPECT_TRUE(image->IsLoaded());
+    }
+    for (const int size : {16, 32}) {
+        EXPECT_EQ(window_->windowIcon().pixmap(size, size).size(), QSize(size, size));
+    }
 }
 
 // What is drawn on a container lies beneath what is created after it: the order of siblings.

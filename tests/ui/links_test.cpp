@@ -26,20 +26,6 @@ TEST(DocumentUrl, HostsOpenOverHttpsAndMailTargetsBecomeMailtoUrls) {
     }
 }
 
-TEST(MakerContent, AddressesUseReservedExampleDomains) {
-    for (const std::string_view address :
-         {maker::kHost, maker::kContactAddress, maker::kSupportAddress}) {
-        SCOPED_TRACE(std::string(address));
-        const bool reserved = address.ends_with("example.com") ||
-                              address.ends_with("example.org") || address.ends_with("example.net");
-        EXPECT_TRUE(reserved);
-    }
-    EXPECT_NE(maker::kContactAddress, maker::kSupportAddress);
-    for (const std::string_view service : maker::kServices) {
-        EXPECT_TRUE(service.starts_with("- ")) << service;
-    }
-}
-
 TEST_F(WindowTest, EachLinkOpensItsTarget) {
     struct Row {
         const char* link;
@@ -86,13 +72,6 @@ TEST_F(WindowTest, ClicksOnEverythingElseOfTheProductsPanelDoNothing) {
         EXPECT_TRUE(opened_.empty());
         EXPECT_TRUE(Find("frame(2)")->isVisible());
     }
-}
-
-TEST_F(WindowTest, LinkHandlersIgnoreIndicesWithoutALink) {
-    for (const std::int16_t index : {-1, 4, 100}) window_->lbllink_Click(index);
-    for (const std::int16_t index : {-1, 6, 100}) window_->lblProdlink_Click(index);
-    EXPECT_TRUE(opened_.empty());
-    EXPECT_TRUE(Find("frame(0)")->isVisible());
 }
 
 }  // namespace

@@ -13,8 +13,10 @@ void WindowTest::SetUpTestSuite() {
     static int argc = 1;
     static char name[] = "ui_test";
     static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    SetUpApplication(app);
+    // Never destroyed: at static destruction Qt's own per-thread data is already gone, and the
+    // application's destructor would crash on it.
+    auto* app = new QApplication(argc, argv);
+    SetUpApplication(*app);
 }
 
 void WindowTest::SetUp() {
