@@ -4,7 +4,6 @@
 // The calculation panel shows the worked example of a monthly income of 3,000.00.
 #include <QApplication>
 #include <QDir>
-#include <QLineEdit>
 #include <QTest>
 #include <cstdio>
 
@@ -21,12 +20,15 @@ int main(int argc, char* argv[]) {
     isr::FrmMain window;
     isr::CentreOnScreen(window);
     window.show();
-    if (!QTest::qWaitForWindowExposed(&window)) return 1;
+    window.activateWindow();
+    if (!QTest::qWaitForWindowActive(&window)) return 1;
 
-    auto* base = window.findChild<QLineEdit*>(QStringLiteral("txtBase"));
-    base->setFocus();
-    QTest::keyClicks(base, QStringLiteral("3000"));
-    window.cmdCalc_Click();
+    // Typed and calculated as a user does: Tab into the income, digits, a click on "Calcular".
+    QTest::keyClick(window.windowHandle(), Qt::Key_Tab);
+    for (const char c : {'3', '0', '0', '0'}) QTest::keyClick(window.windowHandle(), c);
+    auto* calcular = window.findChild<QWidget*>(QStringLiteral("cmdCalc"));
+    QTest::mouseClick(window.windowHandle(), Qt::LeftButton, Qt::NoModifier,
+                      calcular->mapTo(&window, calcular->rect().center()));
 
     const QDir dir(QString::fromLocal8Bit(argv[1]));
     const char* files[] = {"calculo.png", "tarifas.png", "productos.png"};
