@@ -19,6 +19,11 @@ constexpr int kSignificantDigits = 15;
 constexpr double kFastPathLimit = 1e9;
 constexpr double kHalfCentMargin = 1e-3;  // in cents
 
+// The powers of ten that a double holds exactly.
+constexpr std::array<double, 23> kExactPowersOfTen = {
+    1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+    1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
 // "#,0.00" from a magnitude given as integer digits and two decimals.
 std::string Compose(bool negative, std::string_view integerDigits, char tenths, char hundredths) {
     std::string out;
@@ -34,12 +39,24 @@ std::string Compose(bool negative, std::string_view integerDigits, char tenths, 
     return out;
 }
 
+// "#,0.00" written backwards into a fixed buffer: this is the path nearly every amount takes, so
+// it builds the text once instead of character by character.
 std::string FormatCents(bool negative, std::uint64_t cents) {
-    std::array<char, 24> digits{};
-    const auto [end, ec] = std::to_chars(digits.data(), digits.data() + digits.size(), cents / 100);
-    const auto fraction = static_cast<char>(cents % 100);
-    return Compose(negative && cents != 0, std::string_view(digits.data(), end - digits.data()),
-                   static_cast<char>('0' + fraction / 10), static_cast<char>('0' + fraction % 10));
+    std::array<char, 32> buf;  // room for any count of cents with its commas, point and sign
+    char* p = buf.data() + buf.size();
+    *--p = static_cast<char>('0' + cents % 10);
+    *--p = static_cast<char>('0' + cents / 10 % 10);
+    *--p = '.';
+    std::uint64_t whole = cents / 100;
+    int written = 0;
+    do {
+        if (written > 0 && written % 3 == 0) *--p = ',';
+        *--p = static_cast<char>('0' + whole % 10);
+        whole /= 10;
+        ++written;
+    } while (whole != 0);
+    if (negative && cents != 0) *--p = '-';
+    return std::string(p, buf.data() + buf.size());
 }
 
 // The general path: the 15-significant-digit decimal form, rounded to cents half away from zero.
@@ -98,10 +115,6 @@ std::string FormatFromDecimalForm(bool negative, double magnitude) {
     return Compose(negative && !zero, whole, kept[kept.size() - 2], kept[kept.size() - 1]);
 }
 
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
 }  // namespace
 
 std::string FormatAmount(double x) {
@@ -122,46 +135,40 @@ std::string FormatAmount(double x) {
 }
 
 std::optional<double> ParseAmount(std::string_view text) {
-    std::size_t pos = 0;
-    const bool negative = !text.empty() && text[0] == '-';
-    if (negative) ++pos;
+    const char* p = text.data();
+    const char* const end = p + text.size();
+    const bool negative = p != end && *p == '-';
+    if (negative) ++p;
 
-    // Integer part: digits and group separators; then an optional point and decimals.
+    // The digits as one integer, saturating: once it reaches 2^53 it stops growing, which is all
+    // the exact path below needs to know. Below 2^53 it has at most 16 digits and cannot overflow.
+    constexpr std::uint64_t kExactIntegerLimit = std::uint64_t{1} << 53;
     std::uint64_t mantissa = 0;
-    int mantissaDigits = 0;  // significant digits held in `mantissa`
-    int decimalCount = 0;
     int digitCount = 0;
-    bool nonZeroIntegerDigit = false;
-    bool seenPoint = false;
-    for (; pos < text.size(); ++pos) {
-        const char c = text[pos];
-        if (IsDigit(c)) {
-            ++digitCount;
-            if (seenPoint) {
-                ++decimalCount;
-            } else if (c != '0') {
-                nonZeroIntegerDigit = true;
-            }
-            if (mantissa != 0 || c != '0') ++mantissaDigits;
-            if (mantissaDigits <= 19) mantissa = mantissa * 10 + static_cast<unsigned>(c - '0');
-        } else if (c == ',' && !seenPoint) {
-            continue;
-        } else if (c == '.' && !seenPoint) {
-            seenPoint = true;
-        } else {
-            return std::nullopt;
+    int decimalCount = 0;
+    const auto take = [&](char c) {
+        const auto digit = static_cast<unsigned>(c - '0');
+        if (digit > 9) return false;
+        if (mantissa < kExactIntegerLimit) mantissa = mantissa * 10 + digit;
+        ++digitCount;
+        return true;
+    };
+    // Integer digits with group separators, then an optional point and decimals.
+    for (; p != end && *p != '.'; ++p) {
+        if (!take(*p) && *p != ',') return std::nullopt;
+    }
+    if (p != end) {
+        for (++p; p != end; ++p) {
+            if (!take(*p)) return std::nullopt;
+            ++decimalCount;
         }
     }
     if (digitCount == 0) return std::nullopt;
 
     // Exact integer over an exact power of ten: one correctly rounded division.
-    constexpr std::uint64_t kExactIntegerLimit = std::uint64_t{1} << 53;
-    constexpr std::array<double, 23> kPowersOfTen = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                                     1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                                                     1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-    if (mantissaDigits <= 19 && mantissa < kExactIntegerLimit &&
-        decimalCount < static_cast<int>(kPowersOfTen.size())) {
-        const double value = static_cast<double>(mantissa) / kPowersOfTen[decimalCount];
+    if (mantissa < kExactIntegerLimit &&
+        decimalCount < static_cast<int>(kExactPowersOfTen.size())) {
+        const double value = static_cast<double>(mantissa) / kExactPowersOfTen[decimalCount];
         return negative ? -value : value;
     }
 
@@ -171,6 +178,8 @@ std::optional<double> ParseAmount(std::string_view text) {
     for (std::size_t i = negative ? 1 : 0; i < text.size(); ++i) {
         if (text[i] != ',') plain += text[i];
     }
+    const bool nonZeroIntegerDigit =
+        plain.substr(0, plain.find('.')).find_first_not_of('0') != std::string::npos;
     if (plain.front() == '.') plain.insert(plain.begin(), '0');
     if (plain.back() == '.') plain += '0';
     double value = 0.0;
