@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 #include <system_error>
 
@@ -39,24 +40,45 @@ std::string Compose(bool negative, std::string_view integerDigits, char tenths, 
     return out;
 }
 
-// "#,0.00" written backwards into a fixed buffer: this is the path nearly every amount takes, so
-// it builds the text once instead of character by character.
+// "00" to "99", for writing two digits at a time.
+constexpr auto kDigitPairs = [] {
+    std::array<char, 200> pairs{};
+    for (int i = 0; i < 100; ++i) {
+        pairs[2 * i] = static_cast<char>('0' + i / 10);
+        pairs[2 * i + 1] = static_cast<char>('0' + i % 10);
+    }
+    return pairs;
+}();
+
+// "#,0.00" written backwards into a fixed buffer, two digits and a group at a time: nearly every
+// amount takes this path, a dozen times per calculation.
 std::string FormatCents(bool negative, std::uint64_t cents) {
     std::array<char, 32> buf;  // room for any count of cents with its commas, point and sign
-    char* p = buf.data() + buf.size();
-    *--p = static_cast<char>('0' + cents % 10);
-    *--p = static_cast<char>('0' + cents / 10 % 10);
+    char* const end = buf.data() + buf.size();
+    char* p = end;
+    const auto twoDigits = [&](std::uint64_t n) {
+        p -= 2;
+        std::memcpy(p, &kDigitPairs[2 * n], 2);
+    };
+    twoDigits(cents % 100);
     *--p = '.';
     std::uint64_t whole = cents / 100;
-    int written = 0;
-    do {
-        if (written > 0 && written % 3 == 0) *--p = ',';
-        *--p = static_cast<char>('0' + whole % 10);
-        whole /= 10;
-        ++written;
-    } while (whole != 0);
+    for (; whole >= 1000; whole /= 1000) {
+        const auto group = whole % 1000;
+        twoDigits(group % 100);
+        *--p = static_cast<char>('0' + group / 100);
+        *--p = ',';
+    }
+    if (whole >= 100) {
+        twoDigits(whole % 100);
+        *--p = static_cast<char>('0' + whole / 100);
+    } else if (whole >= 10) {
+        twoDigits(whole);
+    } else {
+        *--p = static_cast<char>('0' + whole);
+    }
     if (negative && cents != 0) *--p = '-';
-    return std::string(p, buf.data() + buf.size());
+    return std::string(p, end);
 }
 
 // The general path: the 15-significant-digit decimal form, rounded to cents half away from zero.
@@ -115,6 +137,29 @@ std::string FormatFromDecimalForm(bool negative, double magnitude) {
     return Compose(negative && !zero, whole, kept[kept.size() - 2], kept[kept.size() - 1]);
 }
 
+// Texts beyond the exact path: drop the separators and let the standard conversion round
+// correctly. Kept out of line so that the common path stays small.
+[[gnu::noinline]] std::optional<double> ParseLongText(std::string_view text, bool negative) {
+    std::string plain;
+    plain.reserve(text.size());
+    for (std::size_t i = negative ? 1 : 0; i < text.size(); ++i) {
+        if (text[i] != ',') plain += text[i];
+    }
+    const bool nonZeroIntegerDigit =
+        plain.substr(0, plain.find('.')).find_first_not_of('0') != std::string::npos;
+    if (plain.front() == '.') plain.insert(plain.begin(), '0');
+    if (plain.back() == '.') plain += '0';
+    double value = 0.0;
+    const auto [ptr, ec] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
+    if (ec == std::errc::result_out_of_range) {
+        if (nonZeroIntegerDigit) return std::nullopt;  // too large for a double
+        value = 0.0;                                   // too small: reads as zero
+    } else if (ec != std::errc{} || ptr != plain.data() + plain.size()) {
+        return std::nullopt;
+    }
+    return negative ? -value : value;
+}
+
 }  // namespace
 
 std::string FormatAmount(double x) {
@@ -140,57 +185,50 @@ std::optional<double> ParseAmount(std::string_view text) {
     const bool negative = p != end && *p == '-';
     if (negative) ++p;
 
-    // The digits as one integer, saturating: once it reaches 2^53 it stops growing, which is all
-    // the exact path below needs to know. Below 2^53 it has at most 16 digits and cannot overflow.
-    constexpr std::uint64_t kExactIntegerLimit = std::uint64_t{1} << 53;
+    // Integer digits with group separators, then an optional point and decimals, gathered as one
+    // integer. Up to 19 digits it cannot overflow; longer texts take the general path.
+    const char* const integerStart = p;
     std::uint64_t mantissa = 0;
-    int digitCount = 0;
-    int decimalCount = 0;
-    const auto take = [&](char c) {
-        const auto digit = static_cast<unsigned>(c - '0');
-        if (digit > 9) return false;
-        if (mantissa < kExactIntegerLimit) mantissa = mantissa * 10 + digit;
-        ++digitCount;
-        return true;
-    };
-    // Integer digits with group separators, then an optional point and decimals.
-    for (; p != end && *p != '.'; ++p) {
-        if (!take(*p) && *p != ',') return std::nullopt;
-    }
-    if (p != end) {
-        for (++p; p != end; ++p) {
-            if (!take(*p)) return std::nullopt;
-            ++decimalCount;
+    std::ptrdiff_t separators = 0;
+    for (; p != end; ++p) {
+        const auto digit = static_cast<unsigned>(*p - '0');
+        if (digit <= 9) {
+            mantissa = mantissa * 10 + digit;
+        } else if (*p == ',') {
+            ++separators;
+        } else if (*p == '.') {
+            break;
+        } else {
+            return std::nullopt;
         }
     }
+    const auto integerDigits = p - integerStart - separators;
+    std::ptrdiff_t decimalCount = 0;
+    if (p != end) {
+        const char* const decimalStart = ++p;
+        for (; p != end; ++p) {
+            const auto digit = static_cast<unsigned>(*p - '0');
+            if (digit > 9) return std::nullopt;
+            mantissa = mantissa * 10 + digit;
+        }
+        decimalCount = end - decimalStart;
+    }
+    const auto digitCount = integerDigits + decimalCount;
     if (digitCount == 0) return std::nullopt;
 
-    // Exact integer over an exact power of ten: one correctly rounded division.
-    if (mantissa < kExactIntegerLimit &&
-        decimalCount < static_cast<int>(kExactPowersOfTen.size())) {
-        const double value = static_cast<double>(mantissa) / kExactPowersOfTen[decimalCount];
+    // Exact integer over an exact power of ten: one correctly rounded division. The general path
+    // rounds correctly too, so which one a text takes never changes its value.
+    constexpr std::uint64_t kExactIntegerLimit = std::uint64_t{1} << 53;
+    if (digitCount <= 19 && mantissa < kExactIntegerLimit &&
+        decimalCount < static_cast<std::ptrdiff_t>(kExactPowersOfTen.size())) {
+        // Whole numbers ("0" is the most common text of all) need no division.
+        const double value = decimalCount == 0
+                                 ? static_cast<double>(mantissa)
+                                 : static_cast<double>(mantissa) /
+                                       kExactPowersOfTen[static_cast<std::size_t>(decimalCount)];
         return negative ? -value : value;
     }
-
-    // Long texts: drop the separators and let the standard conversion round correctly.
-    std::string plain;
-    plain.reserve(text.size());
-    for (std::size_t i = negative ? 1 : 0; i < text.size(); ++i) {
-        if (text[i] != ',') plain += text[i];
-    }
-    const bool nonZeroIntegerDigit =
-        plain.substr(0, plain.find('.')).find_first_not_of('0') != std::string::npos;
-    if (plain.front() == '.') plain.insert(plain.begin(), '0');
-    if (plain.back() == '.') plain += '0';
-    double value = 0.0;
-    const auto [ptr, ec] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
-    if (ec == std::errc::result_out_of_range) {
-        if (nonZeroIntegerDigit) return std::nullopt;  // too large for a double
-        value = 0.0;                                   // too small: reads as zero
-    } else if (ec != std::errc{} || ptr != plain.data() + plain.size()) {
-        return std::nullopt;
-    }
-    return negative ? -value : value;
+    return ParseLongText(text, negative);
 }
 
 }  // namespace isr
