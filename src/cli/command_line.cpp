@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "calc/amount.h"
+#include "cli/quoted_argument.h"
 #include "cli/single_calculation.h"
 #include "entry/numeric_text.h"
 #include "tariffs/periods.h"
@@ -81,7 +82,7 @@ int Run(std::span<const std::string_view> args, std::ostream& out, std::ostream&
         } else if (arg == "--json") {
             json = true;
         } else {
-            return UsageError(err, "opción desconocida: " + std::string(arg));
+            return UsageError(err, "opción desconocida: " + QuotedArgument(arg));
         }
     }
     if (operands.size() < 2 || operands.size() > 3) {
@@ -90,17 +91,16 @@ int Run(std::span<const std::string_view> args, std::ostream& out, std::ostream&
 
     const auto period = FindPeriod(operands[0]);
     if (!period) {
-        return UsageError(err, "periodo desconocido: \"" + std::string(operands[0]) +
-                                   "\" (Mensual, Anual, Semanal, Decenal, Catorcenal o Quincenal)");
+        return UsageError(err, "periodo desconocido: " + QuotedArgument(operands[0]) +
+                                   " (Mensual, Anual, Semanal, Decenal, Catorcenal o Quincenal)");
     }
     const auto base = EnteredAmount(operands[1]);
     if (!base) {
-        return UsageError(err, "BASE no es un importe: \"" + std::string(operands[1]) + "\"");
+        return UsageError(err, "BASE no es un importe: " + QuotedArgument(operands[1]));
     }
     const auto pagos = EnteredAmount(operands.size() == 3 ? operands[2] : "0");
     if (!pagos) {
-        return UsageError(err,
-                          "SUMA_SUBSIDIO no es un importe: \"" + std::string(operands[2]) + "\"");
+        return UsageError(err, "SUMA_SUBSIDIO no es un importe: " + QuotedArgument(operands[2]));
     }
 
     const auto calc = CalculateSingle(*period, *base, *pagos);
