@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 #include <system_error>
 
@@ -18,6 +19,11 @@ constexpr int kSignificantDigits = 15;
 // cent at which the 15-digit decimal form could decide differently from the binary value.
 constexpr double kFastPathLimit = 1e9;
 constexpr double kHalfCentMargin = 1e-3;  // in cents
+
+// The powers of ten that a double holds exactly.
+constexpr std::array<double, 23> kExactPowersOfTen = {
+    1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+    1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
 // "#,0.00" from a magnitude given as integer digits and two decimals.
 std::string Compose(bool negative, std::string_view integerDigits, char tenths, char hundredths) {
@@ -34,12 +40,45 @@ std::string Compose(bool negative, std::string_view integerDigits, char tenths, 
     return out;
 }
 
+// "00" to "99", for writing two digits at a time.
+constexpr auto kDigitPairs = [] {
+    std::array<char, 200> pairs{};
+    for (int i = 0; i < 100; ++i) {
+        pairs[2 * i] = static_cast<char>('0' + i / 10);
+        pairs[2 * i + 1] = static_cast<char>('0' + i % 10);
+    }
+    return pairs;
+}();
+
+// "#,0.00" written backwards into a fixed buffer, two digits and a group at a time: nearly every
+// amount takes this path, a dozen times per calculation.
 std::string FormatCents(bool negative, std::uint64_t cents) {
-    std::array<char, 24> digits{};
-    const auto [end, ec] = std::to_chars(digits.data(), digits.data() + digits.size(), cents / 100);
-    const auto fraction = static_cast<char>(cents % 100);
-    return Compose(negative && cents != 0, std::string_view(digits.data(), end - digits.data()),
-                   static_cast<char>('0' + fraction / 10), static_cast<char>('0' + fraction % 10));
+    std::array<char, 32> buf;  // room for any count of cents with its commas, point and sign
+    char* const end = buf.data() + buf.size();
+    char* p = end;
+    const auto twoDigits = [&](std::uint64_t n) {
+        p -= 2;
+        std::memcpy(p, &kDigitPairs[2 * n], 2);
+    };
+    twoDigits(cents % 100);
+    *--p = '.';
+    std::uint64_t whole = cents / 100;
+    for (; whole >= 1000; whole /= 1000) {
+        const auto group = whole % 1000;
+        twoDigits(group % 100);
+        *--p = static_cast<char>('0' + group / 100);
+        *--p = ',';
+    }
+    if (whole >= 100) {
+        twoDigits(whole % 100);
+        *--p = static_cast<char>('0' + whole / 100);
+    } else if (whole >= 10) {
+        twoDigits(whole);
+    } else {
+        *--p = static_cast<char>('0' + whole);
+    }
+    if (negative && cents != 0) *--p = '-';
+    return std::string(p, end);
 }
 
 // The general path: the 15-significant-digit decimal form, rounded to cents half away from zero.
@@ -98,8 +137,27 @@ std::string FormatFromDecimalForm(bool negative, double magnitude) {
     return Compose(negative && !zero, whole, kept[kept.size() - 2], kept[kept.size() - 1]);
 }
 
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
+// Texts beyond the exact path: drop the separators and let the standard conversion round
+// correctly. Kept out of line so that the common path stays small.
+[[gnu::noinline]] std::optional<double> ParseLongText(std::string_view text, bool negative) {
+    std::string plain;
+    plain.reserve(text.size());
+    for (std::size_t i = negative ? 1 : 0; i < text.size(); ++i) {
+        if (text[i] != ',') plain += text[i];
+    }
+    const bool nonZeroIntegerDigit =
+        plain.substr(0, plain.find('.')).find_first_not_of('0') != std::string::npos;
+    if (plain.front() == '.') plain.insert(plain.begin(), '0');
+    if (plain.back() == '.') plain += '0';
+    double value = 0.0;
+    const auto [ptr, ec] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
+    if (ec == std::errc::result_out_of_range) {
+        if (nonZeroIntegerDigit) return std::nullopt;  // too large for a double
+        value = 0.0;                                   // too small: reads as zero
+    } else if (ec != std::errc{} || ptr != plain.data() + plain.size()) {
+        return std::nullopt;
+    }
+    return negative ? -value : value;
 }
 
 }  // namespace
@@ -122,66 +180,55 @@ std::string FormatAmount(double x) {
 }
 
 std::optional<double> ParseAmount(std::string_view text) {
-    std::size_t pos = 0;
-    const bool negative = !text.empty() && text[0] == '-';
-    if (negative) ++pos;
+    const char* p = text.data();
+    const char* const end = p + text.size();
+    const bool negative = p != end && *p == '-';
+    if (negative) ++p;
 
-    // Integer part: digits and group separators; then an optional point and decimals.
+    // Integer digits with group separators, then an optional point and decimals, gathered as one
+    // integer. Up to 19 digits it cannot overflow; longer texts take the general path.
+    const char* const integerStart = p;
     std::uint64_t mantissa = 0;
-    int mantissaDigits = 0;  // significant digits held in `mantissa`
-    int decimalCount = 0;
-    int digitCount = 0;
-    bool nonZeroIntegerDigit = false;
-    bool seenPoint = false;
-    for (; pos < text.size(); ++pos) {
-        const char c = text[pos];
-        if (IsDigit(c)) {
-            ++digitCount;
-            if (seenPoint) {
-                ++decimalCount;
-            } else if (c != '0') {
-                nonZeroIntegerDigit = true;
-            }
-            if (mantissa != 0 || c != '0') ++mantissaDigits;
-            if (mantissaDigits <= 19) mantissa = mantissa * 10 + static_cast<unsigned>(c - '0');
-        } else if (c == ',' && !seenPoint) {
-            continue;
-        } else if (c == '.' && !seenPoint) {
-            seenPoint = true;
+    std::ptrdiff_t separators = 0;
+    for (; p != end; ++p) {
+        const auto digit = static_cast<unsigned>(*p - '0');
+        if (digit <= 9) {
+            mantissa = mantissa * 10 + digit;
+        } else if (*p == ',') {
+            ++separators;
+        } else if (*p == '.') {
+            break;
         } else {
             return std::nullopt;
         }
     }
+    const auto integerDigits = p - integerStart - separators;
+    std::ptrdiff_t decimalCount = 0;
+    if (p != end) {
+        const char* const decimalStart = ++p;
+        for (; p != end; ++p) {
+            const auto digit = static_cast<unsigned>(*p - '0');
+            if (digit > 9) return std::nullopt;
+            mantissa = mantissa * 10 + digit;
+        }
+        decimalCount = end - decimalStart;
+    }
+    const auto digitCount = integerDigits + decimalCount;
     if (digitCount == 0) return std::nullopt;
 
-    // Exact integer over an exact power of ten: one correctly rounded division.
+    // Exact integer over an exact power of ten: one correctly rounded division. The general path
+    // rounds correctly too, so which one a text takes never changes its value.
     constexpr std::uint64_t kExactIntegerLimit = std::uint64_t{1} << 53;
-    constexpr std::array<double, 23> kPowersOfTen = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                                     1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                                                     1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-    if (mantissaDigits <= 19 && mantissa < kExactIntegerLimit &&
-        decimalCount < static_cast<int>(kPowersOfTen.size())) {
-        const double value = static_cast<double>(mantissa) / kPowersOfTen[decimalCount];
+    if (digitCount <= 19 && mantissa < kExactIntegerLimit &&
+        decimalCount < static_cast<std::ptrdiff_t>(kExactPowersOfTen.size())) {
+        // Whole numbers ("0" is the most common text of all) need no division.
+        const double value = decimalCount == 0
+                                 ? static_cast<double>(mantissa)
+                                 : static_cast<double>(mantissa) /
+                                       kExactPowersOfTen[static_cast<std::size_t>(decimalCount)];
         return negative ? -value : value;
     }
-
-    // Long texts: drop the separators and let the standard conversion round correctly.
-    std::string plain;
-    plain.reserve(text.size());
-    for (std::size_t i = negative ? 1 : 0; i < text.size(); ++i) {
-        if (text[i] != ',') plain += text[i];
-    }
-    if (plain.front() == '.') plain.insert(plain.begin(), '0');
-    if (plain.back() == '.') plain += '0';
-    double value = 0.0;
-    const auto [ptr, ec] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
-    if (ec == std::errc::result_out_of_range) {
-        if (nonZeroIntegerDigit) return std::nullopt;  // too large for a double
-        value = 0.0;                                   // too small: reads as zero
-    } else if (ec != std::errc{} || ptr != plain.data() + plain.size()) {
-        return std::nullopt;
-    }
-    return negative ? -value : value;
+    return ParseLongText(text, negative);
 }
 
 }  // namespace isr

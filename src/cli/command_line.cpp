@@ -1,27 +1,38 @@
 // SPDX-License-Identifier: MIT
 #include "cli/command_line.h"
 
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <istream>
 #include <optional>
 #include <ostream>
 #include <string>
+#include <thread>
 #include <vector>
 
-#include "calc/amount.h"
+#include "cli/batch_progress.h"
+#include "cli/csv_batch.h"
+#include "cli/csv_reader.h"
+#include "cli/entered_amount.h"
 #include "cli/quoted_argument.h"
 #include "cli/single_calculation.h"
-#include "entry/numeric_text.h"
 #include "tariffs/periods.h"
 
 namespace isr::cli {
 
 namespace {
 
-constexpr std::string_view kUsage = "uso: isr2016-cli [--json] PERIODO BASE [SUMA_SUBSIDIO]";
+constexpr std::string_view kUsage =
+    "uso: isr2016-cli [--json] PERIODO BASE [SUMA_SUBSIDIO]\n"
+    "     isr2016-cli --csv [ENTRADA [SALIDA]]";
 
 constexpr std::string_view kHelp =
     R"(Calcula el ISR a retener sobre salarios con las tarifas de 2016.
 
 uso: isr2016-cli [--json] PERIODO BASE [SUMA_SUBSIDIO]
+     isr2016-cli --csv [ENTRADA [SALIDA]]
      isr2016-cli --help | --version
 
 PERIODO        Mensual, Anual, Semanal, Decenal, Catorcenal o Quincenal
@@ -33,18 +44,38 @@ SUMA_SUBSIDIO  suma del subsidio para el empleo pagado en el año; sólo
 
 Opciones:
   --json       un objeto JSON con el texto de cada casilla
+  --csv        una nómina entera: lee un CSV de ENTRADA y escribe otro en
+               SALIDA (entrada y salida estándar si se omiten o son "-")
   --help       esta ayuda
   --version    la versión del programa
 Las opciones pueden ir antes o después de los argumentos. Un argumento que
 empieza con "-" seguido de un dígito o de "." es un importe, no una opción.
 
-Ejemplo:
+Nómina en CSV (--csv):
+  La primera fila nombra las columnas: periodo, ingreso_gravable y, si se
+  quiere, suma_subsidio (sin distinguir mayúsculas y minúsculas); las demás
+  columnas pasan sin cambios y en su lugar. Cada valor se lee como en la
+  línea de órdenes; un importe con comas va entre comillas ("12,000.50") y
+  una suma_subsidio vacía vale 0. La salida repite cada fila, en el mismo
+  orden, con una columna por casilla, nombrada como su clave en --json
+  (isr_limite_inferior ... procedimiento_2016), y una última columna error.
+  Una fila mal escrita no se pierde: sale con las casillas vacías y en error
+  lo que está mal, con su línea y columna, que también se escribe en la
+  salida de errores. Se aceptan la marca BOM de UTF-8 y los finales de
+  línea CRLF, y la salida los conserva; las líneas vacías se saltan. En una
+  terminal, la salida de errores muestra el avance de las entradas largas.
+
+Ejemplos:
   isr2016-cli mensual 3,000.00
+  isr2016-cli --csv nomina.csv resultados.csv
 
 Estado de salida:
-  0  cálculo hecho
+  0  cálculo hecho (con --csv, todas las filas bien)
+  1  con --csv, alguna fila con error (las demás se calcularon)
   2  argumentos incorrectos (periodo desconocido, importe no numérico,
-     opción desconocida o número de argumentos equivocado)
+     opción desconocida o número de argumentos equivocado); con --csv, una
+     entrada que no se pudo leer (vacía, sin encabezado, sin una columna
+     obligatoria o con una repetida) o una salida que no se pudo escribir
 )";
 
 bool LooksLikeAmount(std::string_view arg) {
@@ -56,16 +87,45 @@ int UsageError(std::ostream& err, std::string_view problem) {
     return kExitUsage;
 }
 
-// The text the window would hold after the user typed `text` and left the field.
-std::optional<std::string> EnteredAmount(std::string_view text) {
-    if (!IsNumeric(text)) return std::nullopt;
-    return FormatAmount(ParseAmount(text).value_or(0.0));
+int CannotOpen(std::ostream& err, std::string_view path, std::string_view purpose) {
+    err << "isr2016-cli: no se puede abrir " << QuotedArgument(path, kQuotedPathCharacters)
+        << " para " << purpose << ": " << std::strerror(errno) << '\n';
+    return kExitUsage;
+}
+
+// The batch: files named by `operands`, or the standard streams for none or "-".
+int RunCsv(std::span<const std::string_view> operands, const Console& console) {
+    const auto named = [&](std::size_t i) { return operands.size() > i && operands[i] != "-"; };
+    std::ifstream inFile;
+    if (named(0)) {
+        inFile.open(std::string(operands[0]), std::ios::binary);
+        if (!inFile) return CannotOpen(console.err, operands[0], "leer");
+    }
+    CsvReader reader(named(0) ? inFile : console.in);
+    const auto layout = ReadBatchHeader(reader, console.err);
+    if (!layout) return kExitUsage;
+
+    // Opened only now, so that an unusable input leaves an existing output file alone.
+    std::ofstream outFile;
+    if (named(1)) {
+        outFile.open(std::string(operands[1]), std::ios::binary | std::ios::trunc);
+        if (!outFile) return CannotOpen(console.err, operands[1], "escribir");
+    }
+    std::optional<ProgressLine> progress;
+    if (console.errIsTerminal) progress.emplace(console.err);
+    BatchOptions options;
+    options.workers = std::max(1u, std::thread::hardware_concurrency());
+    options.progress = progress ? &*progress : nullptr;
+    return RunBatch(reader, *layout, named(1) ? outFile : console.out, console.err, options);
 }
 
 }  // namespace
 
-int Run(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
+int Run(std::span<const std::string_view> args, const Console& console) {
+    auto& out = console.out;
+    auto& err = console.err;
     bool json = false;
+    bool csv = false;
     bool optionsEnded = false;
     std::vector<std::string_view> operands;
     for (const auto arg : args) {
@@ -81,9 +141,16 @@ int Run(std::span<const std::string_view> args, std::ostream& out, std::ostream&
             return kExitOk;
         } else if (arg == "--json") {
             json = true;
+        } else if (arg == "--csv") {
+            csv = true;
         } else {
             return UsageError(err, "opción desconocida: " + QuotedArgument(arg));
         }
+    }
+    if (csv && json) return UsageError(err, "--csv y --json no se combinan");
+    if (csv) {
+        if (operands.size() > 2) return UsageError(err, "--csv acepta a lo sumo ENTRADA y SALIDA");
+        return RunCsv(operands, console);
     }
     if (operands.size() < 2 || operands.size() > 3) {
         return UsageError(err, "se esperan PERIODO, BASE y, opcionalmente, SUMA_SUBSIDIO");

@@ -6,13 +6,19 @@
 #include <span>
 #include <string_view>
 
+#include "cli/exit_status.h"
+
 namespace isr::cli {
 
-// Exit statuses.
-inline constexpr int kExitOk = 0;
-inline constexpr int kExitUsage = 2;  // bad arguments: nothing was calculated
+// The standard streams of the program, and what it needs to know about them.
+struct Console {
+    std::istream& in;
+    std::ostream& out;
+    std::ostream& err;
+    bool errIsTerminal = false;  // progress lines are for a person watching, not for a log
+};
 
 // Runs the program on its arguments (without the program name); returns the exit status.
-int Run(std::span<const std::string_view> args, std::ostream& out, std::ostream& err);
+int Run(std::span<const std::string_view> args, const Console& console);
 
 }  // namespace isr::cli

@@ -40,12 +40,12 @@ std::size_t LetterLength(std::string_view text) {
 
 }  // namespace
 
-std::string QuotedArgument(std::string_view text) {
+std::string QuotedArgument(std::string_view text, std::size_t maxCharacters) {
     static constexpr char kHex[] = "0123456789abcdef";
     std::string out = "\"";
     std::size_t shown = 0;
     std::size_t i = 0;
-    for (; i < text.size() && shown < kQuotedCharacters; ++shown) {
+    for (; i < text.size() && shown < maxCharacters; ++shown) {
         const auto byte = static_cast<unsigned char>(text[i]);
         if (byte == '"' || byte == '\\') {
             out += '\\';

@@ -10,10 +10,11 @@
 namespace isr::cli {
 
 inline constexpr std::size_t kQuotedCharacters = 40;
+inline constexpr std::size_t kQuotedPathCharacters = 160;  // a path must stay recognisable
 
 // The text in double quotes. Printable ASCII and well-formed UTF-8 letters stay as they are; '"'
 // and '\' are escaped with '\'; control characters and bytes that are not UTF-8 show as \xNN.
-// After kQuotedCharacters characters the text is cut and "…" closes it.
-std::string QuotedArgument(std::string_view text);
+// After `maxCharacters` characters the text is cut and "…" closes it.
+std::string QuotedArgument(std::string_view text, std::size_t maxCharacters = kQuotedCharacters);
 
 }  // namespace isr::cli

@@ -4,6 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -17,10 +20,11 @@ struct Outcome {
     std::string err;
 };
 
-Outcome RunWith(std::vector<std::string_view> args) {
+Outcome RunWith(std::vector<std::string_view> args, const std::string& input = "") {
     std::ostringstream out;
     std::ostringstream err;
-    const int status = Run(args, out, err);
+    std::istringstream in(input);
+    const int status = Run(args, {in, out, err});
     return {status, out.str(), err.str()};
 }
 
@@ -123,10 +127,65 @@ TEST(CommandLine, BadArgumentsExitTwoWithOneClearLineAndNoOutput) {
     }
 }
 
+std::string Slurp(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+TEST(CommandLine, CsvReadsAndWritesFilesOrTheStandardStreams) {
+    const std::string input = "periodo,ingreso_gravable\nmensual,\"3,000\"\n";
+    const auto dir = testing::TempDir();
+    const auto inPath = dir + "isr2016_cli_in.csv";
+    const auto outPath = dir + "isr2016_cli_out.csv";
+    std::ofstream(inPath, std::ios::binary) << input;
+    std::remove(outPath.c_str());
+
+    const auto piped = RunWith({"--csv"}, input);
+    EXPECT_EQ(piped.status, kExitOk) << piped.err;
+    EXPECT_NE(piped.out.find(",-236.85,\n"), std::string::npos) << piped.out;
+    const auto dashes = RunWith({"-", "--csv", "-"}, input);
+    EXPECT_EQ(dashes.out, piped.out);
+
+    const auto files = RunWith({"--csv", inPath, outPath});
+    EXPECT_EQ(files.status, kExitOk) << files.err;
+    EXPECT_EQ(files.out, "");
+    EXPECT_EQ(Slurp(outPath), piped.out);
+
+    // An unusable input leaves an existing output file alone.
+    std::ofstream(inPath, std::ios::binary) << "nombre\nAna\n";
+    const auto bad = RunWith({"--csv", inPath, outPath});
+    EXPECT_EQ(bad.status, kExitUsage);
+    EXPECT_EQ(Slurp(outPath), piped.out);
+    std::remove(inPath.c_str());
+    std::remove(outPath.c_str());
+}
+
+TEST(CommandLine, CsvUsageErrors) {
+    struct Case {
+        std::vector<std::string_view> args;
+        std::string_view message;
+    };
+    const Case cases[] = {
+        {{"--csv", "--json"}, "--csv y --json no se combinan"},
+        {{"--csv", "a", "b", "c"}, "--csv acepta a lo sumo ENTRADA y SALIDA"},
+        {{"--csv", "/nonexistent/nomina.csv"},
+         "no se puede abrir \"/nonexistent/nomina.csv\" para leer"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.message);
+        const auto r = RunWith(c.args, "periodo,ingreso_gravable\n");
+        EXPECT_EQ(r.status, kExitUsage);
+        EXPECT_EQ(r.out, "");
+        EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
+    }
+}
+
 TEST(CommandLine, HelpAndVersion) {
     const auto help = RunWith({"mensual", "--help"});
     EXPECT_EQ(help.status, kExitOk);
     EXPECT_NE(help.out.find("Estado de salida"), std::string::npos);
+    EXPECT_NE(help.out.find("--csv [ENTRADA [SALIDA]]"), std::string::npos);
+    EXPECT_NE(help.out.find("  1  con --csv"), std::string::npos);
     const auto version = RunWith({"--version"});
     EXPECT_EQ(version.status, kExitOk);
     EXPECT_EQ(version.out.rfind("isr2016-cli ", 0), 0u);

@@ -1,0 +1,57 @@
+// SPDX-License-Identifier: MIT
+#include "cli/batch_layout.h"
+
+#include <algorithm>
+#include <string>
+
+namespace isr::cli {
+
+namespace {
+
+bool SameName(std::string_view a, std::string_view b) {
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
+    return std::ranges::equal(a, b, [&](char x, char y) { return lower(x) == lower(y); });
+}
+
+}  // namespace
+
+std::optional<BatchLayout> LayoutFromHeader(const CsvRecordBatch& batch,
+                                            const CsvRecordBatch::Record& header,
+                                            std::string& problem) {
+    if (header.fault) {
+        problem = "encabezado mal formado: línea " + std::to_string(header.fault->line) +
+                  ", columna " + std::to_string(header.fault->field) + ": " +
+                  std::string(header.fault->what);
+        return std::nullopt;
+    }
+    BatchLayout layout{{}, 0, 0, std::nullopt};
+    std::optional<std::size_t> period;
+    std::optional<std::size_t> income;
+    for (std::size_t i = 0; i < header.fieldCount; ++i) {
+        const auto name = batch.Field(header, i);
+        layout.columnNames.emplace_back(name);
+        for (auto [wanted, found] :
+             {std::pair{kPeriodColumn, &period}, std::pair{kIncomeColumn, &income},
+              std::pair{kSubsidySumColumn, &layout.subsidySum}}) {
+            if (!SameName(name, wanted)) continue;
+            if (*found) {
+                problem =
+                    "la columna \"" + std::string(wanted) + "\" aparece dos veces en el encabezado";
+                return std::nullopt;
+            }
+            *found = i;
+        }
+    }
+    for (auto [wanted, found] :
+         {std::pair{kPeriodColumn, period}, std::pair{kIncomeColumn, income}}) {
+        if (!found) {
+            problem = "falta la columna \"" + std::string(wanted) + "\" en el encabezado";
+            return std::nullopt;
+        }
+    }
+    layout.period = *period;
+    layout.income = *income;
+    return layout;
+}
+
+}  // namespace isr::cli

@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: MIT
+// The columns of a batch input, found by name in its header row.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cli/csv_reader.h"
+
+namespace isr::cli {
+
+// Input columns, matched without regard to ASCII case; every other column passes through.
+inline constexpr std::string_view kPeriodColumn = "periodo";
+inline constexpr std::string_view kIncomeColumn = "ingreso_gravable";
+inline constexpr std::string_view kSubsidySumColumn = "suma_subsidio";  // optional
+
+struct BatchLayout {
+    std::vector<std::string> columnNames;  // the header's fields as written
+    std::size_t period;
+    std::size_t income;
+    std::optional<std::size_t> subsidySum;
+};
+
+// The layout named by a header record; nothing, with `problem` set, when the input cannot be used
+// (a faulty header, a required column missing or a known column named twice).
+std::optional<BatchLayout> LayoutFromHeader(const CsvRecordBatch& batch,
+                                            const CsvRecordBatch::Record& header,
+                                            std::string& problem);
+
+}  // namespace isr::cli

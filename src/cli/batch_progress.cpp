@@ -1,0 +1,53 @@
+// SPDX-License-Identifier: MIT
+#include "cli/batch_progress.h"
+
+#include <ostream>
+#include <string>
+
+namespace isr::cli {
+
+namespace {
+
+constexpr auto kRedrawEvery = std::chrono::milliseconds(250);
+
+}  // namespace
+
+ProgressLine::ProgressLine(std::ostream& terminal, Clock::duration firstShownAfter)
+    : terminal_(terminal), start_(Clock::now()), nextDraw_(start_ + firstShownAfter) {}
+
+void ProgressLine::Draw(std::uint64_t rows, Clock::time_point now) {
+    const std::chrono::duration<double> elapsed = now - start_;
+    const auto perSecond =
+        elapsed.count() > 0
+            ? static_cast<std::uint64_t>(static_cast<double>(rows) / elapsed.count())
+            : 0;
+    const auto line = std::to_string(rows) + " filas, " + std::to_string(perSecond) + " filas/s";
+    terminal_ << '\r' << line;
+    if (line.size() < shownWidth_) terminal_ << std::string(shownWidth_ - line.size(), ' ');
+    terminal_.flush();
+    shownWidth_ = line.size();
+    everShown_ = true;
+    nextDraw_ = now + kRedrawEvery;
+}
+
+void ProgressLine::Update(std::uint64_t rows) {
+    const auto now = Clock::now();
+    if (now >= nextDraw_) Draw(rows, now);
+}
+
+void ProgressLine::Hide() {
+    if (shownWidth_ == 0) return;
+    terminal_ << '\r' << std::string(shownWidth_, ' ') << '\r';
+    shownWidth_ = 0;
+    // Redraw on the next update rather than after the usual pause.
+    nextDraw_ = Clock::time_point::min();
+}
+
+void ProgressLine::Finish(std::uint64_t rows) {
+    if (!everShown_) return;
+    Draw(rows, Clock::now());
+    terminal_ << '\n';
+    shownWidth_ = 0;
+}
+
+}  // namespace isr::cli

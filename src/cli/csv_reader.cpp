@@ -1,0 +1,192 @@
+// SPDX-License-Identifier: MIT
+#include "cli/csv_reader.h"
+
+#include <algorithm>
+#include <cstring>
+#include <istream>
+
+namespace isr::cli {
+
+namespace {
+
+constexpr std::string_view kUnclosedQuote = "comillas sin cerrar al final de la entrada";
+constexpr std::string_view kQuoteInsideField = "comilla dentro de un campo sin comillas";
+constexpr std::string_view kTextAfterQuote = "texto después de la comilla de cierre";
+constexpr std::string_view kRecordTooLong = "registro de más de 1 MiB";
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+bool EndsPlainRun(char c) {
+    return c == ',' || c == '"' || c == '\n' || c == '\r';
+}
+
+bool EndsQuotedRun(char c) {
+    return c == '"' || c == '\n' || c == '\r';
+}
+
+}  // namespace
+
+std::string_view CsvRecordBatch::Field(const Record& record, std::size_t i) const {
+    const auto index = record.firstField + i;
+    const auto begin = index == 0 ? 0 : fieldEnds_[index - 1];
+    return std::string_view(text_).substr(begin, fieldEnds_[index] - begin);
+}
+
+std::uint64_t CsvRecordBatch::FieldLine(const Record& record, std::size_t i) const {
+    auto line = record.line;
+    for (std::size_t f = 0; f < std::min(i, record.fieldCount); ++f) {
+        const auto text = Field(record, f);
+        for (std::size_t k = 0; k < text.size(); ++k) {
+            const bool crBeforeLf = text[k] == '\r' && k + 1 < text.size() && text[k + 1] == '\n';
+            if ((text[k] == '\n' || text[k] == '\r') && !crBeforeLf) ++line;
+        }
+    }
+    return line;
+}
+
+void CsvRecordBatch::Clear() {
+    text_.clear();
+    fieldEnds_.clear();
+    records_.clear();
+}
+
+CsvReader::CsvReader(std::istream& in, std::size_t bufferBytes)
+    : in_(in), buffer_(std::max<std::size_t>(bufferBytes, kByteOrderMark.size())) {}
+
+bool CsvReader::Refill() {
+    if (exhausted_) return false;
+    in_.read(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
+    const auto got = static_cast<std::size_t>(in_.gcount());
+    if (in_.bad()) failed_ = true;
+    if (got == 0) {
+        exhausted_ = true;
+        return false;
+    }
+    pos_ = buffer_.data();
+    end_ = pos_ + got;
+    return true;
+}
+
+int CsvReader::Peek() {
+    if (pos_ == end_ && !Refill()) return -1;
+    return static_cast<unsigned char>(*pos_);
+}
+
+void CsvReader::NoteFault(CsvRecordBatch::Record& record, std::string_view what,
+                          std::size_t field) {
+    if (!record.fault) record.fault = CsvFault{line_, field, what};
+}
+
+// Keeps field text up to the record limit; what lies beyond is read but dropped.
+void CsvReader::Keep(std::string& text, const char* from, const char* to) {
+    const auto size = static_cast<std::size_t>(to - from);
+    const auto room = kMaxRecordBytes - std::min(recordBytes_, kMaxRecordBytes);
+    text.append(from, std::min(size, room));
+    recordBytes_ += size;
+}
+
+// `c` ("\r" or "\n") has just been read outside quotes.
+void CsvReader::EndLine(int c) {
+    const bool crlf = c == '\r' && Peek() == '\n';
+    if (crlf) ++pos_;
+    if (!lineEndSeen_) {
+        lineEndSeen_ = true;
+        firstLineEnd_ = crlf ? "\r\n" : c == '\r' ? "\r" : "\n";
+    }
+    ++line_;
+}
+
+bool CsvReader::ReadRecord(CsvRecordBatch& into) {
+    if (!started_) {
+        started_ = true;
+        // A read only comes back short at the end, so a whole mark is in the buffer if any.
+        if (Refill() && static_cast<std::size_t>(end_ - pos_) >= kByteOrderMark.size() &&
+            std::memcmp(pos_, kByteOrderMark.data(), kByteOrderMark.size()) == 0) {
+            pos_ += kByteOrderMark.size();
+            byteOrderMark_ = true;
+        }
+    }
+    for (int c = Peek(); c == '\n' || c == '\r'; c = Peek()) {
+        ++pos_;
+        EndLine(c);
+    }
+    if (Peek() < 0) return false;
+
+    auto& text = into.text_;
+    auto& record = into.records_.emplace_back(
+        CsvRecordBatch::Record{into.fieldEnds_.size(), 0, line_, std::nullopt});
+    recordBytes_ = 0;
+    for (std::size_t field = 1;; ++field) {
+        bool endOfInput = false;
+        if (Peek() == '"') {
+            ++pos_;
+            const auto openedOn = line_;
+            for (bool closed = false; !closed;) {
+                if (pos_ == end_ && !Refill()) {
+                    // Say where the quote opened: that is where the reader would look.
+                    record.fault = CsvFault{openedOn, field, kUnclosedQuote};
+                    endOfInput = true;
+                    break;
+                }
+                const char* run = pos_;
+                while (pos_ != end_ && !EndsQuotedRun(*pos_)) ++pos_;
+                Keep(text, run, pos_);
+                if (pos_ == end_) continue;
+                const char c = *pos_;
+                if (c == '"') {
+                    ++pos_;
+                    if (Peek() == '"') {
+                        Keep(text, pos_, pos_ + 1);
+                        ++pos_;
+                    } else {
+                        closed = true;
+                    }
+                } else {  // a line break inside quotes is field text
+                    Keep(text, pos_, pos_ + 1);
+                    ++pos_;
+                    if (c == '\n' || Peek() != '\n') ++line_;
+                }
+            }
+            const int next = Peek();
+            if (!endOfInput && next >= 0 && next != ',' && next != '\n' && next != '\r') {
+                NoteFault(record, kTextAfterQuote, field);
+            }
+        }
+        // Plain text, or what follows a closing quote that should have ended the field.
+        while (!endOfInput) {
+            if (pos_ == end_ && !Refill()) break;
+            const char* run = pos_;
+            while (pos_ != end_ && !EndsPlainRun(*pos_)) ++pos_;
+            Keep(text, run, pos_);
+            if (pos_ == end_) continue;
+            if (*pos_ != '"') break;
+            NoteFault(record, kQuoteInsideField, field);
+            Keep(text, pos_, pos_ + 1);
+            ++pos_;
+        }
+
+        // Each field counts as a byte, so that a line of separators is bounded too.
+        if (++recordBytes_ <= kMaxRecordBytes) {
+            into.fieldEnds_.push_back(text.size());
+            ++record.fieldCount;
+        } else {
+            text.resize(into.fieldEnds_.empty() ? 0 : into.fieldEnds_.back());
+        }
+        const int c = Peek();
+        if (c == ',') {
+            ++pos_;
+            continue;
+        }
+        if (c == '\n' || c == '\r') {
+            ++pos_;
+            EndLine(c);
+        }
+        break;
+    }
+    if (recordBytes_ > kMaxRecordBytes && !record.fault) {
+        record.fault = CsvFault{record.line, record.fieldCount + 1, kRecordTooLong};
+    }
+    return true;
+}
+
+}  // namespace isr::cli

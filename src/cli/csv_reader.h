@@ -1,0 +1,88 @@
+// SPDX-License-Identifier: MIT
+// Streaming RFC 4180 reader: records are parsed straight from a fixed-size buffer into a reusable
+// batch, so memory stays flat however long the input is. Lenient where it can be: a malformed
+// quote does not stop the reading, it is noted on its record and the text is kept as written.
+#pragma once
+
+#include <cstdint>
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace isr::cli {
+
+// What is wrong with a record as written, and where.
+struct CsvFault {
+    std::uint64_t line;     // input line, from 1
+    std::size_t field;      // from 1
+    std::string_view what;  // a fixed Spanish description
+};
+
+// Records stored back to back: the fields' texts in one string, their ends in one vector.
+class CsvRecordBatch {
+  public:
+    struct Record {
+        std::size_t firstField;
+        std::size_t fieldCount;
+        std::uint64_t line;  // where the record starts
+        std::optional<CsvFault> fault;
+    };
+
+    std::size_t size() const { return records_.size(); }
+    bool empty() const { return records_.empty(); }
+    const Record& operator[](std::size_t i) const { return records_[i]; }
+    std::string_view Field(const Record& record, std::size_t i) const;
+    // The line on which a field starts: fields after a quoted line break sit further down.
+    std::uint64_t FieldLine(const Record& record, std::size_t i) const;
+    std::size_t TextBytes() const { return text_.size(); }
+    void Clear();
+
+  private:
+    friend class CsvReader;
+    std::string text_;
+    std::vector<std::size_t> fieldEnds_;
+    std::vector<Record> records_;
+};
+
+class CsvReader {
+  public:
+    // Records longer than this keep only their beginning and are marked faulty.
+    static constexpr std::size_t kMaxRecordBytes = std::size_t{1} << 20;
+
+    explicit CsvReader(std::istream& in, std::size_t bufferBytes = std::size_t{1} << 18);
+
+    // Appends the next record to `into`; false once the input is exhausted (or failed). Lines
+    // without any character are not records and are skipped.
+    bool ReadRecord(CsvRecordBatch& into);
+
+    // The stream reported a read error (as opposed to its end).
+    bool Failed() const { return failed_; }
+    // Whether the input began with a UTF-8 byte order mark (which is not part of any field).
+    bool HadByteOrderMark() const { return byteOrderMark_; }
+    // The line end of the first record: "\r\n", "\r" or "\n" ("\n" until one is seen).
+    std::string_view FirstLineEnd() const { return firstLineEnd_; }
+
+  private:
+    int Peek();
+    bool Refill();
+    void NoteFault(CsvRecordBatch::Record& record, std::string_view what, std::size_t field);
+    void Keep(std::string& text, const char* from, const char* to);
+    void EndLine(int c);
+
+    std::istream& in_;
+    std::vector<char> buffer_;
+    const char* pos_ = nullptr;
+    const char* end_ = nullptr;
+    bool exhausted_ = false;
+    bool failed_ = false;
+    bool started_ = false;
+    bool byteOrderMark_ = false;
+    std::string_view firstLineEnd_ = "\n";
+    bool lineEndSeen_ = false;
+    std::uint64_t line_ = 1;
+    std::size_t recordBytes_ = 0;  // kept so far by the current record
+};
+
+}  // namespace isr::cli

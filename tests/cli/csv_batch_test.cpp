@@ -1,0 +1,224 @@
+// SPDX-License-Identifier: MIT
+#include "cli/csv_batch.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/exit_status.h"
+
+namespace isr::cli {
+namespace {
+
+using Table = std::vector<std::vector<std::string>>;
+
+struct Outcome {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+Outcome RunCsv(const std::string& input, unsigned workers = 0, std::size_t chunkRecords = 4096) {
+    std::istringstream in(input);
+    std::ostringstream out;
+    std::ostringstream err;
+    CsvReader reader(in, 7);  // records straddle refills
+    const auto layout = ReadBatchHeader(reader, err);
+    const int status =
+        layout ? RunBatch(reader, *layout, out, err, {workers, chunkRecords, nullptr}) : kExitUsage;
+    return {status, out.str(), err.str()};
+}
+
+Table Parse(const std::string& text) {
+    std::istringstream in(text);
+    CsvReader reader(in);
+    CsvRecordBatch batch;
+    Table table;
+    while (reader.ReadRecord(batch)) {
+        const auto& record = batch[batch.size() - 1];
+        EXPECT_FALSE(record.fault) << text;
+        auto& row = table.emplace_back();
+        for (std::size_t i = 0; i < record.fieldCount; ++i)
+            row.emplace_back(batch.Field(record, i));
+    }
+    return table;
+}
+
+const std::vector<std::string> kResultColumns = {
+    "isr_limite_inferior",      "isr_excedente",
+    "isr_porcentaje",           "isr_cuota_fija",
+    "isr_impuesto_determinado", "subsidio_limite_inferior",
+    "subsidio_limite_superior", "subsidio",
+    "procedimiento_2016",       "error"};
+
+std::vector<std::string> Cat(std::vector<std::string> a, const std::vector<std::string>& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+// Columns pass through in place and keep their names as written; the worked examples come out
+// box for box.
+TEST(CsvBatch, WorkedExamplesWithPassThroughColumns) {
+    const auto r = RunCsv(
+        "num,PERIODO,nombre,Ingreso_Gravable,Suma_Subsidio,depto\n"
+        "17,Mensual,\"Pérez, Juan\",\"3,000.00\",,ventas\n"
+        "18,mensual,Ana,10000,,\n"
+        "19,ANUAL,Luis,100000.00,\"1,200\",x\n");
+    EXPECT_EQ(r.status, kExitOk);
+    EXPECT_EQ(r.err, "");
+    const Table expected = {
+        Cat({"num", "PERIODO", "nombre", "Ingreso_Gravable", "Suma_Subsidio", "depto"},
+            kResultColumns),
+        {"17", "Mensual", "Pérez, Juan", "3,000.00", "", "ventas", "496.08", "2,503.92", "6.40",
+         "9.52", "169.77", "2,653.39", "3,472.84", "406.62", "-236.85", ""},
+        {"18", "mensual", "Ana", "10000", "", "", "8,601.51", "1,398.49", "17.92", "786.54",
+         "1,037.15", "7,382.34", "99,999,999.99", "0.00", "1,037.15", ""},
+        {"19", "ANUAL", "Luis", "100000.00", "1,200", "x", "88,793.05", "11,206.95", "16.00",
+         "7,130.48", "8,923.59", "0", "0", "0", "7,723.59", ""},
+    };
+    EXPECT_EQ(Parse(r.out), expected);
+}
+
+TEST(CsvBatch, EveryPeriodAndEntryRounding) {
+    struct Case {
+        std::string row;
+        std::string excedente;
+        std::string procedimiento;
+    };
+    const Case cases[] = {
+        {"semanal,1000,500", "30.49", "-27.83"},  // the subsidy sum counts for Anual only
+        {"Decenal,7.5,", "7.49", "-133.76"},
+        {"catorcenal,0.,", "0", "0.00"},
+        {"quincenal,\"12,000.505\",", "1,752.05", "2,053.83"},  // cents first, as on focus-out
+        {"anual,0,500", "0", "-500.00"},
+        {"mensual,-5,", "0", "0.00"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.row);
+        const auto r = RunCsv("periodo,ingreso_gravable,suma_subsidio\n" + c.row + "\n");
+        ASSERT_EQ(r.status, kExitOk) << r.err;
+        const auto table = Parse(r.out);
+        ASSERT_EQ(table.size(), 2u);
+        EXPECT_EQ(table[1][3 + 1], c.excedente);
+        EXPECT_EQ(table[1][3 + 8], c.procedimiento);
+    }
+}
+
+// Each bad row still gives exactly one output row, in place, with empty results and a message
+// naming the line and the column; the message goes to stderr as well, and the status is 1.
+TEST(CsvBatch, BadRowsAreKeptInOrderAndExplained) {
+    const std::string input =
+        "id,periodo,ingreso_gravable,suma_subsidio\n"
+        "1,mensual,100,\n"
+        "2,bimestral,100,\n"
+        "3,mensual,12a,\n"
+        "4,mensual,,\n"
+        "5,anual,100,$5\n"
+        "6,mensual\n"
+        "7,mensual,100,,extra\n"
+        "8,mensual,\"1\"00,\n"
+        "9,men\"sual,100,\n"
+        "\"10\n\",semanal,\"12,000\n\",\n"
+        "11,semanal,100,\n"
+        "12,mensual,\"100,\n";
+    const std::vector<std::pair<std::string, std::string>> expected = {
+        {"1", ""},
+        {"2", "línea 3, columna 2 (periodo): periodo desconocido: \"bimestral\""},
+        {"3", "línea 4, columna 3 (ingreso_gravable): no es un importe: \"12a\""},
+        {"4", "línea 5, columna 3 (ingreso_gravable): no es un importe: \"\""},
+        {"5", "línea 6, columna 4 (suma_subsidio): no es un importe: \"$5\""},
+        {"6",
+         "línea 7, columna 3 (ingreso_gravable): falta el campo (la fila tiene 2 campos y "
+         "el encabezado 4)"},
+        {"7", "línea 8, columna 5: campo de más (la fila tiene 5 campos y el encabezado 4)"},
+        {"8", "línea 9, columna 3 (ingreso_gravable): texto después de la comilla de cierre"},
+        {"9", "línea 10, columna 2 (periodo): comilla dentro de un campo sin comillas"},
+        {"10\n", "línea 12, columna 3 (ingreso_gravable): no es un importe: \"12,000\n\""},
+        {"11", ""},
+        {"12",
+         "línea 15, columna 3 (ingreso_gravable): comillas sin cerrar al final de la "
+         "entrada"},
+    };
+    for (const unsigned workers : {0u, 3u}) {
+        SCOPED_TRACE(workers);
+        const auto r = RunCsv(input, workers, 2);
+        EXPECT_EQ(r.status, kExitBadRows);
+        const auto table = Parse(r.out);
+        ASSERT_EQ(table.size(), expected.size() + 1);
+        std::string stderrExpected;
+        for (std::size_t i = 0; i < expected.size(); ++i) {
+            const auto& row = table[i + 1];
+            SCOPED_TRACE(expected[i].first);
+            ASSERT_EQ(row.size(), 14u);
+            EXPECT_EQ(row[0], expected[i].first);
+            EXPECT_EQ(row[13], expected[i].second);
+            EXPECT_EQ(row[4 + 4].empty(), !expected[i].second.empty()) << row[4 + 4];
+            if (!expected[i].second.empty()) {
+                stderrExpected += "isr2016-cli: " + expected[i].second + "\n";
+            }
+        }
+        EXPECT_EQ(r.err, stderrExpected);
+    }
+}
+
+TEST(CsvBatch, ByteOrderMarkAndCrlfAreAcceptedAndKept) {
+    const auto r = RunCsv(
+        "\xEF\xBB\xBF"
+        "periodo,ingreso_gravable\r\nmensual,3000\r\n");
+    EXPECT_EQ(r.status, kExitOk);
+    EXPECT_TRUE(
+        r.out.starts_with("\xEF\xBB\xBF"
+                          "periodo,ingreso_gravable,isr_limite_inferior,"));
+    EXPECT_TRUE(r.out.ends_with(",-236.85,\r\n"));
+    EXPECT_EQ(r.out.find('\n'), r.out.find("\r\n") + 1);
+}
+
+TEST(CsvBatch, HeaderOnlyGivesHeaderOnly) {
+    const auto r = RunCsv("ingreso_gravable,periodo\n");
+    EXPECT_EQ(r.status, kExitOk);
+    EXPECT_EQ(Parse(r.out), Table{Cat({"ingreso_gravable", "periodo"}, kResultColumns)});
+}
+
+// Many small chunks across several workers come back in input order.
+TEST(CsvBatch, OutputKeepsInputOrderAcrossWorkers) {
+    std::string input = "n,periodo,ingreso_gravable\n";
+    for (int i = 0; i < 1000; ++i)
+        input += std::to_string(i) + ",semanal," + std::to_string(i) + "\n";
+    const auto single = RunCsv(input, 0, 4096);
+    const auto parallel = RunCsv(input, 3, 7);
+    EXPECT_EQ(parallel.status, kExitOk);
+    EXPECT_EQ(parallel.out, single.out);
+    const auto table = Parse(parallel.out);
+    ASSERT_EQ(table.size(), 1001u);
+    for (int i = 0; i < 1000; ++i) ASSERT_EQ(table[i + 1][0], std::to_string(i));
+}
+
+TEST(CsvBatch, UnusableInputStopsBeforeAnyOutput) {
+    struct Case {
+        std::string input;
+        std::string message;
+    };
+    const Case cases[] = {
+        {"", "la entrada está vacía: falta el encabezado"},
+        {"\xEF\xBB\xBF\r\n\n", "la entrada está vacía: falta el encabezado"},
+        {"periodo,base\nmensual,1\n", "falta la columna \"ingreso_gravable\" en el encabezado"},
+        {"ingreso_gravable\n", "falta la columna \"periodo\" en el encabezado"},
+        {"periodo,ingreso_gravable,PERIODO\n",
+         "la columna \"periodo\" aparece dos veces en el encabezado"},
+        {"periodo,\"ingreso_gravable\n",
+         "encabezado mal formado: línea 1, columna 2: comillas "
+         "sin cerrar al final de la entrada"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.input);
+        const auto r = RunCsv(c.input);
+        EXPECT_EQ(r.status, kExitUsage);
+        EXPECT_EQ(r.out, "");
+        EXPECT_EQ(r.err, "isr2016-cli: " + c.message + "\n");
+    }
+}
+
+}  // namespace
+}  // namespace isr::cli

@@ -1,0 +1,161 @@
+// SPDX-License-Identifier: MIT
+#include "cli/csv_reader.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <streambuf>
+#include <string>
+#include <vector>
+
+namespace isr::cli {
+namespace {
+
+struct ReadRecord {
+    std::vector<std::string> fields;
+    std::uint64_t line;
+    std::string fault;  // "line:field what", empty when none
+
+    bool operator==(const ReadRecord&) const = default;
+};
+
+std::ostream& operator<<(std::ostream& os, const ReadRecord& r) {
+    os << "line " << r.line << " [";
+    for (const auto& f : r.fields) os << '<' << f << '>';
+    return os << "] " << r.fault;
+}
+
+std::vector<ReadRecord> ReadAll(const std::string& text, std::size_t bufferBytes) {
+    std::istringstream in(text);
+    CsvReader reader(in, bufferBytes);
+    CsvRecordBatch batch;
+    while (reader.ReadRecord(batch)) {
+    }
+    std::vector<ReadRecord> records;
+    for (std::size_t i = 0; i < batch.size(); ++i) {
+        const auto& r = batch[i];
+        ReadRecord read{{}, r.line, ""};
+        for (std::size_t f = 0; f < r.fieldCount; ++f) read.fields.emplace_back(batch.Field(r, f));
+        if (r.fault) {
+            read.fault = std::to_string(r.fault->line) + ":" + std::to_string(r.fault->field) +
+                         " " + std::string(r.fault->what);
+        }
+        records.push_back(read);
+    }
+    return records;
+}
+
+// Every case also runs with buffers of a few bytes, so that fields, doubled quotes and CRLF pairs
+// straddle refills.
+TEST(CsvReader, ReadsRfc4180Leniently) {
+    struct Case {
+        std::string name;
+        std::string text;
+        std::vector<ReadRecord> records;
+    };
+    const Case cases[] = {
+        {"plain with LF", "a,b\n1,2\n", {{{"a", "b"}, 1, ""}, {{"1", "2"}, 2, ""}}},
+        {"CRLF, no final line end", "a,b\r\n1,2", {{{"a", "b"}, 1, ""}, {{"1", "2"}, 2, ""}}},
+        {"lone CR ends lines too", "a\r1\r", {{{"a"}, 1, ""}, {{"1"}, 2, ""}}},
+        {"empty fields", "a,,b,\n,\n", {{{"a", "", "b", ""}, 1, ""}, {{"", ""}, 2, ""}}},
+        {"quoted comma, doubled quote, empty quoted",
+         "\"12,000.50\",\"say \"\"hi\"\"\",\"\"\n",
+         {{{"12,000.50", "say \"hi\"", ""}, 1, ""}}},
+        {"line break inside quotes counts as a line",
+         "\"x\r\ny\",1\n2,3\n",
+         {{{"x\r\ny", "1"}, 1, ""}, {{"2", "3"}, 3, ""}}},
+        {"blank lines are no records", "\n\na\n\r\n\nb\n", {{{"a"}, 3, ""}, {{"b"}, 6, ""}}},
+        {"byte order mark is not field text", "\xEF\xBB\xBFperiodo\n", {{{"periodo"}, 1, ""}}},
+        {"quote inside a plain field",
+         "ab\"c,d\n",
+         {{{"ab\"c", "d"}, 1, "1:1 comilla dentro de un campo sin comillas"}}},
+        {"text after the closing quote",
+         "x,\"ab\"c,d\n",
+         {{{"x", "abc", "d"}, 1, "1:2 texto después de la comilla de cierre"}}},
+        {"unclosed quote runs to the end, noted where it opened",
+         "a\nb,\"c\nd\ne\n",
+         {{{"a"}, 1, ""},
+          {{"b", "c\nd\ne\n"}, 2, "2:2 comillas sin cerrar al final de la entrada"}}},
+    };
+    for (const auto& c : cases) {
+        for (const std::size_t buffer : {1, 4, 5, 7, 1 << 18}) {
+            SCOPED_TRACE(c.name + ", buffer " + std::to_string(buffer));
+            EXPECT_EQ(ReadAll(c.text, buffer), c.records);
+        }
+    }
+}
+
+TEST(CsvReader, RemembersMarkAndLineEndForTheOutput) {
+    struct Case {
+        std::string text;
+        bool mark;
+        std::string_view lineEnd;
+    };
+    const Case cases[] = {
+        {"a,b\r\nc,d\n", false, "\r\n"},
+        {"\xEF\xBB\xBF"
+         "a\n",
+         true, "\n"},
+        {"\xEF\xBB\xBF", true, "\n"},
+        {"a", false, "\n"},
+        {"\xEF\xBB", false, "\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        std::istringstream in(c.text);
+        CsvReader reader(in, 2);
+        CsvRecordBatch batch;
+        reader.ReadRecord(batch);
+        EXPECT_EQ(reader.HadByteOrderMark(), c.mark);
+        EXPECT_EQ(reader.FirstLineEnd(), c.lineEnd);
+        EXPECT_FALSE(reader.Failed());
+    }
+}
+
+TEST(CsvReader, OverlongRecordIsCutAndTheNextOneIsIntact) {
+    const std::string huge(CsvReader::kMaxRecordBytes + 10, 'x');
+    const auto records = ReadAll("a," + huge + ",b\nc,d\n", 1 << 16);
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_EQ(records[0].fault, "1:2 registro de más de 1 MiB");
+    ASSERT_EQ(records[0].fields.size(), 1u);  // the cut field is dropped whole
+    EXPECT_EQ(records[0].fields[0], "a");
+    EXPECT_EQ(records[1], (ReadRecord{{"c", "d"}, 2, ""}));
+}
+
+TEST(CsvReader, FieldLineCountsQuotedLineBreaks) {
+    std::istringstream in("\"a\nb\",\"c\r\nd\rx\",e\n");
+    CsvReader reader(in);
+    CsvRecordBatch batch;
+    ASSERT_TRUE(reader.ReadRecord(batch));
+    EXPECT_EQ(batch.FieldLine(batch[0], 0), 1u);
+    EXPECT_EQ(batch.FieldLine(batch[0], 1), 2u);
+    EXPECT_EQ(batch.FieldLine(batch[0], 2), 4u);
+}
+
+// A stream whose device fails after some text, as a disk or a pipe can.
+class FailingBuffer : public std::streambuf {
+  public:
+    explicit FailingBuffer(std::string text) : text_(std::move(text)) {
+        setg(text_.data(), text_.data(), text_.data() + text_.size());
+    }
+
+  protected:
+    int_type underflow() override { throw std::ios_base::failure("device error"); }
+
+  private:
+    std::string text_;
+};
+
+TEST(CsvReader, ReadErrorIsToldApartFromTheEnd) {
+    FailingBuffer buffer("a,b\n1,2\n");
+    std::istream in(&buffer);
+    CsvReader reader(in, 4);
+    CsvRecordBatch batch;
+    while (reader.ReadRecord(batch)) {
+    }
+    EXPECT_TRUE(reader.Failed());
+    EXPECT_EQ(batch.size(), 2u);
+}
+
+}  // namespace
+}  // namespace isr::cli

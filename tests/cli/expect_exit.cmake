@@ -1,0 +1,12 @@
+# SPDX-License-Identifier: MIT
+# Runs PROGRAM with ARGS (a ;-list) and fails unless it exits with STATUS and its standard output
+# matches OUTPUT_REGEX. CTest alone can only tell zero from non-zero.
+execute_process(COMMAND ${PROGRAM} ${ARGS} RESULT_VARIABLE status OUTPUT_VARIABLE out
+                ERROR_VARIABLE err)
+if(NOT status STREQUAL STATUS)
+  message(FATAL_ERROR "exit status ${status}, expected ${STATUS}\nstdout:\n${out}\nstderr:\n${err}")
+endif()
+if(DEFINED OUTPUT_REGEX AND NOT out MATCHES "${OUTPUT_REGEX}")
+  message(FATAL_ERROR "stdout does not match ${OUTPUT_REGEX}:\n${out}")
+endif()
+message("${err}")

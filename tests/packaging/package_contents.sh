@@ -1,0 +1,75 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Builds the Debian package from the build tree into a scratch directory and checks
+# its control fields, its exact file list, the icon sizes and that the packaged
+# isr2016-cli, man page and metainfo all carry the project version.
+# usage: package_contents.sh CPACK CPACK_CONFIG SCRATCH_DIR VERSION HAS_WINDOW(0|1)
+set -euo pipefail
+cpack=$1 config=$2 scratch=$3 version=$4 has_window=$5
+
+rm -rf "$scratch"
+mkdir -p "$scratch"
+"$cpack" -G DEB --config "$config" -B "$scratch" >"$scratch/cpack.log" 2>&1 ||
+    { cat "$scratch/cpack.log"; exit 1; }
+debs=("$scratch"/*.deb)
+[ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || { echo "expected one .deb in $scratch" >&2; exit 1; }
+deb=${debs[0]}
+arch=$(dpkg --print-architecture)
+[ "$(basename "$deb")" = "isr2016_${version}_${arch}.deb" ] || { echo "unexpected file name $deb" >&2; exit 1; }
+
+failures=0
+fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
+
+field() { dpkg-deb --field "$deb" "$1"; }
+[ "$(field Package)" = isr2016 ] || fail "Package is '$(field Package)'"
+[ "$(field Version)" = "$version" ] || fail "Version is '$(field Version)', project says $version"
+[ "$(field Architecture)" = "$arch" ] || fail "Architecture is '$(field Architecture)'"
+[ "$(field Section)" = misc ] || fail "Section is '$(field Section)'"
+[[ "$(field Maintainer)" =~ ^[^\<]+\ \<[^@\>]+@[^\>]+\>$ ]] || fail "Maintainer '$(field Maintainer)' is not 'Name <address>'"
+# Dependencies come from dpkg-shlibdeps: a C++ program needs at least these two.
+for lib in libc6 libstdc++6; do
+    [[ ",$(field Depends)," =~ [,\ ]"$lib"\ \( ]] || fail "Depends lacks a versioned $lib: '$(field Depends)'"
+done
+
+expected=(
+    ./usr/bin/isr2016-cli
+    ./usr/share/applications/org.example.isr2016.desktop
+    ./usr/share/doc/isr2016/copyright
+    ./usr/share/icons/hicolor/16x16/apps/org.example.isr2016.png
+    ./usr/share/icons/hicolor/32x32/apps/org.example.isr2016.png
+    ./usr/share/icons/hicolor/48x48/apps/org.example.isr2016.png
+    ./usr/share/icons/hicolor/64x64/apps/org.example.isr2016.png
+    ./usr/share/icons/hicolor/128x128/apps/org.example.isr2016.png
+    ./usr/share/icons/hicolor/256x256/apps/org.example.isr2016.png
+    ./usr/share/icons/hicolor/scalable/apps/org.example.isr2016.svg
+    ./usr/share/man/man1/isr2016-cli.1
+    ./usr/share/metainfo/org.example.isr2016.metainfo.xml
+)
+[ "$has_window" = 1 ] && expected+=(./usr/bin/isr2016)
+# Regular files only (directories end in "/"), as "path mode".
+actual=$(dpkg-deb --contents "$deb" | awk '$6 !~ /\/$/ { print $6 }' | sort)
+wanted=$(printf '%s\n' "${expected[@]}" | sort)
+if [ "$actual" != "$wanted" ]; then
+    fail "file list differs (< expected, > packaged):"
+    diff <(echo "$wanted") <(echo "$actual") >&2 || true
+fi
+dpkg-deb --contents "$deb" | awk '$6 ~ /^\.\/usr\/bin\/./ && $1 != "-rwxr-xr-x" { print "FAIL: not executable: " $6; bad = 1 } END { exit bad }' >&2 ||
+    failures=$((failures + 1))
+
+root=$scratch/root
+dpkg-deb --extract "$deb" "$root"
+for size in 16 32 48 64 128 256; do
+    png=$root/usr/share/icons/hicolor/${size}x${size}/apps/org.example.isr2016.png
+    [ -f "$png" ] || continue
+    file --brief "$png" | grep -q "^PNG image data, $size x $size," || fail "$png is $(file --brief "$png")"
+done
+
+cli_version=$("$root/usr/bin/isr2016-cli" --version) || fail "packaged isr2016-cli --version failed"
+[ "$cli_version" = "isr2016-cli $version" ] || fail "isr2016-cli --version says '$cli_version'"
+grep -q "<release version=\"$version\" date=\"[0-9]\{4\}-[0-9][0-9]-[0-9][0-9]\"" \
+    "$root/usr/share/metainfo/org.example.isr2016.metainfo.xml" || fail "metainfo has no release $version"
+grep -q "^\.TH ISR2016-CLI 1 \"[^\"]*\" \"isr2016 $version\"" "$root/usr/share/man/man1/isr2016-cli.1" ||
+    fail "man page header does not name version $version"
+
+[ "$failures" -eq 0 ] || exit 1
+echo "ok: $(basename "$deb"), Depends: $(field Depends)"
