@@ -14,8 +14,8 @@ man_text=$(groff -k -man -Tutf8 -P-cbou "$page" 2>/dev/null)
 help_text=$("$cli" --help)
 
 squeeze() { sed -E 's/^[[:space:]]+//; s/[[:space:]]+/ /g'; }
-# The usage: the help's "uso:" line and the one under it; the man page's SINOPSIS.
-help_usage=$(echo "$help_text" | grep -A1 '^uso: ' | sed 's/^uso: //' | squeeze)
+# The usage: the help's "uso:" line and those under it up to the blank line; the man page's SINOPSIS.
+help_usage=$(echo "$help_text" | sed -n '/^uso: /,/^$/p' | grep . | sed 's/^uso: //' | squeeze)
 man_usage=$(echo "$man_text" | sed -n '/^SINOPSIS/,/^[^[:space:]]/p' | sed '1d;$d' | grep . | squeeze)
 [ "$help_usage" = "$man_usage" ] || fail "usage differs:
 --help:
