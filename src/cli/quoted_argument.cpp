@@ -40,9 +40,9 @@ std::size_t LetterLength(std::string_view text) {
 
 }  // namespace
 
-std::string QuotedArgument(std::string_view text, std::size_t maxCharacters) {
+std::string EscapedText(std::string_view text, std::size_t maxCharacters) {
     static constexpr char kHex[] = "0123456789abcdef";
-    std::string out = "\"";
+    std::string out;
     std::size_t shown = 0;
     std::size_t i = 0;
     for (; i < text.size() && shown < maxCharacters; ++shown) {
@@ -63,7 +63,11 @@ std::string QuotedArgument(std::string_view text, std::size_t maxCharacters) {
         }
     }
     if (i < text.size()) out += "…";
-    return out + '"';
+    return out;
+}
+
+std::string QuotedArgument(std::string_view text, std::size_t maxCharacters) {
+    return '"' + EscapedText(text, maxCharacters) + '"';
 }
 
 }  // namespace isr::cli
