@@ -1,64 +1,20 @@
 // SPDX-License-Identifier: MIT
 // Hostile input to the installed isr2016-cli, run as a separate process: each bad argument gets
-// exit status 2, nothing on stdout and a two-line message on stderr (what is wrong, then the
-// usage) that is short, valid UTF-8 and free of control characters whatever the argument held.
+// exit status 2, nothing on stdout, and on stderr one line saying what is wrong, then the usage:
+// short, valid UTF-8 and free of control characters whatever the argument held.
 //
-// A NUL byte cannot travel in a process argument (it ends the argument), so it has no row here.
+// A NUL byte cannot travel in a process argument (it ends the argument); the CSV table feeds it.
 #include <gtest/gtest.h>
-#include <iconv.h>
 
 #include <algorithm>
 #include <string>
 #include <vector>
 
 #include "child_process.h"
+#include "clean_messages.h"
 
 namespace isr {
 namespace {
-
-constexpr std::size_t kLongestLine = 200;  // bytes
-
-bool IsValidUtf8(std::string text) {
-    const iconv_t convert = iconv_open("UTF-32LE", "UTF-8");
-    char* in = text.data();
-    std::size_t inLeft = text.size();
-    std::vector<char> buffer(4 * text.size() + 4);
-    char* out = buffer.data();
-    std::size_t outLeft = buffer.size();
-    const bool ok = iconv(convert, &in, &inLeft, &out, &outLeft) != static_cast<std::size_t>(-1);
-    iconv_close(convert);
-    return ok;
-}
-
-// What a terminal would act on instead of showing: C0 controls but the newline, DEL, C1 controls.
-bool HasControlCharacters(std::string_view text) {
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(text[i]);
-        if ((byte < 0x20 && byte != '\n') || byte == 0x7F) return true;
-        if (byte == 0xC2 && i + 1 < text.size() && static_cast<unsigned char>(text[i + 1]) < 0xA0) {
-            return true;
-        }
-    }
-    return false;
-}
-
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    for (std::size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1) {
-        lines.push_back(text.substr(start, end - start));
-    }
-    if (start < text.size()) lines.push_back(text.substr(start));  // unterminated
-    return lines;
-}
-
-// Every line short, the whole valid UTF-8 that a terminal shows as it is.
-void ExpectCleanMessages(const std::string& err) {
-    EXPECT_TRUE(err.empty() || err.ends_with('\n'));
-    for (const auto& line : Lines(err)) EXPECT_LE(line.size(), kLongestLine) << line;
-    EXPECT_TRUE(IsValidUtf8(err)) << err;
-    EXPECT_FALSE(HasControlCharacters(err)) << err;
-}
 
 struct Row {
     std::string name;
@@ -132,12 +88,12 @@ TEST(CommandLineProcess, BadArgumentsGetStatusTwoAndAShortCleanMessage) {
         EXPECT_EQ(result.status, 2);
         EXPECT_EQ(result.out, "");
         // One line saying what is wrong, then the usage.
-        const auto lines = Lines(result.err);
+        const auto lines = test::Lines(result.err);
         ASSERT_GE(lines.size(), 2u) << result.err;
         EXPECT_TRUE(lines[0].starts_with("isr2016-cli: ")) << lines[0];
         EXPECT_NE(lines[0].find(row.expected), std::string::npos) << lines[0];
         EXPECT_TRUE(lines[1].starts_with("uso: isr2016-cli")) << lines[1];
-        ExpectCleanMessages(result.err);
+        test::ExpectCleanMessages(result.err);
     }
 }
 
