@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Pictures of the window's three panels for the README, drawn on a virtual X server:
+# docs/calculo.png, docs/tarifas.png and docs/productos.png.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/packages.sh
+scripts/ensure-packages.sh "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${FONT_PACKAGES[@]}" \
+    "${SCREENSHOT_PACKAGES[@]}"
+
+cmake --preset release >/dev/null
+cmake --build --preset release -j "$(nproc)" --target panel_screenshots
+mkdir -p docs
+QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1024x768x24" build/release/tools/panel_screenshots docs

@@ -1,0 +1,100 @@
+// SPDX-License-Identifier: MIT
+#include "calc/tariff_listing.h"
+
+#include <span>
+#include <string_view>
+
+#include "calc/amount.h"
+#include "calc/brackets.h"
+#include "tariffs/periods.h"
+
+namespace isr {
+
+namespace {
+
+void AppendLine(std::string& out, std::string_view line) {
+    out += line;
+    out += '\n';
+}
+
+void AppendRightAligned(std::string& line, std::string_view text, int width) {
+    for (auto n = static_cast<int>(text.size()); n < width; ++n) line += ' ';
+    line += text;
+}
+
+void AppendFigure(std::string& line, double value, int width) {
+    AppendRightAligned(line, FormatAmount(value), width);
+}
+
+// Blanks up to the next tab stop, at least one: where a tab would take the caret.
+void AppendBlanksToTabStop(std::string& line) {
+    do {
+        line += ' ';
+    } while (line.size() % kListingTabWidth != 0);
+}
+
+void AppendTitle(std::string& out, std::string_view title, std::string_view headings) {
+    const std::string rule(kListingRuleWidth, '=');
+    AppendLine(out, title);
+    AppendLine(out, rule);
+    AppendLine(out, headings);
+    AppendLine(out, rule);
+}
+
+std::string IsrTitle(int period) {
+    return "Tarifa ISR " + std::string(kPeriodNames[static_cast<std::size_t>(period)]) + " 2016";
+}
+
+void AppendIsrTable(std::string& out, int period) {
+    AppendTitle(out, IsrTitle(period), "Lim.Inferior\tLim.Superior\tCuota Fija\tPorcentaje");
+    for (const IsrBracket& row : IsrBracketsOf(period)) {
+        std::string line;
+        AppendFigure(line, row.lowerLimit, kListingLimitWidth);
+        line += '\t';
+        AppendFigure(line, row.upperLimit, kListingLimitWidth);
+        line += '\t';
+        AppendFigure(line, row.fixedFee, kListingFigureWidth);
+        line += '\t';
+        AppendFigure(line, row.ratePercent, kListingFigureWidth);
+        AppendLine(out, line);
+    }
+}
+
+void AppendSubsidyTable(std::string& out, int period) {
+    std::string headings;
+    AppendRightAligned(headings, "Lim.Inferior", kListingLimitWidth);
+    AppendBlanksToTabStop(headings);
+    AppendRightAligned(headings, "Lim.Superior", kListingLimitWidth);
+    AppendBlanksToTabStop(headings);
+    AppendRightAligned(headings, "Subsidio", kListingFigureWidth);
+    AppendTitle(out,
+                "Tarifa Subsidio para el Empleo " +
+                    std::string(kPeriodNames[static_cast<std::size_t>(period)]) + " 2016",
+                headings);
+    for (const EmploymentSubsidyBracket& row : SubsidyBracketsOf(period)) {
+        std::string line;
+        AppendFigure(line, row.lowerLimit, kListingLimitWidth);
+        AppendBlanksToTabStop(line);
+        AppendFigure(line, row.upperLimit, kListingLimitWidth);
+        AppendBlanksToTabStop(line);
+        AppendFigure(line, row.subsidyAmount, kListingFigureWidth);
+        AppendLine(out, line);
+    }
+}
+
+}  // namespace
+
+std::string TariffListing() {
+    std::string out;
+    AppendLine(out, "Las Tarifas utilizadas por el programa son las vigentes hasta el 2016.");
+    AppendLine(out, "Anexo 8 tarifas y tablas 2016 pagos provisionales");
+    AppendLine(out, "");
+    AppendLine(out, "");
+    AppendIsrTable(out, kMensual);
+    AppendLine(out, "");
+    AppendSubsidyTable(out, kMensual);
+    AppendIsrTable(out, kAnual);
+    return out;
+}
+
+}  // namespace isr

@@ -1,0 +1,109 @@
+// SPDX-License-Identifier: MIT
+#include "ui/calc_panel.h"
+
+#include <string>
+
+#include "tariffs/periods.h"
+#include "ui/maker_content.h"
+#include "ui/maker_look.h"
+#include "ui/system_colours.h"
+
+namespace isr {
+
+namespace {
+
+struct Caption {
+    const char* name;
+    const char* text;
+    LabelLook look;
+};
+
+// Drawn on the panel beneath the boxes, in this order: the opaque section title covers the
+// separator line it lies on.
+void AddSeparatorsAndCaptions(QWidget* frame, AutoSizeLabels& autoSize) {
+    const char* shadowLines[] = {"Line1", "Line4", "Line5", "Line7"};
+    const char* highlightLines[] = {"Line2", "Line3", "Line6", "Line8"};
+    for (const char* name : shadowLines) AddLine(frame, name, ButtonShadow());
+    for (const char* name : highlightLines) AddLine(frame, name, ButtonHighlight());
+
+    const Caption captions[] = {
+        {"lbl(17)", "Tipo de Tarifa", {}},
+        {"lbl(13)", "Suma Subsidio para el Empleo", {}},
+        {"lbl(1)", "Ingreso Gravable", {}},
+        {"lbl(3)", " Cálculo del ISR 2016", LabelLook().Bold().Opaque()},
+        {"lbl(4)", "Límite Inferior", {}},
+        {"lbl(8)", "Cuota Fija", {}},
+        {"lbl(5)", "Excedente del Límite Inferior", {}},
+        {"lbl(6)", "Porcentaje sobre Límite Inferior", {}},
+        {"lbl(7)", "Impuesto Determinado", {}},
+        {"lbl(22)", "Subsidio", LabelLook().Bold().Coloured(QColor(0x29, 0x61, 0xB4))},
+        {"lbl(11)", "Límite Inferior", {}},
+        {"lbl(10)", "para el Empleo", {}},
+        {"lbl(12)", "Límite Superior", {}},
+        {"lbl(31)", "Procedimiento 2016", LabelLook().Bold().Aligned(Qt::AlignHCenter)},
+    };
+    for (const Caption& c : captions) {
+        AddLabel(frame, c.name, QString::fromUtf8(c.text), c.look, autoSize);
+    }
+}
+
+void AddFooter(QWidget* frame, CalcPanel& panel, AutoSizeLabels& autoSize) {
+    AddImage(frame, "Image1", kLogoResource);
+    AddLabel(frame, "lbl(23)", ToQString(maker::kSlogan), LabelLook().Coloured(kSloganColour),
+             autoSize);
+    panel.lbllink[0] =
+        AddLink(frame, "lbllink(0)", ToQString(maker::kHost), kWebAddressLook, autoSize);
+    panel.lbllink[1] =
+        AddLink(frame, "lbllink(1)", QStringLiteral("más Productos..."),
+                LabelLook().Underlined().Coloured(QColor(0xC0, 0x00, 0x00)), autoSize);
+}
+
+}  // namespace
+
+CalcPanel BuildCalcPanel(QWidget* frame, AutoSizeLabels& autoSize) {
+    CalcPanel panel;
+    AddSeparatorsAndCaptions(frame, autoSize);
+    panel.lbl13 = frame->findChild<QLabel*>(QStringLiteral("lbl(13)"));
+    panel.lbl13->setEnabled(false);
+    AddFooter(frame, panel, autoSize);
+
+    // The boxes and the button are created last: they lie above everything drawn on the panel.
+    panel.cmbTarifa = new QComboBox(frame);
+    Place(panel.cmbTarifa, "cmbTarifa");
+    for (const auto name : kPeriodNames) panel.cmbTarifa->addItem(ToQString(name));
+    panel.cmbTarifa->setCurrentIndex(-1);
+
+    panel.txtBase = AddTextBox<EntryLineEdit>(frame, "txtBase", false);
+    panel.txtPagos = AddTextBox<EntryLineEdit>(frame, "txtPagos", false);
+    panel.txtPagos->setEnabled(false);
+
+    panel.cmdCalc = new AccessKeyButton(QStringLiteral("&Calcular"), frame);
+    Place(panel.cmdCalc, "cmdCalc");
+
+    for (std::size_t i = 0; i < panel.txtISR08.size(); ++i) {
+        panel.txtISR08[i] = AddTextBox(frame, "txtISR08(" + std::to_string(i) + ")", true);
+    }
+    for (std::size_t i = 0; i < panel.txtSUB08.size(); ++i) {
+        panel.txtSUB08[i] = AddTextBox(frame, "txtSUB08(" + std::to_string(i) + ")", true);
+    }
+    QLineEdit* result = AddTextBox(frame, "txtRet08(0)", true);
+    result->setAlignment(Qt::AlignCenter);
+    QFont big;
+    big.setPointSizeF(12);
+    big.setBold(true);
+    result->setFont(big);
+    QPalette palette = result->palette();
+    palette.setColor(QPalette::Text, QColor(0xC0, 0x00, 0x00));
+    result->setPalette(palette);
+    panel.txtRet08[0] = result;
+    return panel;
+}
+
+QLineEdit* ResultBox(const CalcPanel& panel, const ResultBoxInfo& box) {
+    const auto i = static_cast<std::size_t>(box.index);
+    if (box.array == "txtISR08") return panel.txtISR08.at(i);
+    if (box.array == "txtSUB08") return panel.txtSUB08.at(i);
+    return panel.txtRet08.at(i);
+}
+
+}  // namespace isr

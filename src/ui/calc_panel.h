@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: MIT
+// The calculation panel, frame(0): period, income, "&Calcular", the result boxes and the footer.
+#pragma once
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <array>
+
+#include "calc/result_boxes.h"
+#include "ui/access_key_button.h"
+#include "ui/click_label.h"
+#include "ui/controls.h"
+#include "ui/entry_line_edit.h"
+
+namespace isr {
+
+struct CalcPanel {
+    QComboBox* cmbTarifa = nullptr;
+    EntryLineEdit* txtBase = nullptr;
+    EntryLineEdit* txtPagos = nullptr;
+    QLabel* lbl13 = nullptr;  // the caption of txtPagos, enabled with it
+    AccessKeyButton* cmdCalc = nullptr;
+    std::array<QLineEdit*, 5> txtISR08{};
+    std::array<QLineEdit*, 3> txtSUB08{};
+    std::array<QLineEdit*, 1> txtRet08{};
+    std::array<ClickLabel*, 2> lbllink{};  // web address, "más Productos..."
+};
+
+// The period list holds the six periods and nothing is selected yet: the window's load selects
+// the first one.
+CalcPanel BuildCalcPanel(QWidget* frame, AutoSizeLabels& autoSize);
+
+// The result box that shows one box of the calculation's store.
+QLineEdit* ResultBox(const CalcPanel& panel, const ResultBoxInfo& box);
+
+}  // namespace isr

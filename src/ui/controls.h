@@ -1,0 +1,81 @@
+// SPDX-License-Identifier: MIT
+// Creating the window's controls in their place from the geometry table.
+#pragma once
+
+#include <QColor>
+#include <QLabel>
+#include <QLineEdit>
+#include <QString>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "ui/click_label.h"
+#include "ui/shape_widget.h"
+#include "ui/svg_image.h"
+
+namespace isr {
+
+// Names the widget and puts it where the geometry table says, converted to pixels.
+void Place(QWidget* widget, std::string_view name);
+
+// A regular, left-aligned, one-line, transparent label in the palette's text colour, changed by
+// chaining: LabelLook().Bold().Coloured(red).
+struct LabelLook {
+    bool bold = false;
+    bool underline = false;
+    std::optional<QColor> colour;
+    Qt::Alignment alignment = Qt::AlignLeft;
+    bool autoSize = true;  // one line; otherwise the caption wraps within the box
+    bool opaque = false;   // filled with the button face instead of showing what lies beneath
+    bool link = false;     // pointing-hand cursor
+
+    LabelLook Bold() const { return With(&LabelLook::bold, true); }
+    LabelLook Underlined() const { return With(&LabelLook::underline, true); }
+    LabelLook Coloured(const QColor& c) const { return With(&LabelLook::colour, c); }
+    LabelLook Aligned(Qt::Alignment a) const { return With(&LabelLook::alignment, a); }
+    LabelLook Wrapping() const { return With(&LabelLook::autoSize, false); }
+    LabelLook Opaque() const { return With(&LabelLook::opaque, true); }
+    LabelLook Link() const { return With(&LabelLook::link, true); }
+
+  private:
+    template <class Member, class Value>
+    LabelLook With(Member member, const Value& value) const {
+        LabelLook look = *this;
+        look.*member = value;
+        return look;
+    }
+};
+
+// Collects the labels whose one-line caption must fit their box.
+using AutoSizeLabels = std::vector<QLabel*>;
+
+template <class Label = QLabel>
+Label* AddLabel(QWidget* parent, std::string_view name, const QString& caption,
+                const LabelLook& look, AutoSizeLabels& autoSize);
+
+ClickLabel* AddLink(QWidget* parent, std::string_view name, const QString& caption, LabelLook look,
+                    AutoSizeLabels& autoSize);
+
+// A right-aligned text box holding "0".
+template <class Box = QLineEdit>
+Box* AddTextBox(QWidget* parent, std::string_view name, bool readOnly) {
+    auto* box = new Box(parent);
+    Place(box, name);
+    box->setText(QStringLiteral("0"));
+    box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    box->setReadOnly(readOnly);
+    return box;
+}
+
+ShapeWidget* AddShape(QWidget* parent, std::string_view name, std::optional<QColor> border,
+                      std::optional<QColor> fill);
+
+// An etched separator's half: a line of one colour.
+ShapeWidget* AddLine(QWidget* parent, std::string_view name, const QColor& colour);
+
+SvgImage* AddImage(QWidget* parent, std::string_view name, const QString& resource);
+
+QString ToQString(std::string_view text);
+
+}  // namespace isr

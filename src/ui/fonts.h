@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: MIT
+// The window's two typefaces: Tahoma and Courier New where installed, else free substitutes.
+#pragma once
+
+#include <QFont>
+#include <QLabel>
+
+namespace isr {
+
+inline constexpr double kWindowPointSize = 8.25;
+
+// Makes the free Tahoma clone of Debian's fonts-wine known to Qt when no Tahoma is installed
+// (the package does not put it on fontconfig's path). Call once, after the application exists.
+void RegisterSubstituteFonts();
+
+// Tahoma 8.25 pt regular, drawn without antialiasing and fully hinted, as the desktop the layout
+// was measured on drew it: the clone then matches Tahoma's widths and its bold reads as bold.
+QFont WindowFont();
+
+// Courier New 8.25 pt, or the metric-compatible Liberation Mono; letter spacing pinned, so the
+// columns of the tariff listing keep their place whatever the window's font does.
+QFont ListingFont();
+
+// Tightens the letter spacing of a one-line label, by the least whole percent needed, until its
+// caption fits the label's width. A substitute font may run a pixel or two wider than the
+// typeface the layout was measured with; tighter spacing keeps the letters' size.
+void FitCaption(QLabel* label);
+
+}  // namespace isr

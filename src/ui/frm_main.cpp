@@ -1,0 +1,145 @@
+// SPDX-License-Identifier: MIT
+#include "ui/frm_main.h"
+
+#include <string>
+
+#include "calc/calculation.h"
+#include "entry/entry_handlers.h"
+#include "ui/control_geometry.h"
+#include "ui/fonts.h"
+#include "ui/maker_content.h"
+#include "ui/open_document.h"
+#include "ui/system_colours.h"
+#include "ui/tab_order.h"
+
+namespace isr {
+
+namespace {
+
+constexpr int kClientWidth = 9045;   // twips
+constexpr int kClientHeight = 8190;  // twips
+// Shape1 ends this far above the bottom of the window.
+constexpr int kShape1BottomMargin = 240;    // twips
+constexpr int kSelectedButtonHeight = 355;  // twips
+constexpr int kButtonHeight = 345;          // twips
+const QColor kWhite(0xFF, 0xFF, 0xFF);
+
+QWidget* AddFrame(QWidget* window, std::size_t index) {
+    auto* frame = new QWidget(window);
+    Place(frame, "frame(" + std::to_string(index) + ")");
+    frame->setAutoFillBackground(true);
+    frame->setFocusPolicy(Qt::TabFocus);
+    frame->setVisible(index == 0);
+    return frame;
+}
+
+void SetBold(QWidget* widget, bool bold) {
+    QFont font = widget->font();
+    font.setBold(bold);
+    widget->setFont(font);
+}
+
+}  // namespace
+
+FrmMain::FrmMain(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("Cálculo de Impuesto 2016"));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setFixedSize(TwipsToPixels(kClientWidth), TwipsToPixels(kClientHeight));
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, ButtonFace());
+    setPalette(palette);
+    setFont(WindowFont());
+
+    AutoSizeLabels autoSize;
+    nav_ = BuildNavBar(this, autoSize);
+    for (std::size_t k = 0; k < frame_.size(); ++k) frame_[k] = AddFrame(this, k);
+    calc_ = BuildCalcPanel(frame_[0], autoSize);
+    tariffs_ = BuildTariffsPanel(frame_[1], autoSize);
+    products_ = BuildProductsPanel(frame_[2], autoSize);
+    FitCaptions(autoSize);
+    SetTabOrder(this);
+    Connect();
+    Form_Load();
+    calc_.cmbTarifa->setFocus();
+}
+
+void FrmMain::FitCaptions(const AutoSizeLabels& autoSize) {
+    for (QLabel* label : autoSize) FitCaption(label);
+}
+
+void FrmMain::Connect() {
+    for (std::size_t k = 0; k < nav_.picBtn.size(); ++k) {
+        const auto index = static_cast<std::int16_t>(k);
+        connect(nav_.lblBtn[k], &ClickLabel::clicked, this, [this, index] { lblBtn_Click(index); });
+        connect(nav_.picBtn[k], &ClickBox::clicked, this, [this, index] { picBtn_Click(index); });
+    }
+    const std::array<ClickLabel*, 4> links = {calc_.lbllink[0], calc_.lbllink[1],
+                                              products_.lbllink2, tariffs_.lbllink3};
+    for (std::size_t k = 0; k < links.size(); ++k) {
+        const auto index = static_cast<std::int16_t>(k);
+        connect(links[k], &ClickLabel::clicked, this, [this, index] { lbllink_Click(index); });
+    }
+    for (std::size_t k = 0; k < products_.lblProdlink.size(); ++k) {
+        const auto index = static_cast<std::int16_t>(k);
+        connect(products_.lblProdlink[k], &ClickLabel::clicked, this,
+                [this, index] { lblProdlink_Click(index); });
+    }
+    connect(calc_.cmdCalc, &QPushButton::clicked, this, [this] { cmdCalc_Click(); });
+    lbl13_.emplace(calc_.lbl13);
+    connect(calc_.cmbTarifa, &QComboBox::currentIndexChanged, this,
+            [this](int index) { cmbTarifa_Click(index, *calc_.txtPagos, *lbl13_); });
+}
+
+// The tariff tables exist by now: the tariffs panel's listing was generated from them.
+void FrmMain::Form_Load() {
+    nav_.Shape1->resize(nav_.Shape1->width(),
+                        height() - nav_.Shape1->y() - TwipsToPixels(kShape1BottomMargin));
+    calc_.cmbTarifa->setCurrentIndex(0);
+}
+
+void FrmMain::lblBtn_Click(std::int16_t Index) {
+    for (std::size_t k = 0; k < frame_.size(); ++k) {
+        frame_[k]->setVisible(static_cast<int>(k) == Index);
+    }
+    for (std::size_t k = 0; k < nav_.picBtn.size(); ++k) {
+        const bool selected = static_cast<int>(k) == Index;
+        ClickBox* button = nav_.picBtn[k];
+        button->resize(button->width(),
+                       TwipsToPixels(selected ? kSelectedButtonHeight : kButtonHeight));
+        button->SetBackground(selected ? ButtonFace() : kWhite);
+    }
+    SetBold(nav_.lblBtn[0], Index == 0);
+    SetBold(nav_.lblBtn[1], Index == 1);
+}
+
+void FrmMain::picBtn_Click(std::int16_t Index) {
+    lblBtn_Click(Index);
+}
+
+void FrmMain::lbllink_Click(std::int16_t Index) {
+    if (Index == 1) {
+        lblBtn_Click(2);
+    } else if (Index == 0 || Index == 2 || Index == 3) {
+        OpenDocument(maker::HomePage());
+    }
+}
+
+void FrmMain::lblProdlink_Click(std::int16_t Index) {
+    if (Index >= 0 && Index < static_cast<int>(maker::kProducts.size())) {
+        OpenDocument(maker::ProductPage(static_cast<std::size_t>(Index)));
+    } else if (Index == 5) {
+        OpenDocument(maker::MailTarget());
+    }
+}
+
+void FrmMain::cmdCalc_Click() {
+    Calculate(calc_.cmbTarifa->currentIndex(), calc_.txtBase->text().toStdString(),
+              calc_.txtPagos->text().toStdString(), boxes_);
+    for (const ResultBoxInfo& box : kResultBoxes) {
+        ResultBox(calc_, box)->setText(QString::fromStdString(BoxText(boxes_, box)));
+    }
+}
+
+}  // namespace isr

@@ -1,0 +1,15 @@
+// SPDX-License-Identifier: MIT
+// isr2016: the withholding calculator's window.
+#include <QApplication>
+
+#include "ui/application.h"
+#include "ui/frm_main.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    isr::SetUpApplication(app);
+    isr::FrmMain window;
+    isr::CentreOnScreen(window);
+    window.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,236 @@
+// SPDX-License-Identifier: MIT
+// The entry fields and the period list under real key, mouse and focus events, and the
+// calculation they feed.
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+
+#include "window_fixture.h"
+
+namespace isr {
+namespace {
+
+class EntryTest : public WindowTest {
+  protected:
+    QLineEdit* Field(const char* name) const { return Find<QLineEdit>(name); }
+    QString TextOf(const char* name) const { return Field(name)->text(); }
+
+    // Tab from the period list to the income, as a user would, the income holding `start`.
+    void TabToBase(const QString& start = {}) const {
+        Find("cmbTarifa")->setFocus(Qt::OtherFocusReason);
+        if (!start.isNull()) Field("txtBase")->setText(start);
+        Press(Qt::Key_Tab);
+    }
+
+    void ChoosePeriod(int index) const {
+        auto* periods = Find<QComboBox>("cmbTarifa");
+        periods->setFocus(Qt::OtherFocusReason);
+        while (periods->currentIndex() < index) Press(Qt::Key_Down);
+        while (periods->currentIndex() > index) Press(Qt::Key_Up);
+    }
+
+    std::vector<std::string> Results() const {
+        std::vector<std::string> texts;
+        for (const char* name :
+             {"txtISR08(0)", "txtISR08(1)", "txtISR08(2)", "txtISR08(3)", "txtISR08(4)",
+              "txtSUB08(0)", "txtSUB08(1)", "txtSUB08(2)", "txtRet08(0)"}) {
+            texts.push_back(TextOf(name).toStdString());
+        }
+        return texts;
+    }
+};
+
+const std::vector<std::string> kUntouched = {"0", "0", "0", "0", "0", "0", "0", "0", "0"};
+
+TEST_F(EntryTest, FocusByTabSelectsAllSoTheFirstDigitReplacesTheZero) {
+    TabToBase();
+    ASSERT_EQ(FocusName(), "txtBase");
+    EXPECT_EQ(Field("txtBase")->selectedText(), QStringLiteral("0"));
+    Type("8");
+    EXPECT_EQ(TextOf("txtBase"), QStringLiteral("8"));
+}
+
+TEST_F(EntryTest, FocusByMouseClickKeepsTheWholeTextSelected) {
+    QLineEdit* base = Field("txtBase");
+    base->setText(QStringLiteral("1,234.50"));
+    ClickAt("txtBase");
+    ASSERT_EQ(FocusName(), "txtBase");
+    EXPECT_EQ(base->selectedText(), QStringLiteral("1,234.50"));
+    Type("9");
+    EXPECT_EQ(base->text(), QStringLiteral("9"));
+    // A second click, with the focus already there, places the caret as usual.
+    ClickAt("txtBase");
+    EXPECT_FALSE(base->hasSelectedText());
+}
+
+TEST_F(EntryTest, KeysEditTheFieldByTheEntryRules) {
+    struct Row {
+        const char* name;
+        QString start;  // the field's text before it takes the focus
+        std::function<void(const EntryTest&)> keys;
+        QString text;
+        QString selected;
+    };
+    const Row rows[] = {
+        {"digits replace the selected zero", "0", [](const EntryTest& t) { t.Type("3000"); },
+         "3000", ""},
+        {"a point on zero gives 0.", "0", [](const EntryTest& t) { t.Type("."); }, "0.", ""},
+        {"a second point is dropped", "0", [](const EntryTest& t) { t.Type("1.5.2"); }, "1.52", ""},
+        {"letters, comma, blank and minus are dropped", "0",
+         [](const EntryTest& t) { t.Type("7a,b -1"); }, "71", ""},
+        {"backspace to empty gives a selected zero", "5",
+         [](const EntryTest& t) {
+             t.Press(Qt::Key_End);
+             t.Press(Qt::Key_Backspace);
+         },
+         "0", "0"},
+        {"delete of the whole text gives a selected zero", "1,234.50",
+         [](const EntryTest& t) { t.Press(Qt::Key_Delete); }, "0", "0"},
+        {"End keeps the text and appends", "1,234.50",
+         [](const EntryTest& t) {
+             t.Press(Qt::Key_End);
+             t.Type("7");
+         },
+         "1,234.507", ""},
+        {"Enter, Escape and Ctrl+V change nothing", "12",
+         [](const EntryTest& t) {
+             QApplication::clipboard()->setText(QStringLiteral("99"));
+             t.Press(Qt::Key_End);
+             t.Press(Qt::Key_Return);
+             t.Press(Qt::Key_Escape);
+             t.Press(Qt::Key_V, Qt::ControlModifier);
+         },
+         "12", ""},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        TabToBase(row.start);
+        row.keys(*this);
+        EXPECT_EQ(TextOf("txtBase"), row.text);
+        EXPECT_EQ(Field("txtBase")->selectedText(), row.selected);
+    }
+    EXPECT_EQ(Results(), kUntouched);  // no key calculates, Enter included
+}
+
+TEST_F(EntryTest, PastedLettersBecomeASelectedZero) {
+    QLineEdit* base = Field("txtBase");
+    TabToBase();
+    Type("42");
+    QApplication::clipboard()->setText(QStringLiteral("12abc"));
+    base->paste();  // what the context menu's Paste does
+    EXPECT_EQ(base->text(), QStringLiteral("0"));
+    EXPECT_EQ(base->selectedText(), QStringLiteral("0"));
+    EXPECT_EQ(TextOf("txtPagos"), QStringLiteral("0"));
+}
+
+TEST_F(EntryTest, LeavingAFieldShowsItsValueFormatted) {
+    struct Row {
+        const char* typed;
+        const char* shown;
+    };
+    const Row rows[] = {
+        {"0.", "0.00"}, {"7.5", "7.50"}, {"12000.5", "12,000.50"}, {"1234.505", "1,234.51"}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.typed);
+        TabToBase();
+        Type(row.typed);
+        Press(Qt::Key_Tab);
+        EXPECT_EQ(TextOf("txtBase"), row.shown);
+    }
+}
+
+TEST_F(EntryTest, OnlyTheAnnualPeriodEnablesTheSubsidySum) {
+    for (const int period : {1, 2, 3, 4, 5, 0, 1}) {
+        SCOPED_TRACE("period " + std::to_string(period));
+        ChoosePeriod(period);
+        EXPECT_EQ(Field("txtPagos")->isEnabled(), period == 1);
+        EXPECT_EQ(Find<QLabel>("lbl(13)")->isEnabled(), period == 1);
+        if (period == 1 && TextOf("txtPagos") == QStringLiteral("0")) {
+            Press(Qt::Key_Tab);
+            Press(Qt::Key_Tab);
+            Type("250");
+        }
+    }
+    // Disabling keeps what was typed.
+    EXPECT_EQ(TextOf("txtPagos"), QStringLiteral("250.00"));
+}
+
+struct Example {
+    const char* name;
+    int period;
+    const char* base;
+    const char* pagos;  // typed only for the annual period
+    std::vector<std::string> results;
+};
+
+const Example kExamples[] = {
+    {"monthly 3,000.00",
+     0,
+     "3000",
+     nullptr,
+     {"496.08", "2,503.92", "6.40", "9.52", "169.77", "2,653.39", "3,472.84", "406.62", "-236.85"}},
+    {"monthly 10,000.00",
+     0,
+     "10000",
+     nullptr,
+     {"8,601.51", "1,398.49", "17.92", "786.54", "1,037.15", "7,382.34", "99,999,999.99", "0.00",
+      "1,037.15"}},
+    {"annual 100,000.00 less 1,200.00 paid",
+     1,
+     "100000",
+     "1200",
+     {"88,793.05", "11,206.95", "16.00", "7,130.48", "8,923.59", "0", "0", "0", "7,723.59"}},
+};
+
+TEST_F(EntryTest, MouseClickOnCalcularShowsTheWorkedExamples) {
+    for (const Example& example : kExamples) {
+        SCOPED_TRACE(example.name);
+        ChoosePeriod(example.period);
+        TabToBase();
+        Type(example.base);
+        if (example.pagos) {
+            Press(Qt::Key_Tab);
+            Type(example.pagos);
+        }
+        ClickAt("cmdCalc");
+        EXPECT_EQ(FocusName(), "cmdCalc");
+        EXPECT_EQ(Results(), example.results);
+    }
+}
+
+TEST_F(EntryTest, AltCFormatsTheFieldBeforeCalculatingAsAClickDoes) {
+    TabToBase();
+    // Unrounded, 496.075 falls between two brackets; formatted first it is 496.08.
+    Type("496.075");
+    Press(Qt::Key_C, Qt::AltModifier);
+    EXPECT_EQ(FocusName(), "cmdCalc");
+    EXPECT_EQ(TextOf("txtBase"), QStringLiteral("496.08"));
+    EXPECT_EQ(Results(), (std::vector<std::string>{"496.08", "0.00", "6.40", "9.52", "9.52", "0.01",
+                                                   "1,768.96", "407.02", "-397.50"}));
+}
+
+TEST_F(EntryTest, ResultsStayThroughOtherPanelsAndEditsUntilTheNextClick) {
+    TabToBase();
+    Type("3000");
+    ClickAt("cmdCalc");
+    const std::vector<std::string> shown = kExamples[0].results;
+    ASSERT_EQ(Results(), shown);
+
+    ClickAt("lblBtn(1)");
+    ClickAt("lblBtn(2)");
+    ClickAt("lblBtn(0)");
+    EXPECT_EQ(TextOf("txtBase"), QStringLiteral("3,000.00"));
+    TabToBase();
+    Type("10000");
+    ChoosePeriod(2);
+    EXPECT_EQ(Results(), shown);
+
+    ChoosePeriod(0);
+    Press(Qt::Key_C, Qt::AltModifier);
+    EXPECT_EQ(Results(), kExamples[1].results);
+}
+
+}  // namespace
+}  // namespace isr

@@ -1,0 +1,303 @@
+// SPDX-License-Identifier: MIT
+// The window as the user first sees it: every control in place with its caption, look and state.
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <optional>
+
+#include "calc/tariff_listing.h"
+#include "tariffs/periods.h"
+#include "ui/control_geometry.h"
+#include "ui/maker_content.h"
+#include "ui/svg_image.h"
+#include "window_fixture.h"
+
+namespace isr {
+namespace {
+
+QString Q(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Every control of the geometry table is on the window where the table puts it. Independent of
+// the table, a few positions worked out by hand from the design's twips follow.
+TEST_F(WindowTest, EveryControlSitsWhereTheGeometryTableSays) {
+    for (const ControlGeometry& g : AllControlGeometry()) {
+        SCOPED_TRACE(std::string(g.name));
+        const QWidget* widget = Find(std::string(g.name));
+        ASSERT_NE(widget, nullptr);
+        EXPECT_EQ(widget->pos(), QPoint(TwipsToPixels(g.left), TwipsToPixels(g.top)));
+        EXPECT_EQ(widget->width(), TwipsToPixels(g.width));
+        if (g.name != "Shape1" && !g.name.starts_with("picBtn")) {
+            EXPECT_EQ(widget->height(), std::max(1, TwipsToPixels(g.height)));
+        }
+    }
+}
+
+TEST_F(WindowTest, PositionsInPixelsMatchTheDesignsTwips) {
+    struct Row {
+        const char* name;
+        QRect pixels;
+    };
+    const Row rows[] = {
+        {"frame(0)", {16, 40, 569, 497}},      // 240, 600, 8535, 7455 twips
+        {"Shape1", {8, 32, 585, 498}},         // height set at load: 8190 - 480 - 240
+        {"txtRet08(0)", {440, 424, 113, 25}},  // 6600, 6360, 1695, 375
+        {"cmdCalc", {480, 56, 81, 25}},        // 7200, 840, 1215, 375
+        {"lbl(29)", {457, 16, 104, 13}},       // 6860 twips round down to 457
+        {"Line6", {0, 305, 568, 1}},           // Y 4570 rounds up, just below Line5
+        {"Line5", {0, 304, 568, 1}},
+        {"imgProd(0)", {8, 72, 43, 43}},    // the 43 x 43 featured picture
+        {"imgProd(2)", {16, 168, 32, 32}},  // a 64 x 64 drawing shown in 32 x 32
+        {"Image1", {8, 392, 200, 50}},      // the logo at its natural 200 x 50
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const QWidget* widget = Find(row.name);
+        ASSERT_NE(widget, nullptr);
+        EXPECT_EQ(widget->geometry(), row.pixels);
+    }
+}
+
+TEST_F(WindowTest, WindowIsAFixedSizeDialogWithoutMinimizeOrMaximize) {
+    EXPECT_EQ(window_->windowTitle(), QStringLiteral("Cálculo de Impuesto 2016"));
+    EXPECT_EQ(window_->size(), QSize(603, 546));
+    EXPECT_EQ(window_->minimumSize(), window_->maximumSize());
+    const Qt::WindowFlags flags = window_->windowFlags();
+    EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
+    EXPECT_FALSE(flags & Qt::WindowMinimizeButtonHint);
+    EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
+    EXPECT_EQ(window_->font().family(), QStringLiteral("Tahoma"));
+    EXPECT_DOUBLE_EQ(window_->font().pointSizeF(), 8.25);
+}
+
+struct LabelRow {
+    const char* name;
+    QString caption;
+    bool bold;
+    std::optional<QColor> colour;  // empty: the palette's own text colour
+    bool autoSize;
+    bool link;
+};
+
+std::vector<LabelRow> Labels() {
+    const QColor blue(0x00, 0x00, 0xC0), slogan(0x38, 0x4E, 0xAF), product(0x57, 0x6E, 0xA4);
+    const QColor red(0xC0, 0x00, 0x00), grey(0x40, 0x40, 0x40), black(0, 0, 0);
+    std::vector<LabelRow> rows = {
+        {"lblBtn(0)", "Cálculo", true, {}, false, false},
+        {"lblBtn(1)", "Tarifas", false, {}, false, false},
+        {"lblBtn(2)", "Productos y Servicios", true, red, false, false},
+        {"lbl(17)", "Tipo de Tarifa", false, {}, true, false},
+        {"lbl(13)", "Suma Subsidio para el Empleo", false, {}, true, false},
+        {"lbl(1)", "Ingreso Gravable", false, {}, true, false},
+        {"lbl(3)", " Cálculo del ISR 2016", true, {}, true, false},
+        {"lbl(4)", "Límite Inferior", false, {}, true, false},
+        {"lbl(8)", "Cuota Fija", false, {}, true, false},
+        {"lbl(5)", "Excedente del Límite Inferior", false, {}, true, false},
+        {"lbl(6)", "Porcentaje sobre Límite Inferior", false, {}, true, false},
+        {"lbl(7)", "Impuesto Determinado", false, {}, true, false},
+        {"lbl(22)", "Subsidio", true, QColor(0x29, 0x61, 0xB4), true, false},
+        {"lbl(11)", "Límite Inferior", false, {}, true, false},
+        {"lbl(10)", "para el Empleo", false, {}, true, false},
+        {"lbl(12)", "Límite Superior", false, {}, true, false},
+        {"lbl(31)", "Procedimiento 2016", true, {}, true, false},
+        {"lbl(23)", Q(maker::kSlogan), false, slogan, true, false},
+        {"lbllink(0)", Q(maker::kHost), true, blue, true, true},
+        {"lbllink(1)", "más Productos...", false, red, true, true},
+        {"lbl(24)", Q(maker::kSlogan), false, slogan, true, false},
+        {"lbllink(3)", Q(maker::kHost), true, blue, true, true},
+        {"lbl(25)", "Productos y Servicios sobre:", true, black, true, false},
+        {"lbl(26)", Q(maker::kServiceAreas), false, black, false, false},
+        {"lbl(27)", Q(maker::kSlogan), false, slogan, true, false},
+        {"lbllink(2)", Q(maker::kHost), true, blue, true, true},
+        {"lbl(28)", Q(maker::kPhone), false, grey, true, false},
+        {"lbl(29)", Q(maker::kFax), false, grey, true, false},
+        {"lbl(30)", "Correo electrónico:", false, grey, true, false},
+        {"lblProdlink(5)", Q(maker::kSupportAddress), true, black, true, true},
+        {"lblProd(5)", "SERVICIOS", true, black, true, false},
+    };
+    // Product k: its name links, its description sits in the box beside its picture.
+    const char* descriptions[] = {"lblProd(1)", "lblProd(0)", "lblProd(2)", "lblProd(3)",
+                                  "lblProd(4)"};
+    static std::vector<std::string> names;
+    for (std::size_t k = 0; k < maker::kProducts.size(); ++k) {
+        names.push_back("lblProdlink(" + std::to_string(k) + ")");
+    }
+    for (std::size_t k = 0; k < maker::kProducts.size(); ++k) {
+        rows.push_back({names[k].c_str(), Q(maker::kProducts[k].name), true, product, true, true});
+        rows.push_back(
+            {descriptions[k], Q(maker::kProducts[k].description), false, product, false, false});
+    }
+    const char* services[] = {"lblProd(6)",  "lblProd(7)",  "lblProd(8)",  "lblProd(9)",
+                              "lblProd(10)", "lblProd(15)", "lblProd(14)", "lblProd(13)",
+                              "lblProd(12)", "lblProd(11)"};
+    for (std::size_t i = 0; i < maker::kServices.size(); ++i) {
+        rows.push_back({services[i], Q(maker::kServices[i]), false, black, true, false});
+    }
+    return rows;
+}
+
+TEST_F(WindowTest, LabelsShowTheirCaptionInTheirFontColourAndCursor) {
+    for (const LabelRow& row : Labels()) {
+        SCOPED_TRACE(row.name);
+        const auto* label = Find<QLabel>(row.name);
+        ASSERT_NE(label, nullptr);
+        EXPECT_EQ(label->text(), row.caption);
+        EXPECT_EQ(label->font().bold(), row.bold);
+        EXPECT_EQ(label->font().underline(), row.link && row.name != std::string("lblProdlink(5)"));
+        if (row.colour) {
+            EXPECT_EQ(label->palette().color(QPalette::WindowText), *row.colour);
+        }
+        EXPECT_EQ(label->wordWrap(), !row.autoSize);
+        EXPECT_EQ(label->cursor().shape(), row.link ? Qt::PointingHandCursor : Qt::ArrowCursor);
+        // Only the section title hides what lies beneath it.
+        EXPECT_EQ(label->autoFillBackground(), row.name == std::string("lbl(3)"));
+    }
+}
+
+// A substitute font must not push a one-line caption past its box, nor past its panel's edge.
+TEST_F(WindowTest, EveryOneLineCaptionFitsItsBox) {
+    for (const LabelRow& row : Labels()) {
+        if (!row.autoSize) continue;
+        SCOPED_TRACE(row.name);
+        const auto* label = Find<QLabel>(row.name);
+        ASSERT_NE(label, nullptr);
+        const int width = QFontMetrics(label->font()).horizontalAdvance(label->text());
+        EXPECT_LE(width, label->width());
+        if (label->alignment() & Qt::AlignLeft) {
+            EXPECT_LE(label->x() + width, label->parentWidget()->width());
+        }
+        EXPECT_LE(QFontMetrics(label->font()).height(), label->height());
+    }
+}
+
+TEST_F(WindowTest, BoxesStartAtZeroRightAlignedWithOnlyTheEntriesEditable) {
+    struct Row {
+        const char* name;
+        bool readOnly;
+        bool enabled;
+    };
+    const Row rows[] = {
+        {"txtBase", false, true},    {"txtPagos", false, false},  {"txtISR08(0)", true, true},
+        {"txtISR08(1)", true, true}, {"txtISR08(2)", true, true}, {"txtISR08(3)", true, true},
+        {"txtISR08(4)", true, true}, {"txtSUB08(0)", true, true}, {"txtSUB08(1)", true, true},
+        {"txtSUB08(2)", true, true},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const auto* box = Find<QLineEdit>(row.name);
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->text(), QStringLiteral("0"));
+        EXPECT_EQ(box->isReadOnly(), row.readOnly);
+        EXPECT_EQ(box->isEnabled(), row.enabled);
+        EXPECT_TRUE(box->alignment() & Qt::AlignRight);
+        EXPECT_FALSE(box->font().bold());
+        EXPECT_DOUBLE_EQ(box->font().pointSizeF(), 8.25);
+    }
+    EXPECT_FALSE(Find<QLabel>("lbl(13)")->isEnabled());
+
+    const auto* result = Find<QLineEdit>("txtRet08(0)");
+    EXPECT_TRUE(result->isReadOnly());
+    EXPECT_TRUE(result->alignment() & Qt::AlignHCenter);
+    EXPECT_TRUE(result->font().bold());
+    EXPECT_DOUBLE_EQ(result->font().pointSizeF(), 12);
+    EXPECT_EQ(result->palette().color(QPalette::Text), QColor(0xC0, 0x00, 0x00));
+}
+
+TEST_F(WindowTest, PeriodListHoldsTheSixPeriodsWithMonthlySelected) {
+    const auto* periods = Find<QComboBox>("cmbTarifa");
+    ASSERT_EQ(periods->count(), 6);
+    for (int i = 0; i < periods->count(); ++i) {
+        EXPECT_EQ(periods->itemText(i), Q(kPeriodNames[static_cast<std::size_t>(i)]));
+    }
+    EXPECT_FALSE(periods->isEditable());
+    EXPECT_EQ(periods->currentIndex(), 0);
+    EXPECT_EQ(Find<QPushButton>("cmdCalc")->text(), QStringLiteral("&Calcular"));
+}
+
+TEST_F(WindowTest, TariffListingIsReadOnlyCourierWithEightCharacterTabs) {
+    const auto* text = Find<QPlainTextEdit>("Text1");
+    EXPECT_TRUE(text->isReadOnly());
+    EXPECT_EQ(text->toPlainText().toStdString(), TariffListing());
+    EXPECT_TRUE(text->font().fixedPitch() || QFontInfo(text->font()).fixedPitch());
+    EXPECT_EQ(text->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    const QFontMetricsF metrics(text->font());
+    EXPECT_DOUBLE_EQ(text->tabStopDistance(), 8 * metrics.horizontalAdvance(QLatin1Char(' ')));
+}
+
+TEST_F(WindowTest, PicturesAreTheMakersDrawingsAndTheIconHasBothSizes) {
+    struct Row {
+        const char* name;
+        const char* resource;
+    };
+    // Product k's picture goes with link lblProdlink(k).
+    const Row rows[] = {
+        {"Image1", ":/maker/logo.svg"},         {"Image2", ":/maker/logo.svg"},
+        {"Image3", ":/maker/logo.svg"},         {"imgProd(0)", ":/maker/product0.svg"},
+        {"imgProd(2)", ":/maker/product1.svg"}, {"imgProd(1)", ":/maker/product2.svg"},
+        {"imgProd(3)", ":/maker/product3.svg"}, {"imgProd(4)", ":/maker/product4.svg"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const auto* image = Find<SvgImage>(row.name);
+        ASSERT_NE(image, nullptr);
+        EXPECT_EQ(image->Resource(), QString::fromLatin1(row.resource));
+        EXPECT_TRUE(image->IsLoaded());
+    }
+    for (const int size : {16, 32}) {
+        EXPECT_EQ(window_->windowIcon().pixmap(size, size).size(), QSize(size, size));
+    }
+}
+
+// What is drawn on a container lies beneath what is created after it: the order of siblings.
+TEST_F(WindowTest, DrawingOrderPutsBoxesOverCaptionsAndCaptionsOverLinesAndPictures) {
+    struct Row {
+        const char* below;
+        const char* above;
+    };
+    const Row rows[] = {
+        {"Line1", "lbl(3)"},       {"Image1", "lbl(23)"},          {"Image2", "lbl(24)"},
+        {"Image3", "lbl(27)"},     {"shapeBtn(0)", "picBtn(0)"},   {"Shape1", "frame(0)"},
+        {"Shape1", "picBtn(2)"},   {"shapeProd(0)", "imgProd(0)"}, {"shapeProd(1)", "lblProd(0)"},
+        {"lbl(6)", "txtISR08(2)"}, {"Line7", "cmbTarifa"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::string(row.below) + " beneath " + row.above);
+        const QWidget* below = Find(row.below);
+        const QWidget* above = Find(row.above);
+        ASSERT_TRUE(below && above);
+        ASSERT_EQ(below->parentWidget(), above->parentWidget());
+        const QObjectList& siblings = below->parentWidget()->children();
+        EXPECT_LT(siblings.indexOf(below), siblings.indexOf(above));
+    }
+}
+
+// Tab from the period list runs through the focusable controls that are shown and enabled, in
+// ascending tab index: the disabled txtPagos and the hidden panels are skipped.
+TEST_F(WindowTest, TabVisitsTheShownControlsInTabIndexOrder) {
+    ASSERT_EQ(FocusName(), "cmbTarifa");
+    const char* expected[] = {"txtBase",     "txtISR08(0)", "txtISR08(1)", "txtISR08(2)",
+                              "txtISR08(3)", "txtISR08(4)", "txtSUB08(0)", "txtSUB08(1)",
+                              "txtSUB08(2)", "txtRet08(0)", "cmdCalc",     "frame(0)",
+                              "picBtn(0)",   "picBtn(1)",   "picBtn(2)",   "cmbTarifa"};
+    for (const char* name : expected) {
+        Press(Qt::Key_Tab);
+        EXPECT_EQ(FocusName(), name);
+    }
+}
+
+TEST_F(WindowTest, TabOnTheTariffsPanelReachesTheListing) {
+    ClickAt("lblBtn(1)");
+    Find("picBtn(2)")->setFocus(Qt::TabFocusReason);
+    const char* expected[] = {"frame(1)", "Text1", "picBtn(0)"};
+    for (const char* name : expected) {
+        Press(Qt::Key_Tab);
+        EXPECT_EQ(FocusName(), name);
+    }
+}
+
+}  // namespace
+}  // namespace isr
