@@ -8,14 +8,12 @@
 
 #include "calc/calculation.h"
 #include "cli/entered_amount.h"
+#include "cli/quoted_argument.h"
 #include "tariffs/periods.h"
 
 namespace isr::cli {
 
 namespace {
-
-// Enough of a bad value to recognise it; a runaway field must not flood the error column.
-constexpr std::size_t kShownValueBytes = 40;
 
 void AppendNumber(std::string& out, std::uint64_t n) {
     char digits[24];
@@ -32,23 +30,10 @@ void StartMessage(std::string& message, const BatchLayout& layout, std::uint64_t
     AppendNumber(message, column);
     if (column >= 1 && column <= layout.columnNames.size()) {
         message += " (";
-        message += layout.columnNames[column - 1];
+        message += EscapedText(layout.columnNames[column - 1]);
         message += ')';
     }
     message += ": ";
-}
-
-void AppendShownValue(std::string& message, std::string_view value) {
-    message += '"';
-    if (value.size() <= kShownValueBytes) {
-        message += value;
-    } else {
-        auto cut = kShownValueBytes;  // back to the start of a UTF-8 character
-        while (cut > 0 && (static_cast<unsigned char>(value[cut]) & 0xC0) == 0x80) --cut;
-        message += value.substr(0, cut);
-        message += "…";
-    }
-    message += '"';
 }
 
 // Reads the row's inputs as the single calculation reads its arguments and calculates; or says
@@ -76,7 +61,7 @@ bool Calculated(const BatchLayout& layout, const CsvRecordBatch& batch,
     const auto bad = [&](std::size_t column, std::string_view what) {
         StartMessage(message, layout, batch.FieldLine(record, column), column + 1);
         message += what;
-        AppendShownValue(message, batch.Field(record, column));
+        message += QuotedArgument(batch.Field(record, column));
         return false;
     };
 

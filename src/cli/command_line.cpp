@@ -16,6 +16,7 @@
 #include "cli/csv_batch.h"
 #include "cli/csv_reader.h"
 #include "cli/entered_amount.h"
+#include "cli/quoted_argument.h"
 #include "cli/single_calculation.h"
 #include "tariffs/periods.h"
 
@@ -87,8 +88,8 @@ int UsageError(std::ostream& err, std::string_view problem) {
 }
 
 int CannotOpen(std::ostream& err, std::string_view path, std::string_view purpose) {
-    err << "isr2016-cli: no se puede abrir \"" << path << "\" para " << purpose << ": "
-        << std::strerror(errno) << '\n';
+    err << "isr2016-cli: no se puede abrir " << QuotedArgument(path, kQuotedPathCharacters)
+        << " para " << purpose << ": " << std::strerror(errno) << '\n';
     return kExitUsage;
 }
 
@@ -143,7 +144,7 @@ int Run(std::span<const std::string_view> args, const Console& console) {
         } else if (arg == "--csv") {
             csv = true;
         } else {
-            return UsageError(err, "opción desconocida: " + std::string(arg));
+            return UsageError(err, "opción desconocida: " + QuotedArgument(arg));
         }
     }
     if (csv && json) return UsageError(err, "--csv y --json no se combinan");
@@ -157,17 +158,16 @@ int Run(std::span<const std::string_view> args, const Console& console) {
 
     const auto period = FindPeriod(operands[0]);
     if (!period) {
-        return UsageError(err, "periodo desconocido: \"" + std::string(operands[0]) +
-                                   "\" (Mensual, Anual, Semanal, Decenal, Catorcenal o Quincenal)");
+        return UsageError(err, "periodo desconocido: " + QuotedArgument(operands[0]) +
+                                   " (Mensual, Anual, Semanal, Decenal, Catorcenal o Quincenal)");
     }
     const auto base = EnteredAmount(operands[1]);
     if (!base) {
-        return UsageError(err, "BASE no es un importe: \"" + std::string(operands[1]) + "\"");
+        return UsageError(err, "BASE no es un importe: " + QuotedArgument(operands[1]));
     }
     const auto pagos = EnteredAmount(operands.size() == 3 ? operands[2] : "0");
     if (!pagos) {
-        return UsageError(err,
-                          "SUMA_SUBSIDIO no es un importe: \"" + std::string(operands[2]) + "\"");
+        return UsageError(err, "SUMA_SUBSIDIO no es un importe: " + QuotedArgument(operands[2]));
     }
 
     const auto calc = CalculateSingle(*period, *base, *pagos);

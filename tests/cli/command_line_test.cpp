@@ -115,8 +115,8 @@ TEST(CommandLine, BadArgumentsExitTwoWithOneClearLineAndNoOutput) {
         {{"mensual"}, "se esperan PERIODO"},
         {{"mensual", "1", "2", "3"}, "se esperan PERIODO"},
         {{}, "se esperan PERIODO"},
-        {{"--xml", "mensual", "100"}, "opción desconocida: --xml"},
-        {{"mensual", "-x"}, "opción desconocida: -x"},
+        {{"--xml", "mensual", "100"}, "opción desconocida: \"--xml\""},
+        {{"mensual", "-x"}, "opción desconocida: \"-x\""},
     };
     for (const auto& c : cases) {
         const auto r = RunWith(c.args);

@@ -135,7 +135,7 @@ TEST(CsvBatch, BadRowsAreKeptInOrderAndExplained) {
         {"7", "línea 8, columna 5: campo de más (la fila tiene 5 campos y el encabezado 4)"},
         {"8", "línea 9, columna 3 (ingreso_gravable): texto después de la comilla de cierre"},
         {"9", "línea 10, columna 2 (periodo): comilla dentro de un campo sin comillas"},
-        {"10\n", "línea 12, columna 3 (ingreso_gravable): no es un importe: \"12,000\n\""},
+        {"10\n", "línea 12, columna 3 (ingreso_gravable): no es un importe: \"12,000\\x0a\""},
         {"11", ""},
         {"12",
          "línea 15, columna 3 (ingreso_gravable): comillas sin cerrar al final de la "

@@ -1,0 +1,123 @@
+// SPDX-License-Identifier: MIT
+// The CSV batch on any input: either the whole input is refused (one message, no output) or every
+// record the reader finds comes out as exactly one output record of the same width, and the bad
+// ones, and only those, carry an error and a message. The first two bytes choose the reader's
+// buffer size and the records per chunk, so that records straddle refills and chunk ends.
+#include <cstddef>
+#include <cstdint>
+#include <sstream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "byte_reader.h"
+#include "cli/csv_batch.h"
+#include "cli/csv_reader.h"
+#include "cli/exit_status.h"
+#include "fuzz_check.h"
+
+namespace isr::fuzz {
+namespace {
+
+struct OutputRecord {
+    std::size_t fields = 1;
+    bool hasError = false;  // a non-empty last field
+};
+
+// An RFC 4180 reading of the output, line ends "\r\n", "\n" or "\r", kept apart from the reader
+// under test.
+std::vector<OutputRecord> ParseOutput(std::string_view csv) {
+    if (csv.starts_with("\xEF\xBB\xBF")) csv.remove_prefix(3);
+    std::vector<OutputRecord> records;
+    OutputRecord record;
+    std::size_t lastFieldBytes = 0;
+    bool quoted = false;
+    for (std::size_t i = 0; i < csv.size(); ++i) {
+        const char c = csv[i];
+        if (quoted) {
+            if (c == '"' && (i + 1 == csv.size() || csv[i + 1] != '"')) {
+                quoted = false;
+            } else {
+                i += c == '"' ? 1 : 0;
+                ++lastFieldBytes;
+            }
+        } else if (c == '"') {
+            quoted = true;
+        } else if (c == ',') {
+            ++record.fields;
+            lastFieldBytes = 0;
+        } else if (c == '\n' || c == '\r') {
+            if (c == '\r' && i + 1 < csv.size() && csv[i + 1] == '\n') ++i;
+            record.hasError = lastFieldBytes > 0;
+            records.push_back(record);
+            record = {};
+            lastFieldBytes = 0;
+        } else {
+            ++lastFieldBytes;
+        }
+    }
+    if (quoted || record.fields != 1 || lastFieldBytes != 0) Fail("output ends inside a record");
+    return records;
+}
+
+std::size_t CountLines(const std::string& text) {
+    std::size_t lines = 0;
+    for (const char c : text) lines += c == '\n' ? 1 : 0;
+    if (!text.empty() && !text.ends_with('\n')) Fail("message without a line end");
+    return lines;
+}
+
+// The records the reader finds after the header.
+std::size_t CountRecords(std::string_view csv, std::size_t bufferBytes) {
+    std::istringstream in{std::string(csv)};
+    cli::CsvReader reader(in, bufferBytes);
+    cli::CsvRecordBatch batch;
+    std::size_t records = 0;
+    while (reader.ReadRecord(batch)) {
+        ++records;
+        batch.Clear();
+    }
+    return records == 0 ? 0 : records - 1;
+}
+
+void CheckBatch(std::string_view csv, std::size_t bufferBytes, std::size_t chunkRecords) {
+    std::istringstream in{std::string(csv)};
+    std::ostringstream out;
+    std::ostringstream err;
+    cli::CsvReader reader(in, bufferBytes);
+    const auto layout = cli::ReadBatchHeader(reader, err);
+    if (!layout) {
+        if (CountLines(err.str()) != 1) Fail("refused input with messages: ", err.str());
+        return;
+    }
+    cli::BatchOptions options;
+    options.chunkRecords = chunkRecords;
+    const int status = cli::RunBatch(reader, *layout, out, err, options);
+
+    const auto records = ParseOutput(out.str());
+    const std::size_t expected = CountRecords(csv, bufferBytes);
+    if (records.size() != expected + 1) {
+        Fail(expected, " records in, ", records.size(), " out, with the header");
+    }
+    std::size_t bad = 0;
+    for (const auto& record : records) {
+        if (record.fields != records[0].fields) Fail("records of different widths");
+        bad += record.hasError ? 1 : 0;
+    }
+    if (records[0].hasError) --bad;  // the header names the error column
+    if (CountLines(err.str()) != bad) Fail(bad, " bad rows, messages: ", err.str());
+    if (status != (bad == 0 ? cli::kExitOk : cli::kExitBadRows)) {
+        Fail("status ", status, " for ", bad, " bad rows");
+    }
+}
+
+}  // namespace
+}  // namespace isr::fuzz
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    isr::fuzz::ByteReader input(data, size);
+    const std::size_t bufferBytes = 1 + input.Byte();
+    const std::size_t chunkRecords = 1 + input.Byte() % 8;
+    isr::fuzz::CheckBatch(input.Bytes(size), bufferBytes, chunkRecords);
+    return 0;
+}

@@ -1,0 +1,181 @@
+// SPDX-License-Identifier: MIT
+// The entry-field rules under any sequence of user events. Two fields are wired like txtBase and
+// txtPagos, with the period list beside them; the input chooses their Tags, then one event after
+// another. After every event both fields must hold a numeric text with at most one point,
+// txtPagos and its caption must be enabled exactly for "Anual", and leaving a field must show
+// its value as FormatAmount does.
+#include <algorithm>
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "byte_reader.h"
+#include "calc/amount.h"
+#include "entry/entry_handlers.h"
+#include "entry/memory_entry_field.h"
+#include "entry/numeric_text.h"
+#include "fuzz_check.h"
+#include "tariffs/periods.h"
+
+namespace isr::fuzz {
+namespace {
+
+// Tags worth trying besides arbitrary bytes: the window's own "N", maxima of several kinds, and
+// Tags that switch the filter off.
+constexpr std::array<std::string_view, 12> kTags = {"N",    "N100", "N40", "N0", "N-5", "N.5",
+                                                    "N1e3", "Nabc", "n",   "",   "X",   "N1,000.5"};
+
+std::string TagFrom(ByteReader& input) {
+    const auto choice = input.Byte();
+    if (choice < 2 * kTags.size()) return std::string(kTags[choice % kTags.size()]);
+    return std::string(input.Bytes(choice % 8));
+}
+
+class Caption : public Switchable {
+  public:
+    bool Enabled() const override { return enabled_; }
+    void SetEnabled(bool enabled) override { enabled_ = enabled; }
+
+  private:
+    bool enabled_ = false;
+};
+
+// The calculation panel's entry part, with focus moving among the two fields and the rest.
+class Panel {
+  public:
+    Panel(std::string baseTag, std::string pagosTag)
+        : txtBase_(std::move(baseTag), "0"), txtPagos_(std::move(pagosTag), "0") {
+        ConnectEntryHandlers(txtBase_);
+        ConnectEntryHandlers(txtPagos_);
+        txtPagos_.SetEnabled(false);
+        SelectPeriod(kMensual);  // as the window's load does
+    }
+
+    MemoryTextField& Field(bool pagos) { return pagos ? txtPagos_ : txtBase_; }
+
+    // Focus to one field, or to another control (nullptr): the field losing it formats its text.
+    void FocusOn(MemoryTextField* target) {
+        for (MemoryTextField* field : {&txtBase_, &txtPagos_}) {
+            if (field == target || !field->HasFocus()) continue;
+            const std::string before = field->Text();
+            field->FocusOut();
+            const std::string expected = FormatAmount(ParseAmount(before).value_or(0.0));
+            if (field->Text() != expected) {
+                Fail("leaving ", Shown(before), " shows ", Shown(field->Text()), ", not ",
+                     Shown(expected));
+            }
+        }
+        if (target != nullptr) target->FocusIn();
+    }
+
+    // The list takes the focus when the user picks from it.
+    void SelectPeriod(int listIndex) {
+        FocusOn(nullptr);
+        period_ = listIndex;
+        cmbTarifa_Click(listIndex, txtPagos_, lbl13_);
+    }
+
+    void Check(const char* event) const {
+        for (const MemoryTextField* field : {&txtBase_, &txtPagos_}) {
+            const std::string text = field->Text();
+            const char* name = field == &txtBase_ ? "txtBase" : "txtPagos";
+            if (text.empty() || !IsNumeric(text)) Fail(event, ": ", name, " holds ", Shown(text));
+            if (std::count(text.begin(), text.end(), '.') > 1) {
+                Fail(event, ": ", name, " holds two points: ", Shown(text));
+            }
+            if (field->SelStart() < 0 || field->SelLength() < 0 ||
+                field->SelStart() + field->SelLength() > static_cast<int>(text.size())) {
+                Fail(event, ": ", name, " selects ", field->SelStart(), "+", field->SelLength(),
+                     " of ", text.size());
+            }
+        }
+        const bool annual = period_ == kAnual;
+        if (txtPagos_.Enabled() != annual || lbl13_.Enabled() != annual) {
+            Fail(event, ": period ", period_, " leaves txtPagos ", txtPagos_.Enabled(),
+                 " and its caption ", lbl13_.Enabled());
+        }
+        if (!txtBase_.Enabled()) Fail(event, ": txtBase disabled");
+        if (txtPagos_.HasFocus() && !annual) Fail(event, ": disabled txtPagos has the focus");
+    }
+
+  private:
+    MemoryTextField txtBase_;
+    MemoryTextField txtPagos_;
+    Caption lbl13_;
+    int period_ = -1;
+};
+
+// A pasted text: raw bytes, or a long run of one byte to reach past 1000 characters.
+std::string PasteFrom(ByteReader& input) {
+    const auto length = input.Byte();
+    if (length < 128) return std::string(input.Bytes(length));
+    const auto repeat = static_cast<std::size_t>(length - 128) * 12;
+    return std::string(repeat, static_cast<char>(input.Byte()));
+}
+
+// One event; returns its name for the report.
+const char* Play(Panel& panel, ByteReader& input) {
+    const auto op = input.Byte();
+    MemoryTextField& field = panel.Field(op & 1);
+    switch ((op >> 1) % 8) {
+        case 0:
+            field.TypeKey(input.Int16());
+            return "any key";
+        case 1:
+            field.TypeKey("0123456789.\b"[input.Byte() % 12]);
+            return "digit, point or backspace";
+        case 2:
+            field.Paste(PasteFrom(input));
+            return "paste";
+        case 3:
+            field.PressDelete();
+            return "delete";
+        case 4:
+            switch (input.Byte() % 5) {
+                case 0:
+                    field.Home();
+                    return "home";
+                case 1:
+                    field.End();
+                    return "end";
+                case 2:
+                    field.Left();
+                    return "left";
+                case 3:
+                    field.Right();
+                    return "right";
+                default:
+                    field.SelectAll();
+                    return "select all";
+            }
+        case 5: {
+            const auto start = input.Int16();
+            field.SetSelStart(start);
+            field.SetSelLength(input.Int16());
+            return "mouse selection";
+        }
+        case 6: {
+            const auto target = input.Byte() % 3;
+            panel.FocusOn(target == 2 ? nullptr : &panel.Field(target == 1));
+            return "focus change";
+        }
+        default:
+            panel.SelectPeriod(static_cast<std::int8_t>(input.Byte()));
+            return "period change";
+    }
+}
+
+}  // namespace
+}  // namespace isr::fuzz
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace isr::fuzz;
+    ByteReader input(data, size);
+    std::string baseTag = TagFrom(input);
+    Panel panel(std::move(baseTag), TagFrom(input));
+    panel.Check("start");
+    while (!input.AtEnd()) panel.Check(Play(panel, input));
+    return 0;
+}

@@ -1,0 +1,73 @@
+// SPDX-License-Identifier: MIT
+#include "cli/quoted_argument.h"
+
+#include <cstdint>
+
+namespace isr::cli {
+
+namespace {
+
+bool IsContinuation(unsigned char byte) {
+    return (byte & 0xC0) == 0x80;
+}
+
+// The length of the well-formed UTF-8 sequence of a code point from U+00A0 on that starts
+// `text`, or 0. Overlong forms, surrogates and code points past U+10FFFF are not well formed, and
+// the C1 controls (U+0080 to U+009F) act on terminals, so none of them counts.
+std::size_t LetterLength(std::string_view text) {
+    const auto lead = static_cast<unsigned char>(text[0]);
+    std::size_t length = 0;
+    std::uint32_t low = 0;  // smallest code point allowed for the length
+    std::uint32_t code = 0;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2, low = 0xA0, code = lead & 0x1F;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3, low = 0x800, code = lead & 0x0F;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4, low = 0x10000, code = lead & 0x07;
+    } else {
+        return 0;
+    }
+    if (text.size() < length) return 0;
+    for (std::size_t i = 1; i < length; ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if (!IsContinuation(byte)) return 0;
+        code = code << 6 | (byte & 0x3F);
+    }
+    if (code < low || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return 0;
+    return length;
+}
+
+}  // namespace
+
+std::string EscapedText(std::string_view text, std::size_t maxCharacters) {
+    static constexpr char kHex[] = "0123456789abcdef";
+    std::string out;
+    std::size_t shown = 0;
+    std::size_t i = 0;
+    for (; i < text.size() && shown < maxCharacters; ++shown) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if (byte == '"' || byte == '\\') {
+            out += '\\';
+            out += text[i++];
+        } else if (byte >= 0x20 && byte < 0x7F) {
+            out += text[i++];
+        } else if (const std::size_t length = LetterLength(text.substr(i)); length > 0) {
+            out += text.substr(i, length);
+            i += length;
+        } else {
+            out += "\\x";
+            out += kHex[byte >> 4];
+            out += kHex[byte & 0xF];
+            ++i;
+        }
+    }
+    if (i < text.size()) out += "…";
+    return out;
+}
+
+std::string QuotedArgument(std::string_view text, std::size_t maxCharacters) {
+    return '"' + EscapedText(text, maxCharacters) + '"';
+}
+
+}  // namespace isr::cli

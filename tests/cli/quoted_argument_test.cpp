@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: MIT
+#include "cli/quoted_argument.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace isr::cli {
+namespace {
+
+TEST(QuotedArgument, ShowsAnyBytesAsOneShortLineOfUtf8) {
+    const std::string forty(40, 'x');
+    struct Case {
+        std::string_view name;
+        std::string text;
+        std::string shown;
+    };
+    const Case cases[] = {
+        {"empty", "", R"("")"},
+        {"plain", "12a", R"("12a")"},
+        {"quote and backslash", R"(a"b\c)", R"("a\"b\\c")"},
+        {"accented letters stay", "quincenal año", "\"quincenal año\""},
+        {"four-byte letter stays", "\xF0\x9F\x98\x80", "\"\xF0\x9F\x98\x80\""},
+        {"escape sequence", "\x1b[31mrojo", R"("\x1b[31mrojo")"},
+        {"newline, tab, DEL", "a\nb\tc\x7f", R"("a\x0ab\x09c\x7f")"},
+        {"stray bytes", "\xff\xfe", R"("\xff\xfe")"},
+        {"cut sequence", "1\xc3", R"("1\xc3")"},
+        {"overlong slash", "\xc0\xaf", R"("\xc0\xaf")"},
+        {"surrogate", "\xed\xa0\x80", R"("\xed\xa0\x80")"},
+        {"past U+10FFFF", "\xf4\x90\x80\x80", R"("\xf4\x90\x80\x80")"},
+        {"C1 control",
+         "\xc2\x9b"
+         "2J",
+         R"("\xc2\x9b2J")"},
+        {"no-break space stays", "5\xc2\xa0", "\"5\xc2\xa0\""},
+        {"forty characters fit", forty, '"' + forty + '"'},
+        {"longer is cut", forty + "yz", '"' + forty + "…\""},
+        {"cut counts letters, not bytes", std::string(39, 'x') + "ñañ",
+         '"' + std::string(39, 'x') + "ñ…\""},
+        {"an escape counts as one", std::string(39, 'x') + "\xff\xff",
+         '"' + std::string(39, 'x') + "\\xff…\""},
+    };
+    for (const auto& c : cases) EXPECT_EQ(QuotedArgument(c.text), c.shown) << c.name;
+}
+
+}  // namespace
+}  // namespace isr::cli
