@@ -16,12 +16,10 @@ TEST(ParseOptions, AcceptsStrideAndPeriod) {
         std::int64_t stride;
         std::optional<int> period;
     };
-    const Case cases[] = {
-        {{}, 1, std::nullopt},
-        {{"--stride", "37"}, 37, std::nullopt},
-        {{"--period", "anual"}, 1, kAnual},
-        {{"--period", "Quincenal", "--stride", "1000"}, 1000, kQuincenal},
-    };
+    const Case cases[] = {{{}, 1, std::nullopt},
+                          {{"--stride", "37"}, 37, std::nullopt},
+                          {{"--period", "anual"}, 1, kAnual},
+                          {{"--period", "Quincenal", "--stride", "1000"}, 1000, kQuincenal}};
     for (const auto& c : cases) {
         const auto parsed = ParseOptions(c.args);
         ASSERT_TRUE(std::holds_alternative<Options>(parsed)) << std::get<std::string>(parsed);
@@ -34,8 +32,7 @@ TEST(ParseOptions, RefusesWhatItCannotRun) {
     const std::vector<std::string_view> cases[] = {
         {"--stride"},       {"--stride", "0"}, {"--stride", "-5"},
         {"--stride", "3x"}, {"--stride", ""},  {"--period", "Anuel"},
-        {"--period"},       {"--full"},        {"37"},
-    };
+        {"--period"},       {"--full"},        {"37"}};
     for (const auto& args : cases) {
         EXPECT_TRUE(std::holds_alternative<std::string>(ParseOptions(args))) << args.size();
     }

@@ -109,8 +109,7 @@ TEST(Sweep, ReportsEachFaultyBoxWithBothTexts) {
          100,
          {"0 txtISR08(0) 0.00 0", "0 txtISR08(1) 0.00 0", "0 txtISR08(2) 0.00 0",
           "0 txtISR08(3) 0.00 0", "0 txtSUB08(0) 0.00 0", "0 txtSUB08(1) 0.00 0",
-          "0 txtSUB08(2) 0.00 0"}},
-    };
+          "0 txtSUB08(2) 0.00 0"}}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         std::vector<Mismatch> found;
@@ -163,8 +162,7 @@ TEST(VerifyRun, LastLineCountsAndStatusTellsTheOutcome) {
          SubsidySumIgnored,
          kExitMismatch,
          "checked 20 bases, 16 mismatches"},
-        {{"--stride", "0"}, Calculate, kExitUsage, ""},
-    };
+        {{"--stride", "0"}, Calculate, kExitUsage, ""}};
     for (const auto& c : cases) {
         std::ostringstream out;
         std::ostringstream err;
