@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: MIT
+#include "verify/options.h"
+
+#include <charconv>
+
+#include "tariffs/periods.h"
+
+namespace isr::verify {
+
+namespace {
+
+std::optional<std::int64_t> PositiveInteger(std::string_view text) {
+    std::int64_t value = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec != std::errc{} || end != text.data() + text.size() || value < 1) return std::nullopt;
+    return value;
+}
+
+}  // namespace
+
+std::variant<Options, std::string> ParseOptions(std::span<const std::string_view> args) {
+    Options options;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const auto flag = args[i];
+        if (flag != "--stride" && flag != "--period")
+            return "unknown argument: " + std::string(flag);
+        if (i + 1 == args.size()) return std::string(flag) + " needs a value";
+        const auto value = args[++i];
+        if (flag == "--stride") {
+            const auto stride = PositiveInteger(value);
+            if (!stride)
+                return "--stride takes a whole number of cents from 1 up: " + std::string(value);
+            options.stride = *stride;
+        } else {
+            options.period = FindPeriod(value);
+            if (!options.period) return "no such period: " + std::string(value);
+        }
+    }
+    return options;
+}
+
+}  // namespace isr::verify

@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: MIT
+// The command line of isr2016-verify.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <variant>
+
+namespace isr::verify {
+
+struct Options {
+    std::int64_t stride = 1;    // check every stride-th cent
+    std::optional<int> period;  // one period's list position, or all of them
+};
+
+inline constexpr std::string_view kUsage = "usage: isr2016-verify [--stride N] [--period NAME]";
+
+// The options, or a message saying what is wrong with the arguments.
+std::variant<Options, std::string> ParseOptions(std::span<const std::string_view> args);
+
+}  // namespace isr::verify

@@ -1,0 +1,63 @@
+// SPDX-License-Identifier: MIT
+#include "verify/run.h"
+
+#include <chrono>
+#include <ostream>
+
+#include "oracle/exact_amount.h"
+#include "verify/options.h"
+
+namespace isr::verify {
+
+namespace {
+
+std::int64_t SecondsSince(std::chrono::steady_clock::time_point start) {
+    return std::chrono::duration_cast<std::chrono::seconds>(std::chrono::steady_clock::now() -
+                                                            start)
+        .count();
+}
+
+}  // namespace
+
+int Run(std::span<const std::string_view> args, const Calculator& calculate, unsigned threads,
+        std::ostream& out, std::ostream& err) {
+    const auto parsed = ParseOptions(args);
+    if (const auto* message = std::get_if<std::string>(&parsed)) {
+        err << *message << '\n' << kUsage << '\n';
+        return kExitUsage;
+    }
+    const auto& options = std::get<Options>(parsed);
+
+    SweepCount total;
+    for (const auto& job : PlanJobs(options.period)) {
+        const auto label = JobLabel(job);
+        const auto bases = BasesToCheck(job, options.stride);
+        const auto start = std::chrono::steady_clock::now();
+        err << label << ": " << bases << " bases from 0.00 to "
+            << oracle::FormatHundredths(job.lastBaseCents) << ", every " << options.stride
+            << " cent(s), " << threads << " thread(s)" << std::endl;
+
+        SweepHooks hooks;
+        hooks.onMismatch = [&](const Mismatch& m) {
+            out << "mismatch: " << label << ", base " << oracle::FormatHundredths(m.baseCents)
+                << ", " << m.box << ": production \"" << m.production << "\", exact \"" << m.exact
+                << "\"\n";
+        };
+        hooks.onProgress = [&](std::int64_t checked) {
+            err << label << ": " << checked << " of " << bases << " (" << checked * 100 / bases
+                << " %), " << SecondsSince(start) << " s" << std::endl;
+        };
+        const auto count = Sweep(job, options.stride, threads, calculate, hooks);
+
+        err << label << ": done in " << SecondsSince(start) << " s" << std::endl;
+        out << label << ": checked " << count.checked << " bases, " << count.mismatches
+            << " mismatches" << std::endl;
+        total.checked += count.checked;
+        total.mismatches += count.mismatches;
+    }
+    out << "checked " << total.checked << " bases, " << total.mismatches << " mismatches"
+        << std::endl;
+    return total.mismatches == 0 ? kExitAgree : kExitMismatch;
+}
+
+}  // namespace isr::verify

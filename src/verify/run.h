@@ -1,0 +1,22 @@
+// SPDX-License-Identifier: MIT
+// isr2016-verify: compares the production calculation with the exact one for every cent of base.
+#pragma once
+
+#include <iosfwd>
+#include <span>
+#include <string_view>
+
+#include "verify/sweep.h"
+
+namespace isr::verify {
+
+inline constexpr int kExitAgree = 0;
+inline constexpr int kExitMismatch = 1;
+inline constexpr int kExitUsage = 2;
+
+// Results and mismatches go to `out`, the last line "checked N bases, M mismatches" (M counts box
+// texts that differ); progress and usage errors go to `err`.
+int Run(std::span<const std::string_view> args, const Calculator& calculate, unsigned threads,
+        std::ostream& out, std::ostream& err);
+
+}  // namespace isr::verify

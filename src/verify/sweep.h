@@ -1,0 +1,62 @@
+// SPDX-License-Identifier: MIT
+// Runs a calculation for every cent of a range of bases and compares each box text with the exact
+// computation, spread over several threads.
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "calc/result_boxes.h"
+
+namespace isr::verify {
+
+// A calculation as the window runs it: period, entry texts in, box texts out.
+using Calculator = std::function<void(int period, std::string_view txtBase,
+                                      std::string_view txtPagos, ResultBoxes& boxes)>;
+
+// One period with one subsidy sum, over the bases 0.00 to lastBaseCents.
+struct Job {
+    int period;
+    std::int64_t subsidySumCents;
+    std::int64_t lastBaseCents;
+};
+
+// Every period from 0.00 to ten thousand above its last bracket's lower limit, or only `period`
+// when given; "Anual" once more for each of a few subsidy sums.
+std::vector<Job> PlanJobs(std::optional<int> period);
+
+// "Mensual", or "Anual, subsidy sum 1,234.56" for the extra annual runs.
+std::string JobLabel(const Job& job);
+
+// How many bases a job checks: 0.00 and every stride-th cent after it, up to its last base.
+std::int64_t BasesToCheck(const Job& job, std::int64_t stride);
+
+struct Mismatch {
+    std::int64_t baseCents;
+    std::string box;  // "txtISR08(4)"
+    std::string production;
+    std::string exact;
+};
+
+struct SweepHooks {
+    // Called for every mismatch, one call at a time, from any of the threads.
+    std::function<void(const Mismatch&)> onMismatch;
+    // Called from the calling thread every `progressEvery` while the job runs.
+    std::function<void(std::int64_t checked)> onProgress;
+    std::chrono::milliseconds progressEvery{5000};
+};
+
+struct SweepCount {
+    std::int64_t checked = 0;
+    std::int64_t mismatches = 0;
+};
+
+SweepCount Sweep(const Job& job, std::int64_t stride, unsigned threads, const Calculator& calculate,
+                 const SweepHooks& hooks);
+
+}  // namespace isr::verify
