@@ -5,6 +5,7 @@
 // status 1 when some row is bad; every message stays short, valid UTF-8 without control
 // characters.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -74,7 +75,9 @@ std::string ManyFields(std::size_t count) {
 class BadCsv : public testing::Test {
   protected:
     void SetUp() override {
-        dir_ = std::filesystem::path(testing::TempDir()) / "isr2016-bad-csv";
+        // One folder per process: CTest runs the cases of this fixture side by side.
+        dir_ = std::filesystem::path(testing::TempDir()) /
+               ("isr2016-bad-csv-" + std::to_string(getpid()));
         std::filesystem::create_directories(dir_);
     }
     void TearDown() override { std::filesystem::remove_all(dir_); }

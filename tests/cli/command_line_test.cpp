@@ -2,6 +2,7 @@
 #include "cli/command_line.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -134,9 +135,9 @@ std::string Slurp(const std::string& path) {
 
 TEST(CommandLine, CsvReadsAndWritesFilesOrTheStandardStreams) {
     const std::string input = "periodo,ingreso_gravable\nmensual,\"3,000\"\n";
-    const auto dir = testing::TempDir();
-    const auto inPath = dir + "isr2016_cli_in.csv";
-    const auto outPath = dir + "isr2016_cli_out.csv";
+    const auto dir = testing::TempDir() + "isr2016_cli_" + std::to_string(getpid());
+    const auto inPath = dir + "_in.csv";
+    const auto outPath = dir + "_out.csv";
     std::ofstream(inPath, std::ios::binary) << input;
     std::remove(outPath.c_str());
 
