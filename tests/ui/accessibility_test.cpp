@@ -156,6 +156,29 @@ TEST_F(WindowTest, NavigationCaptionsAreNotLinks) {
     }
 }
 
+TEST_F(WindowTest, FocusedNavigationButtonsAreClickedBySpaceOrEnter) {
+    struct Row {
+        const char* button;
+        Qt::Key key;
+        int panel;
+    };
+    const Row rows[] = {
+        {"picBtn(1)", Qt::Key_Space, 1},
+        {"picBtn(2)", Qt::Key_Return, 2},
+        {"picBtn(0)", Qt::Key_Enter, 0},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.button);
+        Find(row.button)->setFocus(Qt::TabFocusReason);
+        Press(row.key);
+        EXPECT_TRUE(Find("frame(" + std::to_string(row.panel) + ")")->isVisible());
+    }
+    // Other keys leave the panel as it is.
+    Find("picBtn(1)")->setFocus(Qt::TabFocusReason);
+    Press(Qt::Key_A);
+    EXPECT_TRUE(Find("frame(0)")->isVisible());
+}
+
 // What a screen reader says at each Tab stop after a monthly 3,000.00 typed and calculated with
 // the keyboard: the caption, and the box's text.
 TEST_F(WindowTest, WholeCalculationByKeyboardAlone) {
