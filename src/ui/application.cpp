@@ -6,6 +6,7 @@
 #include <QStyle>
 #include <QStyleFactory>
 
+#include "ui/accessible_controls.h"
 #include "ui/fonts.h"
 #include "ui/maker_look.h"
 
@@ -25,6 +26,7 @@ void SetUpApplication(QApplication& app) {
     QApplication::setPalette(app.style()->standardPalette());
     QApplication::setWindowIcon(QIcon(kIconResource));
     RegisterSubstituteFonts();
+    InstallAccessibleInterfaces();
 }
 
 void CentreOnScreen(QWidget& window) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/click_box.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPalette>
 
@@ -29,6 +30,22 @@ void ClickBox::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
         emit clicked();
     }
+}
+
+void ClickBox::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_Space:
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
+                emit clicked();
+                return;
+            }
+            break;
+        default:
+            break;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 }  // namespace isr

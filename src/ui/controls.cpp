@@ -35,7 +35,6 @@ Label* AddLabel(QWidget* parent, std::string_view name, const QString& caption,
     if (look.colour) palette.setColor(QPalette::WindowText, *look.colour);
     label->setPalette(palette);
     label->setAutoFillBackground(look.opaque);
-    if (look.link) label->setCursor(Qt::PointingHandCursor);
     if (look.autoSize) autoSize.push_back(label);
     return label;
 }
@@ -45,10 +44,9 @@ template QLabel* AddLabel<QLabel>(QWidget*, std::string_view, const QString&, co
 template ClickLabel* AddLabel<ClickLabel>(QWidget*, std::string_view, const QString&,
                                           const LabelLook&, AutoSizeLabels&);
 
-ClickLabel* AddLink(QWidget* parent, std::string_view name, const QString& caption, LabelLook look,
-                    AutoSizeLabels& autoSize) {
-    look.link = true;
-    return AddLabel<ClickLabel>(parent, name, caption, look, autoSize);
+LinkLabel* AddLink(QWidget* parent, std::string_view name, const QString& caption,
+                   const LabelLook& look, AutoSizeLabels& autoSize) {
+    return AddLabel<LinkLabel>(parent, name, caption, look, autoSize);
 }
 
 ShapeWidget* AddShape(QWidget* parent, std::string_view name, std::optional<QColor> border,

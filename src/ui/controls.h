@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "ui/click_label.h"
+#include "ui/link_label.h"
 #include "ui/shape_widget.h"
 #include "ui/svg_image.h"
 
@@ -28,7 +29,6 @@ struct LabelLook {
     Qt::Alignment alignment = Qt::AlignLeft;
     bool autoSize = true;  // one line; otherwise the caption wraps within the box
     bool opaque = false;   // filled with the button face instead of showing what lies beneath
-    bool link = false;     // pointing-hand cursor
 
     LabelLook Bold() const { return With(&LabelLook::bold, true); }
     LabelLook Underlined() const { return With(&LabelLook::underline, true); }
@@ -36,7 +36,6 @@ struct LabelLook {
     LabelLook Aligned(Qt::Alignment a) const { return With(&LabelLook::alignment, a); }
     LabelLook Wrapping() const { return With(&LabelLook::autoSize, false); }
     LabelLook Opaque() const { return With(&LabelLook::opaque, true); }
-    LabelLook Link() const { return With(&LabelLook::link, true); }
 
   private:
     template <class Member, class Value>
@@ -54,8 +53,8 @@ template <class Label = QLabel>
 Label* AddLabel(QWidget* parent, std::string_view name, const QString& caption,
                 const LabelLook& look, AutoSizeLabels& autoSize);
 
-ClickLabel* AddLink(QWidget* parent, std::string_view name, const QString& caption, LabelLook look,
-                    AutoSizeLabels& autoSize);
+LinkLabel* AddLink(QWidget* parent, std::string_view name, const QString& caption,
+                   const LabelLook& look, AutoSizeLabels& autoSize);
 
 // A right-aligned text box holding "0".
 template <class Box = QLineEdit>

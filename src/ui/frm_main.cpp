@@ -5,6 +5,7 @@
 
 #include "calc/calculation.h"
 #include "entry/entry_handlers.h"
+#include "ui/accessible_names.h"
 #include "ui/control_geometry.h"
 #include "ui/fonts.h"
 #include "ui/maker_content.h"
@@ -59,6 +60,7 @@ FrmMain::FrmMain(QWidget* parent) : QWidget(parent) {
     tariffs_ = BuildTariffsPanel(frame_[1], autoSize);
     products_ = BuildProductsPanel(frame_[2], autoSize);
     FitCaptions(autoSize);
+    NameFocusableControls(nav_, frame_, calc_, tariffs_);
     SetTabOrder(this);
     Connect();
     Form_Load();

@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Builds the Debian package from the build tree into a scratch directory and checks
-# its control fields, its exact file list, the icon sizes and that the packaged
-# isr2016-cli, man page and metainfo all carry the project version.
-# usage: package_contents.sh CPACK CPACK_CONFIG SCRATCH_DIR VERSION HAS_WINDOW(0|1)
+# its control fields, its exact file list, the icon sizes, that the packaged
+# isr2016-cli, man page and metainfo all carry the project version, and that the
+# desktop entry starts the packaged window.
+# usage: package_contents.sh CPACK CPACK_CONFIG SCRATCH_DIR VERSION
 set -euo pipefail
-cpack=$1 config=$2 scratch=$3 version=$4 has_window=$5
+cpack=$1 config=$2 scratch=$3 version=$4
 
 rm -rf "$scratch"
 mkdir -p "$scratch"
@@ -26,12 +27,13 @@ field() { dpkg-deb --field "$deb" "$1"; }
 [ "$(field Architecture)" = "$arch" ] || fail "Architecture is '$(field Architecture)'"
 [ "$(field Section)" = misc ] || fail "Section is '$(field Section)'"
 [[ "$(field Maintainer)" =~ ^[^\<]+\ \<[^@\>]+@[^\>]+\>$ ]] || fail "Maintainer '$(field Maintainer)' is not 'Name <address>'"
-# Dependencies come from dpkg-shlibdeps: a C++ program needs at least these two.
-for lib in libc6 libstdc++6; do
+# Dependencies come from dpkg-shlibdeps: a C++ program with a Qt window and SVG pictures.
+for lib in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6; do
     [[ ",$(field Depends)," =~ [,\ ]"$lib"\ \( ]] || fail "Depends lacks a versioned $lib: '$(field Depends)'"
 done
 
 expected=(
+    ./usr/bin/isr2016
     ./usr/bin/isr2016-cli
     ./usr/share/applications/org.example.isr2016.desktop
     ./usr/share/doc/isr2016/copyright
@@ -45,7 +47,6 @@ expected=(
     ./usr/share/man/man1/isr2016-cli.1
     ./usr/share/metainfo/org.example.isr2016.metainfo.xml
 )
-[ "$has_window" = 1 ] && expected+=(./usr/bin/isr2016)
 # Regular files only (directories end in "/"), as "path mode".
 actual=$(dpkg-deb --contents "$deb" | awk '$6 !~ /\/$/ { print $6 }' | sort)
 wanted=$(printf '%s\n' "${expected[@]}" | sort)
@@ -70,6 +71,21 @@ grep -q "<release version=\"$version\" date=\"[0-9]\{4\}-[0-9][0-9]-[0-9][0-9]\"
     "$root/usr/share/metainfo/org.example.isr2016.metainfo.xml" || fail "metainfo has no release $version"
 grep -q "^\.TH ISR2016-CLI 1 \"[^\"]*\" \"isr2016 $version\"" "$root/usr/share/man/man1/isr2016-cli.1" ||
     fail "man page header does not name version $version"
+
+# The launcher's command is the packaged window: it links Qt Widgets and, started without a
+# display, keeps running until stopped instead of failing at start.
+exec_line=$(sed -n 's/^Exec=//p' "$root/usr/share/applications/org.example.isr2016.desktop")
+program=${exec_line%% *}
+if [ -x "$root/usr/bin/$program" ]; then
+    # Not grep -q: its early exit would end objdump by SIGPIPE, and pipefail would report that.
+    objdump -p "$root/usr/bin/$program" | grep 'NEEDED *libQt6Widgets' >/dev/null ||
+        fail "Exec=$exec_line is not the window: $program does not link Qt Widgets"
+    status=0
+    QT_QPA_PLATFORM=offscreen timeout 2 "$root/usr/bin/$program" >"$scratch/window.log" 2>&1 || status=$?
+    [ "$status" -eq 124 ] || fail "the packaged $program ended at start with status $status: $(cat "$scratch/window.log")"
+else
+    fail "Exec=$exec_line names no program the package installs in /usr/bin"
+fi
 
 [ "$failures" -eq 0 ] || exit 1
 echo "ok: $(basename "$deb"), Depends: $(field Depends)"
