@@ -6,13 +6,18 @@
 namespace isr {
 
 SvgImage::SvgImage(QWidget* parent, const QString& resource)
-    : QWidget(parent), resource_(resource), renderer_(resource) {
+    : QWidget(parent), resource_(resource) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+QSvgRenderer& SvgImage::Renderer() const {
+    if (!renderer_) renderer_ = std::make_unique<QSvgRenderer>(resource_);
+    return *renderer_;
 }
 
 void SvgImage::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    renderer_.render(&painter, rect());
+    Renderer().render(&painter, rect());
 }
 
 }  // namespace isr

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QSvgRenderer>
 #include <QWidget>
+#include <memory>
 
 namespace isr {
 
@@ -14,14 +15,18 @@ class SvgImage : public QWidget {
     SvgImage(QWidget* parent, const QString& resource);
 
     QString Resource() const { return resource_; }
-    bool IsLoaded() const { return renderer_.isValid(); }
+    bool IsLoaded() const { return Renderer().isValid(); }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
 
   private:
+    QSvgRenderer& Renderer() const;
+
     QString resource_;
-    QSvgRenderer renderer_;
+    // Read at the first paint: seven of the eight pictures lie on the panels hidden at start,
+    // and parsing them all showed in the profile of the window's start-up.
+    mutable std::unique_ptr<QSvgRenderer> renderer_;
 };
 
 }  // namespace isr

@@ -1,0 +1,122 @@
+// SPDX-License-Identifier: MIT
+#include "monkey_checks.h"
+
+#include <QApplication>
+
+#include "calc/calculation.h"
+#include "entry/numeric_text.h"
+#include "tariffs/periods.h"
+#include "ui/click_box.h"
+#include "ui/control_geometry.h"
+#include "ui/system_colours.h"
+
+namespace isr {
+
+namespace {
+
+template <class T = QWidget>
+T* Named(const QWidget& window, const std::string& name) {
+    return window.findChild<T*>(QString::fromStdString(name));
+}
+
+std::string Indexed(std::string_view array, int index) {
+    return std::string(array) + "(" + std::to_string(index) + ")";
+}
+
+}  // namespace
+
+MonkeyChecks::MonkeyChecks(QWidget& window)
+    : window_(window),
+      periods_(Named<QComboBox>(window, "cmbTarifa")),
+      base_(Named<QLineEdit>(window, "txtBase")),
+      pagos_(Named<QLineEdit>(window, "txtPagos")),
+      lbl13_(Named(window, "lbl(13)")),
+      calc_(Named<QPushButton>(window, "cmdCalc")) {
+    // Connected after the window's own handler: runs once the boxes show the new results, with
+    // the fields as the calculation read them.
+    QObject::connect(calc_, &QPushButton::clicked, &window, [this] { Calculated(); });
+}
+
+void MonkeyChecks::Calculated() {
+    ++calculations_;
+    const QWidget* focus = QApplication::focusWidget();
+    if (calculationFault_.empty() && (focus == base_ || focus == pagos_)) {
+        calculationFault_ = "calculated while " + focus->objectName().toStdString() +
+                            " had the focus, its text unformatted";
+    }
+    Calculate(periods_->currentIndex(), base_->text().toStdString(), pagos_->text().toStdString(),
+              expected_);
+}
+
+std::string MonkeyChecks::Check() const {
+    if (!calculationFault_.empty()) return calculationFault_;
+    for (const std::string& fault : {CheckEntry(), CheckNavigation(), CheckResults()}) {
+        if (!fault.empty()) return fault;
+    }
+    return {};
+}
+
+std::string MonkeyChecks::CheckEntry() const {
+    for (const QLineEdit* field : {base_, pagos_}) {
+        if (!IsNumeric(field->text().toStdString())) {
+            return field->objectName().toStdString() + " holds \"" +
+                   field->text().left(60).toStdString() + "\", not a number";
+        }
+    }
+    const bool annual = periods_->currentIndex() == kAnual;
+    if (pagos_->isEnabled() != annual || lbl13_->isEnabled() != annual) {
+        return "period " + std::to_string(periods_->currentIndex()) + " with txtPagos " +
+               (pagos_->isEnabled() ? "enabled" : "disabled") + " and lbl(13) " +
+               (lbl13_->isEnabled() ? "enabled" : "disabled");
+    }
+    return {};
+}
+
+// One panel shown, and the bar saying which: its button raised in button face, the other two
+// lower and white, the caption of the calculation or tariffs button bold when it is selected.
+std::string MonkeyChecks::CheckNavigation() const {
+    int shown = -1;
+    for (int k = 0; k < 3; ++k) {
+        if (!Named(window_, Indexed("frame", k))->isVisibleTo(&window_)) continue;
+        if (shown >= 0)
+            return "frames " + std::to_string(shown) + " and " + std::to_string(k) +
+                   " both visible";
+        shown = k;
+    }
+    if (shown < 0) return "no frame visible";
+    const QColor white(0xFF, 0xFF, 0xFF);
+    for (int k = 0; k < 3; ++k) {
+        const auto* button = Named<ClickBox>(window_, Indexed("picBtn", k));
+        const bool selected = k == shown;
+        // 365 twips until the first navigation click, 355 after it.
+        const bool heightFits = selected ? (button->height() == TwipsToPixels(355) ||
+                                            button->height() == TwipsToPixels(365))
+                                         : button->height() == TwipsToPixels(345);
+        if (!heightFits || button->Background() != (selected ? ButtonFace() : white)) {
+            return "panel " + std::to_string(shown) + " shown but picBtn(" + std::to_string(k) +
+                   ") is " + std::to_string(button->height()) + " high in " +
+                   button->Background().name().toStdString();
+        }
+    }
+    for (int k = 0; k < 2; ++k) {
+        if (Named(window_, Indexed("lblBtn", k))->font().bold() != (k == shown)) {
+            return "panel " + std::to_string(shown) + " shown with lblBtn(" + std::to_string(k) +
+                   ") " + (k == shown ? "regular" : "bold");
+        }
+    }
+    return {};
+}
+
+std::string MonkeyChecks::CheckResults() const {
+    for (const ResultBoxInfo& box : kResultBoxes) {
+        const std::string name = Indexed(box.array, box.index);
+        const std::string shown = Named<QLineEdit>(window_, name)->text().toStdString();
+        if (shown != BoxText(expected_, box)) {
+            return name + " shows \"" + shown + "\", the core gives \"" + BoxText(expected_, box) +
+                   "\"";
+        }
+    }
+    return {};
+}
+
+}  // namespace isr
