@@ -2,13 +2,15 @@
 #include "cli/entered_amount.h"
 
 #include "calc/amount.h"
-#include "entry/numeric_text.h"
 
 namespace isr::cli {
 
+// IsNumeric accepts exactly the texts that ParseAmount reads, so one parse both tests the text
+// and reads it: this runs twice per row of a batch.
 std::optional<std::string> EnteredAmount(std::string_view text) {
-    if (!IsNumeric(text)) return std::nullopt;
-    return FormatAmount(ParseAmount(text).value_or(0.0));
+    const auto value = ParseAmount(text);
+    if (!value) return std::nullopt;
+    return FormatAmount(*value);
 }
 
 }  // namespace isr::cli
