@@ -4,8 +4,6 @@
 // rows per second and the median peak resident memory of the child.
 //
 //   bench_batch_throughput [--rows N] [--runs K] [--cli PATH] [--keep FILE]
-#include <sys/resource.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -22,10 +20,15 @@
 #include <string_view>
 #include <vector>
 
+#include "calc/amount.h"
+#include "child_timing.h"
+#include "tariffs/periods.h"
+
 namespace {
 
-constexpr std::array<std::string_view, 6> kPeriods = {"Mensual", "Anual",      "Semanal",
-                                                      "Decenal", "Catorcenal", "Quincenal"};
+using isr::kPeriodNames;
+using isr::bench::Median;
+
 constexpr std::array<std::string_view, 8> kNames = {
     "\"García López, María\"", "\"Hernández, José Luis\"",
     "\"Martínez Ruiz, Ana\"",  "\"Pérez, Juan\"",
@@ -39,18 +42,9 @@ void AppendAmount(std::string& out, std::uint64_t cents, unsigned style) {
     const auto fraction = cents % 100;
     switch (style % 10) {
         case 0:
-        case 1: {  // "12,345.67"
-            out += '"';
-            for (std::size_t i = 0; i < whole.size(); ++i) {
-                if (i > 0 && (whole.size() - i) % 3 == 0) out += ',';
-                out += whole[i];
-            }
-            out += '.';
-            out += static_cast<char>('0' + fraction / 10);
-            out += static_cast<char>('0' + fraction % 10);
-            out += '"';
+        case 1:  // "12,345.67"
+            out += '"' + isr::FormatAmount(static_cast<double>(cents) / 100) + '"';
             break;
-        }
         case 2:  // "12345.6"
             out += whole + '.' + static_cast<char>('0' + fraction / 10);
             break;
@@ -73,7 +67,7 @@ void Generate(const std::string& path, std::uint64_t rows) {
     std::string block = "numero_empleado,nombre,periodo,ingreso_gravable,suma_subsidio\n";
     for (std::uint64_t row = 1; row <= rows; ++row) {
         const auto r = random();
-        const auto period = kPeriods[r % kPeriods.size()];
+        const auto period = kPeriodNames[r % kPeriodNames.size()];
         const auto cents =
             r % 50 == 0 ? 0 : static_cast<std::uint64_t>(std::exp(logIncome(random)) * 100);
         block += std::to_string(row);
@@ -100,40 +94,6 @@ void Generate(const std::string& path, std::uint64_t rows) {
     }
 }
 
-struct Run {
-    double seconds;
-    double cpuSeconds;  // user and system time of the child, all threads
-    long peakKiB;
-    int status;
-};
-
-double Seconds(const timeval& t) {
-    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) / 1e6;
-}
-
-Run TimeOnce(const std::string& cli, const std::string& input) {
-    const auto start = std::chrono::steady_clock::now();
-    const pid_t child = fork();
-    if (child == 0) {
-        execl(cli.c_str(), cli.c_str(), "--csv", input.c_str(), "/dev/null",
-              static_cast<char*>(nullptr));
-        _exit(127);
-    }
-    int status = 0;
-    rusage usage{};
-    wait4(child, &status, 0, &usage);
-    const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
-    return {elapsed.count(), Seconds(usage.ru_utime) + Seconds(usage.ru_stime), usage.ru_maxrss,
-            WIFEXITED(status) ? WEXITSTATUS(status) : -1};
-}
-
-template <class T>
-T Median(std::vector<T> values) {
-    std::sort(values.begin(), values.end());
-    const auto n = values.size();
-    return n % 2 == 1 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -156,16 +116,16 @@ int main(int argc, char** argv) {
     std::vector<double> cpuRates;
     std::vector<double> peaksMiB;
     for (int i = 0; i < runs; ++i) {
-        const auto run = TimeOnce(cli, input);
+        const auto run = isr::bench::TimeChild({cli, "--csv", input, "/dev/null"});
         if (run.status != 0) {
             std::cerr << "isr2016-cli exited with " << run.status << '\n';
             return 1;
         }
-        rates.push_back(static_cast<double>(rows) / run.seconds);
+        rates.push_back(static_cast<double>(rows) / run.wallSeconds);
         cpuRates.push_back(static_cast<double>(rows) / run.cpuSeconds);
-        peaksMiB.push_back(static_cast<double>(run.peakKiB) / 1024);
+        peaksMiB.push_back(run.peakMiB);
         std::printf("run %d: %.3f s  %.0f rows/s  %.3f CPU s  peak RSS %.1f MiB\n", i + 1,
-                    run.seconds, rates.back(), run.cpuSeconds, peaksMiB.back());
+                    run.wallSeconds, rates.back(), run.cpuSeconds, peaksMiB.back());
     }
     if (keep.empty()) std::remove(input.c_str());
 

@@ -5,19 +5,18 @@
 // (ru_maxrss from wait4) of each.
 //
 //   bench_window_startup [--runs N] [--probe PATH]
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "child_timing.h"
+
 namespace {
+
+using isr::bench::Median;
 
 struct Runs {
     std::vector<double> wallMs;
@@ -25,40 +24,19 @@ struct Runs {
     std::vector<double> peakMiB;
 };
 
-double Ms(const timeval& t) {
-    return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_usec) / 1e3;
-}
-
 // Returns false when the probe did not exit with status 0.
 bool RunOnce(const std::string& probe, const char* mode, Runs& runs) {
-    const auto start = std::chrono::steady_clock::now();
-    const pid_t child = fork();
-    if (child == 0) {
-        // Qt's start-up notices (no XDG_RUNTIME_DIR) would bury the figures; a failing probe is
-        // reported by its status, and run by hand it shows its messages.
-        freopen("/dev/null", "w", stderr);
-        execl(probe.c_str(), probe.c_str(), mode, static_cast<char*>(nullptr));
-        _exit(127);
-    }
-    int status = 0;
-    rusage usage{};
-    wait4(child, &status, 0, &usage);
-    const std::chrono::duration<double, std::milli> elapsed =
-        std::chrono::steady_clock::now() - start;
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-        std::fprintf(stderr, "%s %s failed with status %d\n", probe.c_str(), mode, status);
+    // Qt's start-up notices (no XDG_RUNTIME_DIR) would bury the figures; a failing probe is
+    // reported by its status, and run by hand it shows its messages.
+    const auto run = isr::bench::TimeChild({probe, mode}, true);
+    if (run.status != 0) {
+        std::fprintf(stderr, "%s %s failed with status %d\n", probe.c_str(), mode, run.status);
         return false;
     }
-    runs.wallMs.push_back(elapsed.count());
-    runs.cpuMs.push_back(Ms(usage.ru_utime) + Ms(usage.ru_stime));
-    runs.peakMiB.push_back(static_cast<double>(usage.ru_maxrss) / 1024);
+    runs.wallMs.push_back(run.wallSeconds * 1e3);
+    runs.cpuMs.push_back(run.cpuSeconds * 1e3);
+    runs.peakMiB.push_back(run.peakMiB);
     return true;
-}
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    const auto n = values.size();
-    return n % 2 == 1 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
 }  // namespace
