@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSignalSpy>
 
 #include "window_fixture.h"
 
@@ -119,7 +120,13 @@ TEST_F(EntryTest, PastedLettersBecomeASelectedZero) {
     TabToBase();
     Type("42");
     QApplication::clipboard()->setText(QStringLiteral("12abc"));
+    QSignalSpy changes(base, &QLineEdit::textChanged);
     base->paste();  // what the context menu's Paste does
+    // The paste, and the reset to "0" inside its change handling, which ends there: one level
+    // deep. The reset reaches the spy first, because the field's own rule is connected first.
+    ASSERT_EQ(changes.count(), 2);
+    EXPECT_EQ(changes.at(0).at(0).toString(), QStringLiteral("0"));
+    EXPECT_EQ(changes.at(1).at(0).toString(), QStringLiteral("4212abc"));
     EXPECT_EQ(base->text(), QStringLiteral("0"));
     EXPECT_EQ(base->selectedText(), QStringLiteral("0"));
     EXPECT_EQ(TextOf("txtPagos"), QStringLiteral("0"));
