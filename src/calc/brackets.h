@@ -1,57 +1,40 @@
 // SPDX-License-Identifier: MIT
-// Bracket lookups: which row of a tariff encloses a taxable base.
+// Bracket lookups: which row of a table encloses a taxable base.
 #pragma once
 
-#include <cstdint>
+#include <cstddef>
 #include <optional>
 #include <span>
-#include <string_view>
+
+#include "money/cents.h"
+#include "tariffs/table_set.h"
 
 namespace isr {
 
-// One income-tax tariff row, fields in row order.
-struct IsrBracket {
-    double lowerLimit;
-    double upperLimit;
-    double fixedFee;
-    double ratePercent;  // 1.92 means 1.92 %
-};
-
-// One employment-subsidy row, fields in row order.
-struct EmploymentSubsidyBracket {
-    double lowerLimit;
-    double upperLimit;
-    double subsidyAmount;  // for one pay period of the table's period
-};
-
-// What the income-tax lookup shows, each figure as displayed (rounded to cents).
-struct IsrBreakdown {
-    double lowerLimit;
-    double excess;  // base minus lower limit
-    double ratePercent;
-    double fixedFee;
-};
-
-template <class Bracket>
+template <class Row>
 struct BracketMatch {
-    int row;
-    Bracket bracket;
+    std::size_t row;  // its index in the table, from 0
+    Row bracket;
 };
-
-IsrBracket ParseIsrRow(std::string_view row);
-EmploymentSubsidyBracket ParseSubsidyRow(std::string_view row);
-
-// The tables of a period, parsed once from their row texts on first use. The annual period has
-// no subsidy table (empty span); so has a position outside the period list.
-std::span<const IsrBracket> IsrBracketsOf(int period);
-std::span<const EmploymentSubsidyBracket> SubsidyBracketsOf(int period);
 
 // The first row, in index order, with lowerLimit <= base <= upperLimit; nothing when no row
-// encloses the base (zero or below, above the top, or between two rows by a fraction of a cent).
-// Rows 0 through nRows are examined, never past the table's last row.
-std::optional<BracketMatch<IsrBracket>> FindIsrBracket(std::span<const IsrBracket> table,
-                                                       std::int16_t nRows, double base);
-std::optional<BracketMatch<EmploymentSubsidyBracket>> FindEmploymentSubsidyBracket(
-    std::span<const EmploymentSubsidyBracket> table, double base);
+// encloses the base (zero or below, or above the top row's sentinel).
+template <class Row>
+constexpr std::optional<BracketMatch<Row>> FindBracket(std::span<const Row> table, Cents base) {
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        if (table[i].lowerLimit <= base && base <= table[i].upperLimit) return {{i, table[i]}};
+    }
+    return std::nullopt;
+}
+
+constexpr std::optional<BracketMatch<IsrRow>> FindIsrBracket(std::span<const IsrRow> tariff,
+                                                             Cents base) {
+    return FindBracket(tariff, base);
+}
+
+constexpr std::optional<BracketMatch<SubsidyRow>> FindEmploymentSubsidyBracket(
+    std::span<const SubsidyRow> table, Cents base) {
+    return FindBracket(table, base);
+}
 
 }  // namespace isr

@@ -1,39 +1,37 @@
 // SPDX-License-Identifier: MIT
-// The result boxes of the calculation panel, held as the texts they show. Every figure of a
-// calculation travels through these texts, so later steps work with the displayed (cent-rounded)
-// values; the window only displays them.
+// The nine result boxes of a calculation and the text each shows. Front ends name and place the
+// boxes themselves; what a box shows is decided here, once.
 #pragma once
 
 #include <array>
-#include <string>
-#include <string_view>
+#include <cstdint>
+
+#include "calc/withholding.h"
+#include "money/amount_text.h"
 
 namespace isr {
 
-struct ResultBoxes {
-    // "0" is what every box shows before the first calculation.
-    std::array<std::string, 5> txtISR08{"0", "0", "0", "0", "0"};
-    std::array<std::string, 3> txtSUB08{"0", "0", "0"};
-    std::array<std::string, 1> txtRet08{"0"};
-
-    bool operator==(const ResultBoxes&) const = default;
+enum class ResultBox : std::uint8_t {
+    kIsrLowerLimit,
+    kIsrExcess,
+    kIsrRate,
+    kIsrFixedFee,
+    kDeterminedTax,
+    kSubsidyLowerLimit,
+    kSubsidyUpperLimit,
+    kSubsidy,
+    kResult,
 };
 
-// Describes one result box for every front end that names the boxes: the caption beside it in the
-// window and the key it carries in the command line's JSON and CSV output.
-struct ResultBoxInfo {
-    std::string_view array;  // "txtISR08", "txtSUB08" or "txtRet08"
-    int index;
-    std::string_view caption;
-    std::string_view group;      // JSON object the key belongs to, empty for the top level
-    std::string_view key;        // JSON key inside `group`
-    std::string_view csvColumn;  // column of the batch output
+// In the order the window lists them.
+inline constexpr std::array<ResultBox, 9> kResultBoxes = {
+    ResultBox::kIsrLowerLimit,     ResultBox::kIsrExcess,     ResultBox::kIsrRate,
+    ResultBox::kIsrFixedFee,       ResultBox::kDeterminedTax, ResultBox::kSubsidyLowerLimit,
+    ResultBox::kSubsidyUpperLimit, ResultBox::kSubsidy,       ResultBox::kResult,
 };
 
-// All nine boxes, in the order the window lists them.
-extern const std::array<ResultBoxInfo, 9> kResultBoxes;
-
-// The text of a box described in kResultBoxes.
-const std::string& BoxText(const ResultBoxes& boxes, const ResultBoxInfo& box);
+// "#,0.00" of the box's figure; the bare "0" that every box shows before its first calculation
+// when the lookup behind it found no row (or the result could not be figured).
+AmountText BoxText(const Withholding& withholding, ResultBox box);
 
 }  // namespace isr

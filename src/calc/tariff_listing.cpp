@@ -4,8 +4,7 @@
 #include <span>
 #include <string_view>
 
-#include "calc/amount.h"
-#include "calc/brackets.h"
+#include "money/amount_text.h"
 #include "tariffs/periods.h"
 
 namespace isr {
@@ -22,8 +21,9 @@ void AppendRightAligned(std::string& line, std::string_view text, int width) {
     line += text;
 }
 
-void AppendFigure(std::string& line, double value, int width) {
-    AppendRightAligned(line, FormatAmount(value), width);
+template <class Figure>
+void AppendFigure(std::string& line, Figure figure, int width) {
+    AppendRightAligned(line, AmountText(figure), width);
 }
 
 // Blanks up to the next tab stop, at least one: where a tab would take the caret.
@@ -41,13 +41,13 @@ void AppendTitle(std::string& out, std::string_view title, std::string_view head
     AppendLine(out, rule);
 }
 
-std::string IsrTitle(int period) {
-    return "Tarifa ISR " + std::string(kPeriodNames[static_cast<std::size_t>(period)]) + " 2016";
+std::string IsrTitle(Period period) {
+    return "Tarifa ISR " + std::string(PeriodName(period)) + " 2016";
 }
 
-void AppendIsrTable(std::string& out, int period) {
+void AppendIsrTable(std::string& out, const TableSet& tables, Period period) {
     AppendTitle(out, IsrTitle(period), "Lim.Inferior\tLim.Superior\tCuota Fija\tPorcentaje");
-    for (const IsrBracket& row : IsrBracketsOf(period)) {
+    for (const IsrRow& row : tables.IsrTariff(period)) {
         std::string line;
         AppendFigure(line, row.lowerLimit, kListingLimitWidth);
         line += '\t';
@@ -55,45 +55,43 @@ void AppendIsrTable(std::string& out, int period) {
         line += '\t';
         AppendFigure(line, row.fixedFee, kListingFigureWidth);
         line += '\t';
-        AppendFigure(line, row.ratePercent, kListingFigureWidth);
+        AppendFigure(line, row.rate, kListingFigureWidth);
         AppendLine(out, line);
     }
 }
 
-void AppendSubsidyTable(std::string& out, int period) {
+void AppendSubsidyTable(std::string& out, const TableSet& tables, Period period) {
     std::string headings;
     AppendRightAligned(headings, "Lim.Inferior", kListingLimitWidth);
     AppendBlanksToTabStop(headings);
     AppendRightAligned(headings, "Lim.Superior", kListingLimitWidth);
     AppendBlanksToTabStop(headings);
     AppendRightAligned(headings, "Subsidio", kListingFigureWidth);
-    AppendTitle(out,
-                "Tarifa Subsidio para el Empleo " +
-                    std::string(kPeriodNames[static_cast<std::size_t>(period)]) + " 2016",
+    AppendTitle(out, "Tarifa Subsidio para el Empleo " + std::string(PeriodName(period)) + " 2016",
                 headings);
-    for (const EmploymentSubsidyBracket& row : SubsidyBracketsOf(period)) {
+    for (const SubsidyRow& row : tables.SubsidyTable(period)) {
         std::string line;
         AppendFigure(line, row.lowerLimit, kListingLimitWidth);
         AppendBlanksToTabStop(line);
         AppendFigure(line, row.upperLimit, kListingLimitWidth);
         AppendBlanksToTabStop(line);
-        AppendFigure(line, row.subsidyAmount, kListingFigureWidth);
+        AppendFigure(line, row.subsidy, kListingFigureWidth);
         AppendLine(out, line);
     }
 }
 
 }  // namespace
 
-std::string TariffListing() {
+std::string TariffListing(const TableSet& tables) {
     std::string out;
     AppendLine(out, "Las Tarifas utilizadas por el programa son las vigentes hasta el 2016.");
     AppendLine(out, "Anexo 8 tarifas y tablas 2016 pagos provisionales");
     AppendLine(out, "");
     AppendLine(out, "");
-    AppendIsrTable(out, kMensual);
+    AppendIsrTable(out, tables, Period::kMensual);
     AppendLine(out, "");
-    AppendSubsidyTable(out, kMensual);
-    AppendIsrTable(out, kAnual);
+    AppendSubsidyTable(out, tables, Period::kMensual);
+    AppendIsrTable(out, tables, Period::kAnual);
     return out;
 }
 

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "tariffs/table_set.h"
+
 namespace isr {
 
 // Columns of the listing, in characters. Figures are right-aligned in their column; the columns
@@ -18,6 +20,6 @@ inline constexpr int kListingRuleWidth = 58;
 // tariff, read from the tariff tables and formatted like every other amount ("#,0.00"). Lines are
 // separated by "\n"; the income-tax rows separate their columns with tabs, the subsidy rows with
 // blanks.
-std::string TariffListing();
+std::string TariffListing(const TableSet& tables);
 
 }  // namespace isr

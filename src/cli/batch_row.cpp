@@ -4,12 +4,15 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdint>
+#include <optional>
 #include <string_view>
+#include <variant>
 
-#include "calc/calculation.h"
-#include "cli/entered_amount.h"
+#include "calc/result_boxes.h"
+#include "calc/withholding.h"
+#include "cli/box_labels.h"
+#include "cli/calculation_input.h"
 #include "cli/quoted_argument.h"
-#include "tariffs/periods.h"
 
 namespace isr::cli {
 
@@ -38,13 +41,14 @@ void StartMessage(std::string& message, const BatchLayout& layout, std::uint64_t
 
 // Reads the row's inputs as the single calculation reads its arguments and calculates; or says
 // what is wrong with the row in `message`.
-bool Calculated(const BatchLayout& layout, const CsvRecordBatch& batch,
-                const CsvRecordBatch::Record& record, RowScratch& scratch) {
+std::optional<Withholding> Calculated(const TableSet& tables, const BatchLayout& layout,
+                                      const CsvRecordBatch& batch,
+                                      const CsvRecordBatch::Record& record, RowScratch& scratch) {
     auto& message = scratch.message;
     if (record.fault) {
         StartMessage(message, layout, record.fault->line, record.fault->field);
         message += record.fault->what;
-        return false;
+        return std::nullopt;
     }
     const auto columns = layout.columnNames.size();
     if (record.fieldCount != columns) {
@@ -56,56 +60,49 @@ bool Calculated(const BatchLayout& layout, const CsvRecordBatch& batch,
         message += " campos y el encabezado ";
         AppendNumber(message, columns);
         message += ')';
-        return false;
+        return std::nullopt;
     }
-    const auto bad = [&](std::size_t column, std::string_view what) {
+
+    const auto subsidySum = layout.subsidySum ? batch.Field(record, *layout.subsidySum) : "";
+    const auto input = ReadCalculationInput(batch.Field(record, layout.period),
+                                            batch.Field(record, layout.income), subsidySum);
+    if (const auto* error = std::get_if<InputError>(&input)) {
+        const std::size_t columnsByField[] = {layout.period, layout.income,
+                                              layout.subsidySum.value_or(0)};
+        const auto column = columnsByField[static_cast<std::size_t>(error->field)];
         StartMessage(message, layout, batch.FieldLine(record, column), column + 1);
-        message += what;
+        AppendProblem(message, error->problem);
+        message += ": ";
         message += QuotedArgument(batch.Field(record, column));
-        return false;
-    };
-
-    const auto period = FindPeriod(batch.Field(record, layout.period));
-    if (!period) return bad(layout.period, "periodo desconocido: ");
-    const auto base = EnteredAmount(batch.Field(record, layout.income));
-    if (!base) return bad(layout.income, "no es un importe: ");
-    // An empty subsidy cell counts as an omitted SUMA_SUBSIDIO argument: zero.
-    const auto subsidyText = layout.subsidySum ? batch.Field(record, *layout.subsidySum) : "";
-    const auto pagos = EnteredAmount(subsidyText.empty() ? "0" : subsidyText);
-    if (!pagos) return bad(*layout.subsidySum, "no es un importe: ");
-
-    Calculate(*period, *base, *pagos, scratch.boxes);
-    return true;
+        return std::nullopt;
+    }
+    const auto& in = std::get<CalculationInput>(input);
+    return Calculate(tables, in.period, in.base, in.subsidySum);
 }
 
 }  // namespace
 
-RowScratch::RowScratch() : boxTexts{} {
-    for (std::size_t i = 0; i < kResultBoxes.size(); ++i)
-        boxTexts[i] = &BoxText(boxes, kResultBoxes[i]);
-}
-
 void WriteBatchHeader(const BatchLayout& layout, CsvRecordWriter& writer) {
     for (const auto& name : layout.columnNames) writer.Field(name);
-    for (const auto& box : kResultBoxes) writer.Field(box.csvColumn);
+    for (const auto& box : kBoxLabels) writer.Field(box.csvColumn);
     writer.Field("error");
     writer.EndRecord();
 }
 
-bool WriteBatchRow(const BatchLayout& layout, const CsvRecordBatch& batch,
+bool WriteBatchRow(const TableSet& tables, const BatchLayout& layout, const CsvRecordBatch& batch,
                    const CsvRecordBatch::Record& record, RowScratch& scratch,
                    CsvRecordWriter& writer) {
     scratch.message.clear();
-    const bool good = Calculated(layout, batch, record, scratch);
+    const auto withholding = Calculated(tables, layout, batch, record, scratch);
     for (std::size_t i = 0; i < layout.columnNames.size(); ++i) {
         writer.Field(i < record.fieldCount ? batch.Field(record, i) : std::string_view{});
     }
-    for (const auto* text : scratch.boxTexts) {
-        writer.Field(good ? std::string_view(*text) : std::string_view{});
+    for (const ResultBox box : kResultBoxes) {
+        writer.Field(withholding ? BoxText(*withholding, box).View() : std::string_view{});
     }
     writer.Field(scratch.message);
     writer.EndRecord();
-    return good;
+    return withholding.has_value();
 }
 
 }  // namespace isr::cli

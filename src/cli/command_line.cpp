@@ -2,6 +2,7 @@
 #include "cli/command_line.h"
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <cstring>
 #include <fstream>
@@ -10,15 +11,16 @@
 #include <ostream>
 #include <string>
 #include <thread>
+#include <variant>
 #include <vector>
 
 #include "cli/batch_progress.h"
+#include "cli/calculation_input.h"
 #include "cli/csv_batch.h"
 #include "cli/csv_reader.h"
-#include "cli/entered_amount.h"
 #include "cli/quoted_argument.h"
 #include "cli/single_calculation.h"
-#include "tariffs/periods.h"
+#include "tariffs/table_sets.h"
 
 namespace isr::cli {
 
@@ -40,7 +42,7 @@ PERIODO        Mensual, Anual, Semanal, Decenal, Catorcenal o Quincenal
 BASE           ingreso gravable del periodo, escrito como en la ventana:
                12,000.50  7.5  0.  (se redondea a centavos).
 SUMA_SUBSIDIO  suma del subsidio para el empleo pagado en el año; sólo
-               cuenta para el periodo Anual (0 si se omite).
+               cuenta para el periodo Anual (0 si se omite o está vacía).
 
 Opciones:
   --json       un objeto JSON con el texto de cada casilla
@@ -85,6 +87,20 @@ bool LooksLikeAmount(std::string_view arg) {
 int UsageError(std::ostream& err, std::string_view problem) {
     err << "isr2016-cli: " << problem << '\n' << kUsage << '\n';
     return kExitUsage;
+}
+
+// "BASE no es un importe: "abc"", or for the period the list of periods after the text.
+std::string InputMessage(const InputError& error, std::span<const std::string_view> operands) {
+    constexpr std::array<std::string_view, 3> kOperandNames = {"", "BASE ", "SUMA_SUBSIDIO "};
+    const auto operand = static_cast<std::size_t>(error.field);
+    std::string message(kOperandNames[operand]);
+    AppendProblem(message, error.problem);
+    message += ": ";
+    message += QuotedArgument(operands[operand]);
+    if (error.field == InputField::kPeriod) {
+        message += " (Mensual, Anual, Semanal, Decenal, Catorcenal o Quincenal)";
+    }
+    return message;
 }
 
 int CannotOpen(std::ostream& err, std::string_view path, std::string_view purpose) {
@@ -156,21 +172,13 @@ int Run(std::span<const std::string_view> args, const Console& console) {
         return UsageError(err, "se esperan PERIODO, BASE y, opcionalmente, SUMA_SUBSIDIO");
     }
 
-    const auto period = FindPeriod(operands[0]);
-    if (!period) {
-        return UsageError(err, "periodo desconocido: " + QuotedArgument(operands[0]) +
-                                   " (Mensual, Anual, Semanal, Decenal, Catorcenal o Quincenal)");
+    const std::string_view subsidySum = operands.size() == 3 ? operands[2] : "";
+    const auto input = ReadCalculationInput(operands[0], operands[1], subsidySum);
+    if (const auto* error = std::get_if<InputError>(&input)) {
+        return UsageError(err, InputMessage(*error, operands));
     }
-    const auto base = EnteredAmount(operands[1]);
-    if (!base) {
-        return UsageError(err, "BASE no es un importe: " + QuotedArgument(operands[1]));
-    }
-    const auto pagos = EnteredAmount(operands.size() == 3 ? operands[2] : "0");
-    if (!pagos) {
-        return UsageError(err, "SUMA_SUBSIDIO no es un importe: " + QuotedArgument(operands[2]));
-    }
-
-    const auto calc = CalculateSingle(*period, *base, *pagos);
+    const auto calc = CalculateSingle(DefaultTableSet(), std::get<CalculationInput>(input),
+                                      operands[1], subsidySum);
     if (json) {
         WriteJson(calc, out);
     } else {

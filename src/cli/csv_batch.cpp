@@ -2,18 +2,15 @@
 #include "cli/csv_batch.h"
 
 #include <algorithm>
-#include <condition_variable>
 #include <cstdint>
-#include <deque>
-#include <mutex>
 #include <ostream>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "cli/batch_row.h"
 #include "cli/csv_writer.h"
 #include "cli/exit_status.h"
+#include "parallel/worker_pool.h"
 
 namespace isr::cli {
 
@@ -27,89 +24,22 @@ struct Chunk {
     std::string out;
     std::string errors;
     std::uint64_t badRows = 0;
-    bool done = false;  // under the processor's mutex
 };
 
-class ChunkProcessor {
-  public:
-    ChunkProcessor(const BatchLayout& layout, std::string_view lineEnd, unsigned workers)
-        : layout_(layout), lineEnd_(lineEnd) {
-        for (unsigned i = 0; i < workers; ++i) threads_.emplace_back([this] { Work(); });
-    }
-
-    ~ChunkProcessor() {
-        {
-            const std::lock_guard lock(mutex_);
-            stopping_ = true;
+// Calculates and formats every record of a chunk, with the worker's own scratch space.
+void Process(const TableSet& tables, const BatchLayout& layout, std::string_view lineEnd,
+             Chunk& chunk, RowScratch& scratch) {
+    CsvRecordWriter writer(chunk.out, lineEnd);
+    for (std::size_t i = 0; i < chunk.records.size(); ++i) {
+        if (WriteBatchRow(tables, layout, chunk.records, chunk.records[i], scratch, writer)) {
+            continue;
         }
-        workReady_.notify_all();
-        for (auto& thread : threads_) thread.join();
+        ++chunk.badRows;
+        chunk.errors += "isr2016-cli: ";
+        chunk.errors += scratch.message;
+        chunk.errors += '\n';
     }
-
-    ChunkProcessor(const ChunkProcessor&) = delete;
-    ChunkProcessor& operator=(const ChunkProcessor&) = delete;
-
-    void Submit(Chunk& chunk) {
-        if (threads_.empty()) {
-            Process(chunk, scratch_);
-            chunk.done = true;
-            return;
-        }
-        {
-            const std::lock_guard lock(mutex_);
-            queue_.push_back(&chunk);
-        }
-        workReady_.notify_one();
-    }
-
-    bool Done(const Chunk& chunk) {
-        const std::lock_guard lock(mutex_);
-        return chunk.done;
-    }
-
-    void WaitFor(const Chunk& chunk) {
-        std::unique_lock lock(mutex_);
-        chunkDone_.wait(lock, [&] { return chunk.done; });
-    }
-
-  private:
-    void Process(Chunk& chunk, RowScratch& scratch) const {
-        CsvRecordWriter writer(chunk.out, lineEnd_);
-        for (std::size_t i = 0; i < chunk.records.size(); ++i) {
-            if (WriteBatchRow(layout_, chunk.records, chunk.records[i], scratch, writer)) continue;
-            ++chunk.badRows;
-            chunk.errors += "isr2016-cli: ";
-            chunk.errors += scratch.message;
-            chunk.errors += '\n';
-        }
-    }
-
-    void Work() {
-        RowScratch scratch;
-        std::unique_lock lock(mutex_);
-        for (;;) {
-            workReady_.wait(lock, [&] { return stopping_ || !queue_.empty(); });
-            if (queue_.empty()) return;
-            Chunk& chunk = *queue_.front();
-            queue_.pop_front();
-            lock.unlock();
-            Process(chunk, scratch);
-            lock.lock();
-            chunk.done = true;
-            chunkDone_.notify_all();
-        }
-    }
-
-    const BatchLayout& layout_;
-    std::string_view lineEnd_;
-    RowScratch scratch_;  // for calculating on the reading thread
-    std::mutex mutex_;
-    std::condition_variable workReady_;
-    std::condition_variable chunkDone_;
-    std::deque<Chunk*> queue_;
-    bool stopping_ = false;
-    std::vector<std::thread> threads_;
-};
+}
 
 }  // namespace
 
@@ -138,18 +68,27 @@ int RunBatch(CsvReader& reader, const BatchLayout& layout, std::ostream& out, st
     }
     out.write(header.data(), static_cast<std::streamsize>(header.size()));
 
+    std::vector<RowScratch> scratch(std::max(1U, options.workers));
     // Enough chunks for every worker to have one in hand and one waiting while the oldest is
     // written.
     const std::size_t ring = options.workers == 0 ? 1 : 2 * std::size_t{options.workers} + 2;
     std::vector<Chunk> chunks(ring);
-    ChunkProcessor processor(layout, lineEnd, options.workers);
+    std::vector<PoolJob> jobs;
+    jobs.reserve(ring);
+    for (Chunk& chunk : chunks) {
+        jobs.emplace_back([&, chunk = &chunk](unsigned worker) {
+            Process(*options.tables, layout, lineEnd, *chunk, scratch[worker]);
+        });
+    }
+    // Last, so that it joins its threads before anything they use goes away.
+    WorkerPool pool(options.workers);
     std::uint64_t submitted = 0;
     std::uint64_t written = 0;
     std::uint64_t rows = 0;
     std::uint64_t badRows = 0;
     const auto writeOldest = [&] {
         const Chunk& chunk = chunks[written % ring];
-        processor.WaitFor(chunk);
+        pool.Wait(jobs[written % ring]);
         if (!chunk.errors.empty()) {
             if (options.progress) options.progress->Hide();
             err.write(chunk.errors.data(), static_cast<std::streamsize>(chunk.errors.size()));
@@ -169,14 +108,13 @@ int RunBatch(CsvReader& reader, const BatchLayout& layout, std::ostream& out, st
         chunk.out.clear();
         chunk.errors.clear();
         chunk.badRows = 0;
-        chunk.done = false;
         while (chunk.records.size() < chunkRecords && chunk.records.TextBytes() < kChunkTextBytes &&
                reader.ReadRecord(chunk.records)) {
         }
         if (chunk.records.empty()) break;
-        processor.Submit(chunk);
+        pool.Submit(jobs[submitted % ring]);
         ++submitted;
-        while (written < submitted && processor.Done(chunks[written % ring])) writeOldest();
+        while (written < submitted && pool.Done(jobs[written % ring])) writeOldest();
     }
     while (written < submitted) writeOldest();
     out.flush();

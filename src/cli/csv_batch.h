@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // A whole payroll through the single calculation: CSV records in, the same records with the
-// result boxes out, in input order. The reading thread parses records into chunks; worker threads
-// calculate and format them; the reading thread writes finished chunks in order. A fixed ring of
-// chunks bounds the memory, whatever the length of the input.
+// result boxes out, in input order. The reading thread parses records into chunks; the workers of
+// a pool calculate and format them; the reading thread writes finished chunks in order. A fixed
+// ring of chunks bounds the memory, whatever the length of the input.
 #pragma once
 
 #include <cstddef>
@@ -12,6 +12,7 @@
 #include "cli/batch_layout.h"
 #include "cli/batch_progress.h"
 #include "cli/csv_reader.h"
+#include "tariffs/table_sets.h"
 
 namespace isr::cli {
 
@@ -19,6 +20,7 @@ struct BatchOptions {
     unsigned workers = 0;             // calculating threads; 0 calculates on the reading thread
     std::size_t chunkRecords = 4096;  // records handed over at once
     ProgressLine* progress = nullptr;
+    const TableSet* tables = &DefaultTableSet();
 };
 
 // The layout named by the header row; nothing, after telling `err` why, when the input cannot be

@@ -4,8 +4,9 @@
 #include <ostream>
 #include <string_view>
 
-#include "calc/calculation.h"
-#include "tariffs/periods.h"
+#include "calc/result_boxes.h"
+#include "cli/box_labels.h"
+#include "money/amount_text.h"
 
 namespace isr::cli {
 
@@ -32,44 +33,45 @@ void Line(std::ostream& out, std::string_view caption, std::string_view value) {
 
 }  // namespace
 
-SingleCalculation CalculateSingle(int period, std::string base, std::string pagos) {
-    SingleCalculation calc{period, std::move(base), std::move(pagos), {}};
-    Calculate(calc.period, calc.base, calc.pagos, calc.boxes);
-    return calc;
+SingleCalculation CalculateSingle(const TableSet& tables, const CalculationInput& input,
+                                  std::string_view baseText, std::string_view subsidySumText) {
+    return {input.period, RoundedAmountText(baseText).value_or(""),
+            subsidySumText.empty() ? AmountText(Cents()).String()
+                                   : RoundedAmountText(subsidySumText).value_or(""),
+            Calculate(tables, input.period, input.base, input.subsidySum)};
 }
 
 void WriteText(const SingleCalculation& calc, std::ostream& out) {
-    Line(out, "Tipo de Tarifa", kPeriodNames[static_cast<std::size_t>(calc.period)]);
+    Line(out, "Tipo de Tarifa", PeriodName(calc.period));
     Line(out, "Ingreso Gravable", calc.base);
-    if (calc.period == kAnual) Line(out, "Suma Subsidio para el Empleo", calc.pagos);
+    if (calc.period == Period::kAnual) Line(out, "Suma Subsidio para el Empleo", calc.subsidySum);
     std::string_view group;
-    for (const auto& box : kResultBoxes) {
-        if (box.group != group) {
-            group = box.group;
+    for (const auto& box : kBoxLabels) {
+        if (box.jsonGroup != group) {
+            group = box.jsonGroup;
             out << '\n';
             if (group == "isr") out << "Cálculo del ISR 2016\n";
             if (group == "subsidio") out << "Subsidio para el Empleo\n";
         }
-        Line(out, box.caption, BoxText(calc.boxes, box));
+        Line(out, box.caption, BoxText(calc.withholding, box.box));
     }
 }
 
 void WriteJson(const SingleCalculation& calc, std::ostream& out) {
     // Every value is a period name or an amount text: nothing in them needs escaping.
-    out << "{\"periodo\":\"" << kPeriodNames[static_cast<std::size_t>(calc.period)]
-        << "\",\"ingreso_gravable\":\"" << calc.base << "\",\"suma_subsidio\":\"" << calc.pagos
-        << '"';
+    out << "{\"periodo\":\"" << PeriodName(calc.period) << "\",\"ingreso_gravable\":\"" << calc.base
+        << "\",\"suma_subsidio\":\"" << calc.subsidySum << '"';
     std::string_view group;
-    for (const auto& box : kResultBoxes) {
-        if (box.group != group) {
+    for (const auto& box : kBoxLabels) {
+        if (box.jsonGroup != group) {
             if (!group.empty()) out << '}';
-            group = box.group;
+            group = box.jsonGroup;
             if (!group.empty()) out << ",\"" << group << "\":{";
         } else {
             out << ',';
         }
         if (group.empty()) out << ',';
-        out << '"' << box.key << "\":\"" << BoxText(calc.boxes, box) << '"';
+        out << '"' << box.jsonKey << "\":\"" << BoxText(calc.withholding, box.box).View() << '"';
     }
     if (!group.empty()) out << '}';
     out << "}\n";

@@ -1,24 +1,28 @@
 // SPDX-License-Identifier: MIT
-// One calculation from the command line: the inputs as the window would hold them after leaving
-// each entry field, and the boxes it would show.
+// One calculation from the command line, and its text and JSON forms.
 #pragma once
 
 #include <iosfwd>
 #include <string>
+#include <string_view>
 
-#include "calc/result_boxes.h"
+#include "calc/withholding.h"
+#include "cli/calculation_input.h"
 
 namespace isr::cli {
 
 struct SingleCalculation {
-    int period;
-    std::string base;   // as formatted on leaving the field, e.g. "3,000.00"
-    std::string pagos;  // likewise; counts for "Anual" only
-    ResultBoxes boxes;
+    Period period;
+    // The amounts as the window shows them after leaving each field: "12,000.50". Made from the
+    // texts themselves, so that an amount of any length shows every digit it was given.
+    std::string base;
+    std::string subsidySum;
+    Withholding withholding;
 };
 
-// The calculation for already validated, formatted inputs.
-SingleCalculation CalculateSingle(int period, std::string base, std::string pagos);
+// The calculation of inputs read from `baseText` and `subsidySumText`.
+SingleCalculation CalculateSingle(const TableSet& tables, const CalculationInput& input,
+                                  std::string_view baseText, std::string_view subsidySumText);
 
 // Caption and value per line, aligned.
 void WriteText(const SingleCalculation& calc, std::ostream& out);

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "entry/entry_handlers.h"
 
-#include "calc/amount.h"
 #include "entry/module1.h"
 #include "entry/numeric_text.h"
+#include "money/amount_text.h"
 #include "tariffs/periods.h"
 
 namespace isr {
@@ -25,11 +25,11 @@ void EntryField_Change(TextField& field) {
 void EntryField_LostFocus(TextField& field) {
     // EntryField_Change keeps the text numeric; should a field be bound without it, a text that
     // is no number shows as zero, as that handler would have made it.
-    field.SetText(FormatAmount(ParseAmount(field.Text()).value_or(0.0)));
+    field.SetText(RoundedAmountText(field.Text()).value_or("0.00"));
 }
 
 void cmbTarifa_Click(int listIndex, Switchable& txtPagos, Switchable& lbl13) {
-    const bool annual = listIndex == kAnual;
+    const bool annual = PeriodAt(listIndex) == Period::kAnual;
     txtPagos.SetEnabled(annual);
     lbl13.SetEnabled(annual);
 }

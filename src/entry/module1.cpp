@@ -5,7 +5,8 @@
 #include <optional>
 #include <string>
 
-#include "calc/amount.h"
+#include "entry/numeric_text.h"
+#include "money/amount_text.h"
 
 namespace isr {
 namespace {
@@ -21,12 +22,13 @@ bool IsAllowed(std::int16_t keyAscii, std::string_view allowed) {
            allowed.find(static_cast<char>(keyAscii)) != std::string_view::npos;
 }
 
-// Appended or prepended, the key must keep the text within the maximum. A candidate that no
-// longer reads as a number (a second point) cannot be compared, so it counts as too large.
-bool ExceedsMaximum(const std::string& text, char key, double maximum) {
+// Appended or prepended, the key must keep the text within the maximum, compared exactly. A
+// candidate that no longer reads as a number (a second point) cannot be compared, so it counts as
+// too large.
+bool ExceedsMaximum(const std::string& text, char key, std::string_view maximum) {
     for (const std::string& candidate : {text + key, key + text}) {
-        const auto value = ParseAmount(candidate);
-        if (!value || *value > maximum) return true;
+        const auto order = CompareAmountTexts(candidate, maximum);
+        if (!order || *order > 0) return true;
     }
     return false;
 }
@@ -64,9 +66,9 @@ void FilterNumericKey(TextField& field, std::int16_t& keyAscii, std::string_view
             return;
         }
         const std::string text = field.Text();
-        const auto maximum = ParseAmount(std::string_view(tag).substr(1));
-        if (maximum && field.SelLength() != Length(text) &&
-            ExceedsMaximum(text, static_cast<char>(keyAscii), *maximum)) {
+        const auto maximum = std::string_view(tag).substr(1);
+        if (IsNumeric(maximum) && field.SelLength() != Length(text) &&
+            ExceedsMaximum(text, static_cast<char>(keyAscii), maximum)) {
             keyAscii = 0;
             return;
         }

@@ -1,54 +1,52 @@
 // SPDX-License-Identifier: MIT
 #include "oracle/exact_calculation.h"
 
-#include "oracle/exact_amount.h"
-#include "oracle/exact_tables.h"
-#include "tariffs/periods.h"
+#include <algorithm>
+
+#include "oracle/rational_amount.h"
 
 namespace isr::oracle {
 
 namespace {
 
-// Excess in cents times rate in hundredths of a percent is ten-thousandths of a cent.
-constexpr std::int64_t kExcessTimesRatePerCent = 10'000;
+// The row enclosing the base, found by bisection over the upper limits (the rows are in order
+// and do not overlap); nullptr when none does.
+template <class Row>
+const Row* Enclosing(const std::vector<Row>& rows, const mpq_class& base) {
+    const auto it =
+        std::lower_bound(rows.begin(), rows.end(), base,
+                         [](const Row& row, const mpq_class& b) { return row.upper < b; });
+    if (it == rows.end() || base < it->lower) return nullptr;
+    return &*it;
+}
 
 }  // namespace
 
-ExactBoxes ExactCalculate(int period, std::int64_t baseCents, std::int64_t subsidySumCents) {
-    const auto& tables = ExactTablesOf(period);
-    // A box that no lookup writes keeps the bare "0" it is cleared to, and reads back as zero.
-    ExactBoxes boxes{{"0", "0", "0", "0", "0"}, {"0", "0", "0"}, {}};
+ExactBoxes ExactCalculate(const ExactTables& tables, Period period, const mpq_class& base,
+                          const mpq_class& subsidySum) {
+    const auto& of = tables.Of(period);
+    ExactBoxes boxes{"0", "0", "0", "0", "0", "0", "0", "0", "0"};
 
-    std::int64_t excess = 0;
-    std::int64_t rate = 0;
-    std::int64_t fee = 0;
-    for (const auto& row : tables.isr) {
-        if (row.lower <= baseCents && baseCents <= row.upper) {
-            excess = baseCents - row.lower;
-            rate = row.rate;
-            fee = row.fee;
-            boxes.txtISR08[0] = FormatHundredths(row.lower);
-            boxes.txtISR08[1] = FormatHundredths(excess);
-            boxes.txtISR08[2] = FormatHundredths(rate);
-            boxes.txtISR08[3] = FormatHundredths(fee);
-            break;
-        }
+    mpq_class tax;
+    if (const auto* row = Enclosing(of.isr, base)) {
+        const mpq_class excess = base - row->lower;
+        boxes[0] = row->lowerShown;
+        boxes[1] = ShownCents(RoundedToCents(excess));
+        boxes[2] = row->rateShown;
+        boxes[3] = row->feeShown;
+        // The tax is made of the figures as shown: the excess and the product rounded to cents.
+        tax = RoundedToCents(RoundedToCents(RoundedToCents(excess) * row->rate / 100) + row->fee);
     }
+    boxes[4] = ShownCents(tax);
 
-    std::int64_t subsidy = 0;
-    for (const auto& row : tables.subsidy) {
-        if (row.lower <= baseCents && baseCents <= row.upper) {
-            subsidy = row.subsidy;
-            boxes.txtSUB08[0] = FormatHundredths(row.lower);
-            boxes.txtSUB08[1] = FormatHundredths(row.upper);
-            boxes.txtSUB08[2] = FormatHundredths(subsidy);
-            break;
-        }
+    mpq_class subsidy;
+    if (const auto* row = Enclosing(of.subsidy, base)) {
+        boxes[5] = row->lowerShown;
+        boxes[6] = row->upperShown;
+        boxes[7] = row->subsidyShown;
+        subsidy = row->subsidy;
     }
-
-    const std::int64_t tax = DivideRoundingHalfAway(excess * rate, kExcessTimesRatePerCent) + fee;
-    boxes.txtISR08[4] = FormatHundredths(tax);
-    boxes.txtRet08[0] = FormatHundredths(tax - (period == kAnual ? subsidySumCents : subsidy));
+    boxes[8] = ShownCents(RoundedToCents(tax - (period == Period::kAnual ? subsidySum : subsidy)));
     return boxes;
 }
 

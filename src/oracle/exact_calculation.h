@@ -1,23 +1,24 @@
 // SPDX-License-Identifier: MIT
-// The whole withholding procedure in exact integers: the texts every result box shows after a
+// The whole withholding procedure in exact rationals: the texts every result box shows after a
 // click on "&Calcular".
 #pragma once
 
+#include <gmpxx.h>
+
 #include <array>
-#include <cstdint>
 #include <string>
+
+#include "oracle/exact_tables.h"
 
 namespace isr::oracle {
 
-struct ExactBoxes {
-    std::array<std::string, 5> txtISR08;
-    std::array<std::string, 3> txtSUB08;
-    std::array<std::string, 1> txtRet08;
-};
+// Límite Inferior, Excedente, Porcentaje, Cuota Fija, Impuesto Determinado; subsidy Límite
+// Inferior, Límite Superior, Subsidio; Procedimiento 2016: the window's order.
+using ExactBoxes = std::array<std::string, 9>;
 
-// One calculation for a period (its list position) with the base and the year's subsidy sum in
-// cents. Both entry fields hold whole cents by the time of a click, because leaving a field
-// reformats it to two decimals. The sum counts for "Anual" only.
-ExactBoxes ExactCalculate(int period, std::int64_t baseCents, std::int64_t subsidySumCents);
+// One calculation for a base and a year's subsidy sum (used by "Anual" only). A box whose lookup
+// finds no row shows the bare "0" it is cleared to.
+ExactBoxes ExactCalculate(const ExactTables& tables, Period period, const mpq_class& base,
+                          const mpq_class& subsidySum);
 
 }  // namespace isr::oracle

@@ -1,41 +1,50 @@
 // SPDX-License-Identifier: MIT
-// The 2016 tariffs as exact integers, read from the same row texts that the program shows.
+// A table set as exact rationals, read from its decimal texts, with each row's figures already
+// shown as "#,0.00".
 #pragma once
 
-#include <cstdint>
-#include <optional>
-#include <span>
-#include <string_view>
+#include <gmpxx.h>
+
+#include <array>
+#include <string>
 #include <vector>
+
+#include "tariffs/table_set.h"
 
 namespace isr::oracle {
 
-// Amounts in cents, the rate in hundredths of a percent (1.92 % is 192).
 struct ExactIsrRow {
-    std::int64_t lower;
-    std::int64_t upper;
-    std::int64_t fee;
-    std::int64_t rate;
+    mpq_class lower;
+    mpq_class upper;
+    mpq_class fee;
+    mpq_class rate;  // in percent
+    std::string lowerShown;
+    std::string rateShown;
+    std::string feeShown;
 };
 
 struct ExactSubsidyRow {
-    std::int64_t lower;
-    std::int64_t upper;
-    std::int64_t subsidy;
+    mpq_class lower;
+    mpq_class upper;
+    mpq_class subsidy;
+    std::string lowerShown;
+    std::string upperShown;
+    std::string subsidyShown;
 };
-
-// A row text cut at its "|" characters into exactly four (three) plain numbers; nothing for any
-// other text.
-std::optional<ExactIsrRow> ParseExactIsrRow(std::string_view row);
-std::optional<ExactSubsidyRow> ParseExactSubsidyRow(std::string_view row);
 
 struct ExactPeriodTables {
     std::vector<ExactIsrRow> isr;
     std::vector<ExactSubsidyRow> subsidy;  // empty for "Anual"
 };
 
-// The tables of a period by its list position ("Mensual" 0 to "Quincenal" 5), parsed on first use.
-// Throws std::logic_error for a position outside the list and for a row text that does not read.
-const ExactPeriodTables& ExactTablesOf(int period);
+class ExactTables {
+  public:
+    // Throws std::logic_error for a figure that is not a plain decimal.
+    explicit ExactTables(const TableSetText& text);
+    const ExactPeriodTables& Of(Period period) const { return periods_[PeriodIndex(period)]; }
+
+  private:
+    std::array<ExactPeriodTables, kPeriodCount> periods_;
+};
 
 }  // namespace isr::oracle

@@ -17,9 +17,9 @@ bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
 
 }  // namespace
 
-std::optional<int> FindPeriod(std::string_view name) {
-    for (std::size_t i = 0; i < kPeriodNames.size(); ++i) {
-        if (EqualsIgnoringCase(name, kPeriodNames[i])) return static_cast<int>(i);
+std::optional<Period> FindPeriod(std::string_view name) {
+    for (const Period period : kPeriods) {
+        if (EqualsIgnoringCase(name, PeriodName(period))) return period;
     }
     return std::nullopt;
 }

@@ -99,11 +99,28 @@ CalcPanel BuildCalcPanel(QWidget* frame, AutoSizeLabels& autoSize) {
     return panel;
 }
 
-QLineEdit* ResultBox(const CalcPanel& panel, const ResultBoxInfo& box) {
-    const auto i = static_cast<std::size_t>(box.index);
-    if (box.array == "txtISR08") return panel.txtISR08.at(i);
-    if (box.array == "txtSUB08") return panel.txtSUB08.at(i);
-    return panel.txtRet08.at(i);
+QLineEdit* ResultBoxEdit(const CalcPanel& panel, ResultBox box) {
+    switch (box) {
+        case ResultBox::kIsrLowerLimit:
+            return panel.txtISR08[0];
+        case ResultBox::kIsrExcess:
+            return panel.txtISR08[1];
+        case ResultBox::kIsrRate:
+            return panel.txtISR08[2];
+        case ResultBox::kIsrFixedFee:
+            return panel.txtISR08[3];
+        case ResultBox::kDeterminedTax:
+            return panel.txtISR08[4];
+        case ResultBox::kSubsidyLowerLimit:
+            return panel.txtSUB08[0];
+        case ResultBox::kSubsidyUpperLimit:
+            return panel.txtSUB08[1];
+        case ResultBox::kSubsidy:
+            return panel.txtSUB08[2];
+        case ResultBox::kResult:
+            return panel.txtRet08[0];
+    }
+    return nullptr;
 }
 
 }  // namespace isr

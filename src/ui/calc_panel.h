@@ -30,7 +30,7 @@ struct CalcPanel {
 // the first one.
 CalcPanel BuildCalcPanel(QWidget* frame, AutoSizeLabels& autoSize);
 
-// The result box that shows one box of the calculation's store.
-QLineEdit* ResultBox(const CalcPanel& panel, const ResultBoxInfo& box);
+// The control that shows a result box.
+QLineEdit* ResultBoxEdit(const CalcPanel& panel, ResultBox box);
 
 }  // namespace isr

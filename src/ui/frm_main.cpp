@@ -3,8 +3,10 @@
 
 #include <string>
 
-#include "calc/calculation.h"
+#include "calc/entered_calculation.h"
+#include "calc/result_boxes.h"
 #include "entry/entry_handlers.h"
+#include "tariffs/table_sets.h"
 #include "ui/accessible_names.h"
 #include "ui/control_geometry.h"
 #include "ui/fonts.h"
@@ -137,10 +139,15 @@ void FrmMain::lblProdlink_Click(std::int16_t Index) {
 }
 
 void FrmMain::cmdCalc_Click() {
-    Calculate(calc_.cmbTarifa->currentIndex(), calc_.txtBase->text().toStdString(),
-              calc_.txtPagos->text().toStdString(), boxes_);
-    for (const ResultBoxInfo& box : kResultBoxes) {
-        ResultBox(calc_, box)->setText(QString::fromStdString(BoxText(boxes_, box)));
+    const auto period = PeriodAt(calc_.cmbTarifa->currentIndex());
+    if (!period) return;  // nothing selected: the load selects "Mensual" before anyone can click
+    const Withholding w =
+        CalculateEntered(DefaultTableSet(), *period, calc_.txtBase->text().toStdString(),
+                         calc_.txtPagos->text().toStdString());
+    for (const ResultBox box : kResultBoxes) {
+        const std::string_view text = BoxText(w, box);
+        ResultBoxEdit(calc_, box)
+            ->setText(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
     }
 }
 

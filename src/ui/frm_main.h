@@ -9,7 +9,6 @@
 #include <cstdint>
 #include <optional>
 
-#include "calc/result_boxes.h"
 #include "ui/calc_panel.h"
 #include "ui/nav_bar.h"
 #include "ui/products_panel.h"
@@ -47,7 +46,6 @@ class FrmMain : public QWidget {
     TariffsPanel tariffs_;
     ProductsPanel products_;
     std::optional<WidgetSwitch> lbl13_;
-    ResultBoxes boxes_;
 };
 
 }  // namespace isr

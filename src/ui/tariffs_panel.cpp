@@ -4,6 +4,7 @@
 #include <QFontMetricsF>
 
 #include "calc/tariff_listing.h"
+#include "tariffs/table_sets.h"
 #include "ui/fonts.h"
 #include "ui/maker_content.h"
 #include "ui/maker_look.h"
@@ -31,7 +32,7 @@ TariffsPanel BuildTariffsPanel(QWidget* frame, AutoSizeLabels& autoSize) {
         QFontMetricsF(text->font()).horizontalAdvance(QString(kListingTabWidth, QLatin1Char(' '))));
     text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    text->setPlainText(QString::fromStdString(TariffListing()));
+    text->setPlainText(QString::fromStdString(TariffListing(DefaultTableSet())));
     text->setReadOnly(true);
     text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     panel.Text1 = text;

@@ -4,11 +4,10 @@
 #include <thread>
 #include <vector>
 
-#include "calc/calculation.h"
 #include "verify/run.h"
 
 int main(int argc, char** argv) {
     const std::vector<std::string_view> args(argv + 1, argv + argc);
-    return isr::verify::Run(args, isr::Calculate, std::thread::hardware_concurrency(), std::cout,
-                            std::cerr);
+    return isr::verify::Run(args, isr::verify::ProgramCalculation,
+                            std::thread::hardware_concurrency(), std::cout, std::cerr);
 }

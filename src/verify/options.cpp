@@ -9,10 +9,10 @@ namespace isr::verify {
 
 namespace {
 
-std::optional<std::int64_t> PositiveInteger(std::string_view text) {
+std::optional<std::int64_t> WholeNumber(std::string_view text, std::int64_t least) {
     std::int64_t value = 0;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (ec != std::errc{} || end != text.data() + text.size() || value < 1) return std::nullopt;
+    if (ec != std::errc{} || end != text.data() + text.size() || value < least) return std::nullopt;
     return value;
 }
 
@@ -22,15 +22,19 @@ std::variant<Options, std::string> ParseOptions(std::span<const std::string_view
     Options options;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const auto flag = args[i];
-        if (flag != "--stride" && flag != "--period")
+        if (flag != "--stride" && flag != "--period" && flag != "--texts")
             return "unknown argument: " + std::string(flag);
         if (i + 1 == args.size()) return std::string(flag) + " needs a value";
         const auto value = args[++i];
         if (flag == "--stride") {
-            const auto stride = PositiveInteger(value);
+            const auto stride = WholeNumber(value, 1);
             if (!stride)
                 return "--stride takes a whole number of cents from 1 up: " + std::string(value);
             options.stride = *stride;
+        } else if (flag == "--texts") {
+            const auto texts = WholeNumber(value, 0);
+            if (!texts) return "--texts takes a whole number from 0 up: " + std::string(value);
+            options.texts = *texts;
         } else {
             options.period = FindPeriod(value);
             if (!options.period) return "no such period: " + std::string(value);

@@ -9,14 +9,18 @@
 #include <string_view>
 #include <variant>
 
+#include "tariffs/periods.h"
+
 namespace isr::verify {
 
 struct Options {
-    std::int64_t stride = 1;    // check every stride-th cent
-    std::optional<int> period;  // one period's list position, or all of them
+    std::int64_t stride = 1;         // check every stride-th cent
+    std::optional<Period> period;    // one period, or all of them
+    std::int64_t texts = 1'000'000;  // random amount texts whose rounding is checked
 };
 
-inline constexpr std::string_view kUsage = "usage: isr2016-verify [--stride N] [--period NAME]";
+inline constexpr std::string_view kUsage =
+    "usage: isr2016-verify [--stride N] [--period NAME] [--texts N]";
 
 // The options, or a message saying what is wrong with the arguments.
 std::variant<Options, std::string> ParseOptions(std::span<const std::string_view> args);

@@ -4,8 +4,10 @@
 #include <chrono>
 #include <ostream>
 
-#include "oracle/exact_amount.h"
+#include "oracle/rational_amount.h"
+#include "tariffs/table_sets.h"
 #include "verify/options.h"
+#include "verify/text_rounding.h"
 
 namespace isr::verify {
 
@@ -29,19 +31,19 @@ int Run(std::span<const std::string_view> args, const Calculator& calculate, uns
     const auto& options = std::get<Options>(parsed);
 
     SweepCount total;
-    for (const auto& job : PlanJobs(options.period)) {
+    for (const auto& job : PlanJobs(DefaultTableSet(), options.period)) {
         const auto label = JobLabel(job);
         const auto bases = BasesToCheck(job, options.stride);
         const auto start = std::chrono::steady_clock::now();
         err << label << ": " << bases << " bases from 0.00 to "
-            << oracle::FormatHundredths(job.lastBaseCents) << ", every " << options.stride
-            << " cent(s), " << threads << " thread(s)" << std::endl;
+            << oracle::ShownCents(oracle::FromCents(job.lastBaseCents)) << ", every "
+            << options.stride << " cent(s), " << threads << " thread(s)" << std::endl;
 
         SweepHooks hooks;
         hooks.onMismatch = [&](const Mismatch& m) {
-            out << "mismatch: " << label << ", base " << oracle::FormatHundredths(m.baseCents)
-                << ", " << m.box << ": production \"" << m.production << "\", exact \"" << m.exact
-                << "\"\n";
+            out << "mismatch: " << label << ", base "
+                << oracle::ShownCents(oracle::FromCents(m.baseCents)) << ", " << m.box
+                << ": program \"" << m.program << "\", exact \"" << m.exact << "\"\n";
         };
         hooks.onProgress = [&](std::int64_t checked) {
             err << label << ": " << checked << " of " << bases << " (" << checked * 100 / bases
@@ -55,6 +57,16 @@ int Run(std::span<const std::string_view> args, const Calculator& calculate, uns
         total.checked += count.checked;
         total.mismatches += count.mismatches;
     }
+    // The rounding of typed amounts, on random texts from a fixed seed so that a run repeats.
+    constexpr std::uint64_t kTextSeed = 2016;
+    const auto texts = CheckAmountTexts(options.texts, kTextSeed, [&](const TextMismatch& m) {
+        out << "mismatch: text \"" << m.text << "\", " << m.what << ": program \"" << m.program
+            << "\", exact \"" << m.exact << "\"\n";
+    });
+    out << "amount texts: checked " << texts.checked << " texts, " << texts.mismatches
+        << " mismatches" << std::endl;
+    total.mismatches += texts.mismatches;
+
     out << "checked " << total.checked << " bases, " << total.mismatches << " mismatches"
         << std::endl;
     return total.mismatches == 0 ? kExitAgree : kExitMismatch;

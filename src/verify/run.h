@@ -15,7 +15,7 @@ inline constexpr int kExitMismatch = 1;
 inline constexpr int kExitUsage = 2;
 
 // Results and mismatches go to `out`, the last line "checked N bases, M mismatches" (M counts box
-// texts that differ); progress and usage errors go to `err`.
+// texts and amount texts that differ); progress and usage errors go to `err`.
 int Run(std::span<const std::string_view> args, const Calculator& calculate, unsigned threads,
         std::ostream& out, std::ostream& err);
 

@@ -2,16 +2,14 @@
 #include "verify/sweep.h"
 
 #include <algorithm>
-#include <array>
 #include <atomic>
-#include <condition_variable>
 #include <mutex>
-#include <thread>
 
-#include "oracle/exact_amount.h"
+#include "calc/entered_calculation.h"
+#include "calc/result_boxes.h"
 #include "oracle/exact_calculation.h"
-#include "oracle/exact_tables.h"
-#include "tariffs/periods.h"
+#include "oracle/rational_amount.h"
+#include "parallel/worker_pool.h"
 
 namespace isr::verify {
 
@@ -24,46 +22,43 @@ constexpr std::int64_t kRangeAboveLastBracket = 1'000'000;  // 10,000.00
 constexpr std::array<std::int64_t, 4> kExtraAnnualSubsidySums = {1, 123'456, 9'999'999,
                                                                  100'000'000};
 
-// Bases are handed out in chunks of this many, so that both threads stay busy to the end.
+// Bases are handed out in chunks of this many, so that every worker stays busy to the end.
 constexpr std::int64_t kChunk = 1 << 16;
 
-template <std::size_t N>
-void CompareArray(std::string_view name, const std::array<std::string, N>& production,
-                  const std::array<std::string, N>& exact, std::int64_t base,
-                  std::vector<Mismatch>& found) {
-    for (std::size_t i = 0; i < N; ++i) {
-        if (production[i] != exact[i]) {
-            found.push_back(
-                {base, std::string(name) + "(" + std::to_string(i) + ")", production[i], exact[i]});
-        }
-    }
-}
-
-void CompareBoxes(const ResultBoxes& production, const oracle::ExactBoxes& exact, std::int64_t base,
-                  std::vector<Mismatch>& found) {
-    CompareArray("txtISR08", production.txtISR08, exact.txtISR08, base, found);
-    CompareArray("txtSUB08", production.txtSUB08, exact.txtSUB08, base, found);
-    CompareArray("txtRet08", production.txtRet08, exact.txtRet08, base, found);
-}
+constexpr std::array<std::string_view, 9> kBoxNames = {
+    "txtISR08(0)", "txtISR08(1)", "txtISR08(2)", "txtISR08(3)", "txtISR08(4)",
+    "txtSUB08(0)", "txtSUB08(1)", "txtSUB08(2)", "txtRet08(0)",
+};
 
 }  // namespace
 
-std::vector<Job> PlanJobs(std::optional<int> period) {
+void ProgramCalculation(const TableSet& tables, Period period, std::string_view baseText,
+                        std::string_view subsidySumText, BoxTexts& boxes) {
+    const Withholding w = CalculateEntered(tables, period, baseText, subsidySumText);
+    for (std::size_t i = 0; i < kResultBoxes.size(); ++i) {
+        boxes[i] = BoxText(w, kResultBoxes[i]).View();
+    }
+}
+
+std::vector<Job> PlanJobs(const TableSet& tables, std::optional<Period> period) {
+    const oracle::ExactTables exact(tables.Text());
     std::vector<Job> jobs;
-    for (int p = 0; p < static_cast<int>(kPeriodNames.size()); ++p) {
+    for (const Period p : kPeriods) {
         if (period && *period != p) continue;
-        const auto last = oracle::ExactTablesOf(p).isr.back().lower + kRangeAboveLastBracket;
-        jobs.push_back({p, 0, last});
-        if (p != kAnual) continue;
-        for (const auto sum : kExtraAnnualSubsidySums) jobs.push_back({p, sum, last});
+        // The last lower limit in cents, read by the oracle from its text.
+        const mpq_class lastLower = exact.Of(p).isr.back().lower * 100;
+        const std::int64_t last = mpz_class(lastLower).get_si() + kRangeAboveLastBracket;
+        jobs.push_back({&tables, p, 0, last});
+        if (p != Period::kAnual) continue;
+        for (const auto sum : kExtraAnnualSubsidySums) jobs.push_back({&tables, p, sum, last});
     }
     return jobs;
 }
 
 std::string JobLabel(const Job& job) {
-    std::string label(kPeriodNames.at(static_cast<std::size_t>(job.period)));
+    std::string label(PeriodName(job.period));
     if (job.subsidySumCents != 0) {
-        label += ", subsidy sum " + oracle::FormatHundredths(job.subsidySumCents);
+        label += ", subsidy sum " + oracle::ShownCents(oracle::FromCents(job.subsidySumCents));
     }
     return label;
 }
@@ -74,18 +69,17 @@ std::int64_t BasesToCheck(const Job& job, std::int64_t stride) {
 
 SweepCount Sweep(const Job& job, std::int64_t stride, unsigned threads, const Calculator& calculate,
                  const SweepHooks& hooks) {
+    const oracle::ExactTables exact(job.tables->Text());
     const std::int64_t total = BasesToCheck(job, stride);
-    const std::string pagos = oracle::FormatHundredths(job.subsidySumCents);
+    const mpq_class subsidySum = oracle::FromCents(job.subsidySumCents);
+    const std::string subsidySumText = oracle::ShownCents(subsidySum);
     std::atomic<std::int64_t> nextChunk{0};
     std::atomic<std::int64_t> checked{0};
     std::atomic<std::int64_t> mismatches{0};
-    std::mutex mutex;  // guards `running` and the mismatch hook
-    std::condition_variable finished;
-    const unsigned workerCount = std::max(threads, 1U);
-    unsigned running = workerCount;
+    std::mutex mutex;  // one mismatch hook at a time
 
-    const auto work = [&] {
-        ResultBoxes boxes;
+    const auto work = [&](unsigned) {
+        BoxTexts program;
         std::vector<Mismatch> found;
         for (;;) {
             const std::int64_t first = nextChunk.fetch_add(1) * kChunk;
@@ -93,9 +87,16 @@ SweepCount Sweep(const Job& job, std::int64_t stride, unsigned threads, const Ca
             const std::int64_t end = std::min(total, first + kChunk);
             for (std::int64_t i = first; i < end; ++i) {
                 const std::int64_t base = i * stride;
-                calculate(job.period, oracle::FormatHundredths(base), pagos, boxes);
-                CompareBoxes(boxes, oracle::ExactCalculate(job.period, base, job.subsidySumCents),
-                             base, found);
+                const mpq_class exactBase = oracle::FromCents(base);
+                calculate(*job.tables, job.period, oracle::ShownCents(exactBase), subsidySumText,
+                          program);
+                const auto expected =
+                    oracle::ExactCalculate(exact, job.period, exactBase, subsidySum);
+                for (std::size_t b = 0; b < program.size(); ++b) {
+                    if (program[b] != expected[b]) {
+                        found.push_back({base, std::string(kBoxNames[b]), program[b], expected[b]});
+                    }
+                }
             }
             checked.fetch_add(end - first);
             if (!found.empty()) {
@@ -105,21 +106,17 @@ SweepCount Sweep(const Job& job, std::int64_t stride, unsigned threads, const Ca
                 found.clear();
             }
         }
-        const std::scoped_lock lock(mutex);
-        if (--running == 0) finished.notify_one();
     };
 
-    std::vector<std::jthread> workers;
-    for (unsigned t = 0; t < workerCount; ++t) workers.emplace_back(work);
+    const unsigned workers = std::max(threads, 1U);
+    std::vector<PoolJob> jobs(workers, PoolJob(work));
     {
-        std::unique_lock lock(mutex);
-        while (!finished.wait_for(lock, hooks.progressEvery, [&] { return running == 0; })) {
-            lock.unlock();
-            hooks.onProgress(checked.load());
-            lock.lock();
+        WorkerPool pool(workers);
+        for (auto& j : jobs) pool.Submit(j);
+        for (const auto& j : jobs) {
+            while (!pool.WaitFor(j, hooks.progressEvery)) hooks.onProgress(checked.load());
         }
     }
-    workers.clear();  // joins
     return {checked.load(), mismatches.load()};
 }
 

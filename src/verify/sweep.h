@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
 // Runs a calculation for every cent of a range of bases and compares each box text with the exact
-// computation, spread over several threads.
+// computation, spread over the workers of a pool.
 #pragma once
 
+#include <array>
 #include <chrono>
 #include <cstdint>
 #include <functional>
@@ -11,24 +12,33 @@
 #include <string_view>
 #include <vector>
 
-#include "calc/result_boxes.h"
+#include "tariffs/table_set.h"
 
 namespace isr::verify {
 
-// A calculation as the window runs it: period, entry texts in, box texts out.
-using Calculator = std::function<void(int period, std::string_view txtBase,
-                                      std::string_view txtPagos, ResultBoxes& boxes)>;
+// The texts of the nine result boxes, in the window's order.
+using BoxTexts = std::array<std::string, 9>;
 
-// One period with one subsidy sum, over the bases 0.00 to lastBaseCents.
+// A calculation as the window runs it: the entry texts in, the box texts out.
+using Calculator =
+    std::function<void(const TableSet& tables, Period period, std::string_view baseText,
+                       std::string_view subsidySumText, BoxTexts& boxes)>;
+
+// The program's own calculation: what the window shows after a click on "&Calcular".
+void ProgramCalculation(const TableSet& tables, Period period, std::string_view baseText,
+                        std::string_view subsidySumText, BoxTexts& boxes);
+
+// One period of one table set with one subsidy sum, over the bases 0.00 to lastBaseCents.
 struct Job {
-    int period;
+    const TableSet* tables;
+    Period period;
     std::int64_t subsidySumCents;
     std::int64_t lastBaseCents;
 };
 
 // Every period from 0.00 to ten thousand above its last bracket's lower limit, or only `period`
 // when given; "Anual" once more for each of a few subsidy sums.
-std::vector<Job> PlanJobs(std::optional<int> period);
+std::vector<Job> PlanJobs(const TableSet& tables, std::optional<Period> period);
 
 // "Mensual", or "Anual, subsidy sum 1,234.56" for the extra annual runs.
 std::string JobLabel(const Job& job);
@@ -39,12 +49,12 @@ std::int64_t BasesToCheck(const Job& job, std::int64_t stride);
 struct Mismatch {
     std::int64_t baseCents;
     std::string box;  // "txtISR08(4)"
-    std::string production;
+    std::string program;
     std::string exact;
 };
 
 struct SweepHooks {
-    // Called for every mismatch, one call at a time, from any of the threads.
+    // Called for every mismatch, one call at a time, from any of the workers.
     std::function<void(const Mismatch&)> onMismatch;
     // Called from the calling thread every `progressEvery` while the job runs.
     std::function<void(std::int64_t checked)> onProgress;

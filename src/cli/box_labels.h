@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: MIT
+// How the command line names each result box: its caption in the text output, its key in the
+// JSON object and its column in the batch output.
+#pragma once
+
+#include <array>
+#include <string_view>
+
+#include "calc/result_boxes.h"
+
+namespace isr::cli {
+
+struct BoxLabel {
+    ResultBox box;
+    std::string_view caption;
+    std::string_view jsonGroup;  // the JSON object holding the key, empty for the top level
+    std::string_view jsonKey;
+    std::string_view csvColumn;
+};
+
+// In the order of kResultBoxes.
+inline constexpr std::array<BoxLabel, 9> kBoxLabels = {{
+    {ResultBox::kIsrLowerLimit, "Límite Inferior", "isr", "limite_inferior", "isr_limite_inferior"},
+    {ResultBox::kIsrExcess, "Excedente del Límite Inferior", "isr", "excedente", "isr_excedente"},
+    {ResultBox::kIsrRate, "Porcentaje sobre Límite Inferior", "isr", "porcentaje",
+     "isr_porcentaje"},
+    {ResultBox::kIsrFixedFee, "Cuota Fija", "isr", "cuota_fija", "isr_cuota_fija"},
+    {ResultBox::kDeterminedTax, "Impuesto Determinado", "isr", "impuesto_determinado",
+     "isr_impuesto_determinado"},
+    {ResultBox::kSubsidyLowerLimit, "Límite Inferior", "subsidio", "limite_inferior",
+     "subsidio_limite_inferior"},
+    {ResultBox::kSubsidyUpperLimit, "Límite Superior", "subsidio", "limite_superior",
+     "subsidio_limite_superior"},
+    {ResultBox::kSubsidy, "Subsidio para el Empleo", "subsidio", "subsidio", "subsidio"},
+    {ResultBox::kResult, "Procedimiento 2016", "", "procedimiento_2016", "procedimiento_2016"},
+}};
+
+static_assert(
+    [] {
+        for (std::size_t i = 0; i < kBoxLabels.size(); ++i) {
+            if (kBoxLabels[i].box != kResultBoxes[i]) return false;
+        }
+        return true;
+    }(),
+    "one label per result box, in the boxes' order");
+
+}  // namespace isr::cli

@@ -1,0 +1,78 @@
+// SPDX-License-Identifier: MIT
+// What every table set must satisfy, checked while compiling: a set that breaks any of these does
+// not build.
+#pragma once
+
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+#include <span>
+
+#include "tariffs/table_set.h"
+
+namespace isr::table_checks {
+
+inline constexpr Cents kOneCent = TableAmount("0.01");
+
+// The sentinel upper limit of a table's top row: the monthly and annual tariffs and the monthly
+// subsidy table end at 99,999,999.99, every other table at 9,999,999.99.
+constexpr Cents TopSentinel(Period period, bool subsidy) {
+    const bool wide = period == Period::kMensual || (!subsidy && period == Period::kAnual);
+    return wide ? TableAmount("99999999.99") : TableAmount("9999999.99");
+}
+
+template <class Row>
+constexpr bool Chained(std::span<const Row> rows, Cents sentinel) {
+    if (rows.front().lowerLimit != kOneCent || rows.back().upperLimit != sentinel) return false;
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        if (rows[r].lowerLimit > rows[r].upperLimit) return false;
+        if (r > 0 && rows[r].lowerLimit != rows[r - 1].upperLimit + kOneCent) return false;
+    }
+    return true;
+}
+
+// From 0.01 to the sentinel, each row one cent above the previous one, in every table.
+constexpr bool BracketsChainFromOneCentToTheSentinel(const TableSet& set) {
+    return std::ranges::all_of(kPeriods, [&](Period period) {
+        return Chained(std::span<const IsrRow>(set.IsrTariff(period)),
+                       TopSentinel(period, false)) &&
+               (!TableSet::HasSubsidyTable(period) ||
+                Chained(set.SubsidyTable(period), TopSentinel(period, true)));
+    });
+}
+
+// The rates of the 2016 tariffs, row by row, the same for every period.
+inline constexpr std::array<Rate, kRowsPerTable> kRates = {
+    TableRate("1.92"),  TableRate("6.4"),   TableRate("10.88"), TableRate("16"),
+    TableRate("17.92"), TableRate("21.36"), TableRate("23.52"), TableRate("30"),
+    TableRate("32"),    TableRate("34"),    TableRate("35"),
+};
+
+constexpr bool EveryTariffHasTheRatesOf2016(const TableSet& set) {
+    return std::ranges::all_of(kPeriods, [&](Period period) {
+        const auto tariff = set.IsrTariff(period);
+        return std::ranges::equal(tariff, kRates, {}, &IsrRow::rate);
+    });
+}
+
+// Fees and subsidies are amounts, never below zero; the top row of a subsidy table pays none.
+constexpr bool FeesAndSubsidiesAreNotNegative(const TableSet& set) {
+    return std::ranges::all_of(kPeriods, [&](Period period) {
+        const auto tariff = set.IsrTariff(period);
+        const auto subsidy = set.SubsidyTable(period);
+        return std::ranges::all_of(tariff, [](const IsrRow& r) { return r.fixedFee >= Cents(); }) &&
+               std::ranges::all_of(subsidy,
+                                   [](const SubsidyRow& r) { return r.subsidy >= Cents(); }) &&
+               (subsidy.empty() || subsidy.back().subsidy == Cents());
+    });
+}
+
+// The excess within any row times the highest rate stays within 64 bits (see PercentOf).
+constexpr bool ExcessTimesRateFits(const TableSet& set) {
+    return std::ranges::all_of(kPeriods, [&](Period period) {
+        const auto top = set.IsrTariff(period).back();
+        return top.upperLimit.Count() <= std::numeric_limits<std::int64_t>::max() / 10'000;
+    });
+}
+
+}  // namespace isr::table_checks

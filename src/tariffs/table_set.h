@@ -1,0 +1,96 @@
+// SPDX-License-Identifier: MIT
+// A set of 2016 withholding tables: one income-tax tariff per pay period and one
+// employment-subsidy table per period except the annual one, each of 11 rows. A set is written
+// once as the decimal texts of its figures and read into exact integers while compiling; both
+// forms are kept, the texts for whoever wants to check the figures by other means.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <span>
+#include <string_view>
+
+#include "money/cents.h"
+#include "tariffs/periods.h"
+
+namespace isr {
+
+inline constexpr std::size_t kRowsPerTable = 11;
+
+template <class Row>
+using Table = std::array<Row, kRowsPerTable>;
+
+// Figures as published, plain decimals ("0.01", "6.4", "103218").
+struct IsrRowText {
+    std::string_view lowerLimit;
+    std::string_view upperLimit;
+    std::string_view fixedFee;
+    std::string_view rate;  // in percent
+};
+
+struct SubsidyRowText {
+    std::string_view lowerLimit;
+    std::string_view upperLimit;
+    std::string_view subsidy;
+};
+
+struct TableSetText {
+    std::string_view name;  // as the command line and the window's option name it
+    std::array<Table<IsrRowText>, kPeriodCount> isr;  // by period
+    // By period; "Anual" has no subsidy table and leaves its rows empty.
+    std::array<Table<SubsidyRowText>, kPeriodCount> subsidy;
+};
+
+// Both limits of a row are inclusive; a row's lower limit is one cent above the previous row's
+// upper limit, and the top row ends at a sentinel far above any pay.
+struct IsrRow {
+    Cents lowerLimit;
+    Cents upperLimit;
+    Cents fixedFee;
+    Rate rate;
+};
+
+struct SubsidyRow {
+    Cents lowerLimit;
+    Cents upperLimit;
+    Cents subsidy;  // for one pay period of the table's period
+};
+
+class TableSet {
+  public:
+    consteval explicit TableSet(const TableSetText& text) : text_(&text) {
+        for (const Period period : kPeriods) {
+            const auto p = PeriodIndex(period);
+            for (std::size_t r = 0; r < kRowsPerTable; ++r) {
+                const auto& row = text.isr[p][r];
+                isr_[p][r] = {TableAmount(row.lowerLimit), TableAmount(row.upperLimit),
+                              TableAmount(row.fixedFee), TableRate(row.rate)};
+                if (!HasSubsidyTable(period)) continue;
+                const auto& subsidy = text.subsidy[p][r];
+                subsidy_[p][r] = {TableAmount(subsidy.lowerLimit), TableAmount(subsidy.upperLimit),
+                                  TableAmount(subsidy.subsidy)};
+            }
+        }
+    }
+
+    static constexpr bool HasSubsidyTable(Period period) { return period != Period::kAnual; }
+
+    constexpr std::string_view Name() const { return text_->name; }
+    constexpr const TableSetText& Text() const { return *text_; }
+
+    constexpr std::span<const IsrRow, kRowsPerTable> IsrTariff(Period period) const {
+        return isr_[PeriodIndex(period)];
+    }
+    // Empty for "Anual".
+    constexpr std::span<const SubsidyRow> SubsidyTable(Period period) const {
+        if (!HasSubsidyTable(period)) return {};
+        return subsidy_[PeriodIndex(period)];
+    }
+
+  private:
+    const TableSetText* text_;
+    std::array<Table<IsrRow>, kPeriodCount> isr_{};
+    std::array<Table<SubsidyRow>, kPeriodCount> subsidy_{};
+};
+
+}  // namespace isr

@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: MIT
+#include "tariffs/table_sets.h"
+
+#include <array>
+
+#include "tariffs/program_tables.h"
+
+namespace isr {
+
+namespace {
+
+constexpr std::array<const TableSet*, 1> kTableSets = {&kProgramTables};
+
+}  // namespace
+
+std::span<const TableSet* const> AllTableSets() {
+    return kTableSets;
+}
+
+const TableSet& DefaultTableSet() {
+    return *kTableSets.front();
+}
+
+const TableSet* FindTableSet(std::string_view name) {
+    for (const TableSet* set : kTableSets) {
+        if (set->Name() == name) return set;
+    }
+    return nullptr;
+}
+
+}  // namespace isr
