@@ -20,7 +20,7 @@
 #include <string_view>
 #include <vector>
 
-#include "calc/amount.h"
+#include "money/amount_text.h"
 #include "child_timing.h"
 #include "tariffs/periods.h"
 
@@ -43,7 +43,9 @@ void AppendAmount(std::string& out, std::uint64_t cents, unsigned style) {
     switch (style % 10) {
         case 0:
         case 1:  // "12,345.67"
-            out += '"' + isr::FormatAmount(static_cast<double>(cents) / 100) + '"';
+            out += '"';
+            out += isr::AmountText(*isr::Cents::FromCount(static_cast<std::int64_t>(cents))).View();
+            out += '"';
             break;
         case 2:  // "12345.6"
             out += whole + '.' + static_cast<char>('0' + fraction / 10);

@@ -88,8 +88,8 @@ TEST(cmbTarifa_Click, EnablesSubsidyPaidAndItsCaptionOnlyForAnual) {
             Caption lbl13;
             lbl13.enabled = before;
             cmbTarifa_Click(index, txtPagos, lbl13);
-            EXPECT_EQ(txtPagos.Enabled(), index == kAnual);
-            EXPECT_EQ(lbl13.Enabled(), index == kAnual);
+            EXPECT_EQ(txtPagos.Enabled(), PeriodAt(index) == Period::kAnual);
+            EXPECT_EQ(lbl13.Enabled(), PeriodAt(index) == Period::kAnual);
             EXPECT_EQ(txtPagos.Text(), "1,500.00");
         }
     }

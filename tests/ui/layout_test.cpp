@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "calc/tariff_listing.h"
+#include "tariffs/table_sets.h"
 #include "tariffs/periods.h"
 #include "ui/control_geometry.h"
 #include "ui/maker_content.h"
@@ -221,7 +222,7 @@ TEST_F(WindowTest, PeriodListHoldsTheSixPeriodsWithMonthlySelected) {
 TEST_F(WindowTest, TariffListingIsReadOnlyCourierWithEightCharacterTabs) {
     const auto* text = Find<QPlainTextEdit>("Text1");
     EXPECT_TRUE(text->isReadOnly());
-    EXPECT_EQ(text->toPlainText().toStdString(), TariffListing());
+    EXPECT_EQ(text->toPlainText().toStdString(), TariffListing(DefaultTableSet()));
     EXPECT_TRUE(text->font().fixedPitch() || QFontInfo(text->font()).fixedPitch());
     EXPECT_EQ(text->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
     const QFontMetricsF metrics(text->font());

@@ -3,7 +3,9 @@
 
 #include <QApplication>
 
-#include "calc/calculation.h"
+#include "calc/entered_calculation.h"
+#include "calc/result_boxes.h"
+#include "tariffs/table_sets.h"
 #include "entry/numeric_text.h"
 #include "tariffs/periods.h"
 #include "ui/click_box.h"
@@ -44,8 +46,10 @@ void MonkeyChecks::Calculated() {
         calculationFault_ = "calculated while " + focus->objectName().toStdString() +
                             " had the focus, its text unformatted";
     }
-    Calculate(periods_->currentIndex(), base_->text().toStdString(), pagos_->text().toStdString(),
-              expected_);
+    const auto period = PeriodAt(periods_->currentIndex());
+    if (!period) return;
+    expected_ = CalculateEntered(DefaultTableSet(), *period, base_->text().toStdString(),
+                                 pagos_->text().toStdString());
 }
 
 std::string MonkeyChecks::Check() const {
@@ -63,7 +67,7 @@ std::string MonkeyChecks::CheckEntry() const {
                    field->text().left(60).toStdString() + "\", not a number";
         }
     }
-    const bool annual = periods_->currentIndex() == kAnual;
+    const bool annual = PeriodAt(periods_->currentIndex()) == Period::kAnual;
     if (pagos_->isEnabled() != annual || lbl13_->isEnabled() != annual) {
         return "period " + std::to_string(periods_->currentIndex()) + " with txtPagos " +
                (pagos_->isEnabled() ? "enabled" : "disabled") + " and lbl(13) " +
@@ -108,12 +112,16 @@ std::string MonkeyChecks::CheckNavigation() const {
 }
 
 std::string MonkeyChecks::CheckResults() const {
-    for (const ResultBoxInfo& box : kResultBoxes) {
-        const std::string name = Indexed(box.array, box.index);
-        const std::string shown = Named<QLineEdit>(window_, name)->text().toStdString();
-        if (shown != BoxText(expected_, box)) {
-            return name + " shows \"" + shown + "\", the core gives \"" + BoxText(expected_, box) +
-                   "\"";
+    // The window's boxes in the order of kResultBoxes.
+    const std::string names[] = {"txtISR08(0)", "txtISR08(1)", "txtISR08(2)",
+                                 "txtISR08(3)", "txtISR08(4)", "txtSUB08(0)",
+                                 "txtSUB08(1)", "txtSUB08(2)", "txtRet08(0)"};
+    for (std::size_t i = 0; i < kResultBoxes.size(); ++i) {
+        const std::string shown = Named<QLineEdit>(window_, names[i])->text().toStdString();
+        const std::string core =
+            expected_ ? BoxText(*expected_, kResultBoxes[i]).String() : std::string("0");
+        if (shown != core) {
+            return names[i] + " shows \"" + shown + "\", the core gives \"" + core + "\"";
         }
     }
     return {};

@@ -9,7 +9,9 @@
 #include <QPushButton>
 #include <string>
 
-#include "calc/result_boxes.h"
+#include <optional>
+
+#include "calc/withholding.h"
 
 namespace isr {
 
@@ -35,7 +37,7 @@ class MonkeyChecks {
     QLineEdit* pagos_;
     QWidget* lbl13_;
     QPushButton* calc_;
-    ResultBoxes expected_;  // "0" in every box until the first calculation
+    std::optional<Withholding> expected_;  // nothing, and "0" in every box, until the first one
     std::string calculationFault_;
     int calculations_ = 0;
 };
