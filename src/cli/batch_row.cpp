@@ -98,7 +98,11 @@ bool WriteBatchRow(const TableSet& tables, const BatchLayout& layout, const CsvR
         writer.Field(i < record.fieldCount ? batch.Field(record, i) : std::string_view{});
     }
     for (const ResultBox box : kResultBoxes) {
-        writer.Field(withholding ? BoxText(*withholding, box).View() : std::string_view{});
+        if (withholding) {
+            writer.AmountField(BoxText(*withholding, box));
+        } else {
+            writer.Field({});
+        }
     }
     writer.Field(scratch.message);
     writer.EndRecord();

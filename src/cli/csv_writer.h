@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "money/amount_text.h"
+
 namespace isr::cli {
 
 class CsvRecordWriter {
@@ -21,6 +23,9 @@ class CsvRecordWriter {
     // The next field of the current record, quoted only when it holds a comma, a quote or a line
     // break (quotes inside are doubled).
     void Field(std::string_view text);
+    // An amount as the next field: it holds no quote or line break, and needs quotes exactly when
+    // it has group separators. The batch writes nine of these per row.
+    void AmountField(const AmountText& amount);
     // Ends the current record.
     void EndRecord();
 
