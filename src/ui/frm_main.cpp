@@ -5,7 +5,7 @@
 
 #include "calc/entered_calculation.h"
 #include "calc/result_boxes.h"
-#include "entry/entry_handlers.h"
+#include "entry/amount_field.h"
 #include "tariffs/table_sets.h"
 #include "ui/accessible_names.h"
 #include "ui/control_geometry.h"
@@ -92,8 +92,7 @@ void FrmMain::Connect() {
     }
     connect(calc_.cmdCalc, &QPushButton::clicked, this, [this] { cmdCalc_Click(); });
     lbl13_.emplace(calc_.lbl13);
-    connect(calc_.cmbTarifa, &QComboBox::currentIndexChanged, this,
-            [this](int index) { cmbTarifa_Click(index, *calc_.txtPagos, *lbl13_); });
+    connect(calc_.cmbTarifa, &QComboBox::currentIndexChanged, this, [this] { cmbTarifa_Click(); });
 }
 
 // The tariff tables exist by now: the tariffs panel's listing was generated from them.
@@ -136,6 +135,10 @@ void FrmMain::lblProdlink_Click(std::int16_t Index) {
     } else if (Index == 5) {
         OpenDocument(maker::MailTarget());
     }
+}
+
+void FrmMain::cmbTarifa_Click() {
+    EnableSubsidySumFor(calc_.cmbTarifa->currentIndex(), *calc_.txtPagos, *lbl13_);
 }
 
 void FrmMain::cmdCalc_Click() {

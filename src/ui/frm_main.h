@@ -32,6 +32,9 @@ class FrmMain : public QWidget {
     // 0 to 4 open the page of product Index; 5 a new mail message to the maker.
     void lblProdlink_Click(std::int16_t Index);
 
+    // Enables the subsidy sum and its caption for "Anual" only.
+    void cmbTarifa_Click();
+
     // Runs the calculation for the chosen period and shows every result box.
     void cmdCalc_Click();
 
