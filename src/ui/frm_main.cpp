@@ -44,7 +44,7 @@ void SetBold(QWidget* widget, bool bold) {
 
 }  // namespace
 
-FrmMain::FrmMain(QWidget* parent) : QWidget(parent) {
+FrmMain::FrmMain(const TableSet& tables, QWidget* parent) : QWidget(parent), tables_(tables) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Cálculo de Impuesto 2016"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -59,7 +59,7 @@ FrmMain::FrmMain(QWidget* parent) : QWidget(parent) {
     nav_ = BuildNavBar(this, autoSize);
     for (std::size_t k = 0; k < frame_.size(); ++k) frame_[k] = AddFrame(this, k);
     calc_ = BuildCalcPanel(frame_[0], autoSize);
-    tariffs_ = BuildTariffsPanel(frame_[1], autoSize);
+    tariffs_ = BuildTariffsPanel(frame_[1], autoSize, tables_);
     products_ = BuildProductsPanel(frame_[2], autoSize);
     FitCaptions(autoSize);
     NameFocusableControls(nav_, frame_, calc_, tariffs_);
@@ -144,9 +144,8 @@ void FrmMain::cmbTarifa_Click() {
 void FrmMain::cmdCalc_Click() {
     const auto period = PeriodAt(calc_.cmbTarifa->currentIndex());
     if (!period) return;  // nothing selected: the load selects "Mensual" before anyone can click
-    const Withholding w =
-        CalculateEntered(DefaultTableSet(), *period, calc_.txtBase->text().toStdString(),
-                         calc_.txtPagos->text().toStdString());
+    const Withholding w = CalculateEntered(tables_, *period, calc_.txtBase->text().toStdString(),
+                                           calc_.txtPagos->text().toStdString());
     for (const ResultBox box : kResultBoxes) {
         const std::string_view text = BoxText(w, box);
         ResultBoxEdit(calc_, box)

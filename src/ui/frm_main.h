@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "tariffs/table_sets.h"
 #include "ui/calc_panel.h"
 #include "ui/nav_bar.h"
 #include "ui/products_panel.h"
@@ -19,8 +20,9 @@ namespace isr {
 
 class FrmMain : public QWidget {
   public:
-    // Builds every control and runs the load handler, as creating the window does.
-    explicit FrmMain(QWidget* parent = nullptr);
+    // Builds every control and runs the load handler, as creating the window does. The window
+    // calculates with `tables` and lists them on the tariffs panel.
+    explicit FrmMain(const TableSet& tables = DefaultTableSet(), QWidget* parent = nullptr);
 
     // Shows panel Index (0 calculation, 1 tariffs, 2 products and services) and marks its
     // navigation button as the selected one.
@@ -43,6 +45,7 @@ class FrmMain : public QWidget {
     void FitCaptions(const AutoSizeLabels& autoSize);
     void Connect();
 
+    const TableSet& tables_;
     NavBar nav_;
     std::array<QWidget*, 3> frame_{};
     CalcPanel calc_;

@@ -31,7 +31,7 @@ int Run(std::span<const std::string_view> args, const Calculator& calculate, uns
     const auto& options = std::get<Options>(parsed);
 
     SweepCount total;
-    for (const auto& job : PlanJobs(DefaultTableSet(), options.period)) {
+    for (const auto& job : PlanJobs(*options.tables, options.period)) {
         const auto label = JobLabel(job);
         const auto bases = BasesToCheck(job, options.stride);
         const auto start = std::chrono::steady_clock::now();
