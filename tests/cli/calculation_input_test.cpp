@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <sstream>
 #include <string>
+#include <string_view>
+#include <variant>
 #include <vector>
 
 #include "calc/result_boxes.h"
@@ -102,7 +104,7 @@ TEST(ReadCalculationInput, TextsBecomeInputsOrTheFieldAndProblem) {
     }
 }
 
-// The three ways in read through one reader; this keeps the ways out from drifting apart.
+// The three ways in read through one reader; this keeps what they show from drifting apart.
 struct Outputs {
     int status;
     std::string out;
@@ -125,7 +127,8 @@ std::vector<std::string> TextBoxes(const std::string& text) {
         if (line.find("  ") != std::string::npos)
             values.push_back(line.substr(line.rfind(' ') + 1));
     }
-    if (values.size() > kResultBoxes.size()) values.erase(values.begin(), values.end() - 9);
+    const auto boxes = static_cast<std::ptrdiff_t>(kResultBoxes.size());
+    if (std::ssize(values) > boxes) values.erase(values.begin(), values.end() - boxes);
     return values;
 }
 
