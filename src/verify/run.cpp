@@ -7,7 +7,6 @@
 #include "oracle/rational_amount.h"
 #include "tariffs/table_sets.h"
 #include "verify/options.h"
-#include "verify/text_rounding.h"
 
 namespace isr::verify {
 
@@ -21,8 +20,8 @@ std::int64_t SecondsSince(std::chrono::steady_clock::time_point start) {
 
 }  // namespace
 
-int Run(std::span<const std::string_view> args, const Calculator& calculate, unsigned threads,
-        std::ostream& out, std::ostream& err) {
+int Run(std::span<const std::string_view> args, const Calculator& calculate,
+        const AmountReaders& readers, unsigned threads, std::ostream& out, std::ostream& err) {
     const auto parsed = ParseOptions(args);
     if (const auto* message = std::get_if<std::string>(&parsed)) {
         err << *message << '\n' << kUsage << '\n';
@@ -59,10 +58,11 @@ int Run(std::span<const std::string_view> args, const Calculator& calculate, uns
     }
     // The rounding of typed amounts, on random texts from a fixed seed so that a run repeats.
     constexpr std::uint64_t kTextSeed = 2016;
-    const auto texts = CheckAmountTexts(options.texts, kTextSeed, [&](const TextMismatch& m) {
-        out << "mismatch: text \"" << m.text << "\", " << m.what << ": program \"" << m.program
-            << "\", exact \"" << m.exact << "\"\n";
-    });
+    const auto texts =
+        CheckAmountTexts(options.texts, kTextSeed, readers, [&](const TextMismatch& m) {
+            out << "mismatch: text \"" << m.text << "\", " << m.what << ": program \"" << m.program
+                << "\", exact \"" << m.exact << "\"\n";
+        });
     out << "amount texts: checked " << texts.checked << " texts, " << texts.mismatches
         << " mismatches" << std::endl;
     total.mismatches += texts.mismatches;
