@@ -24,7 +24,9 @@ static_assert(
     "period names differ in their first two letters");
 
 bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-    return std::ranges::equal(a, b, [](char x, char y) { return LowerAscii(x) == LowerAscii(y); });
+    // std::equal rather than std::ranges::equal, which the libc++ of the page's toolchain lacks.
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](char x, char y) { return LowerAscii(x) == LowerAscii(y); });
 }
 
 }  // namespace

@@ -5,12 +5,20 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <iterator>
 #include <limits>
 #include <span>
 
 #include "tariffs/table_set.h"
 
 namespace isr::table_checks {
+
+// std::all_of and std::equal over whole ranges rather than their std::ranges forms, which the
+// libc++ of the page's toolchain (Emscripten 3.1.6) lacks.
+template <class Range, class Predicate>
+constexpr bool AllOf(const Range& range, Predicate predicate) {
+    return std::all_of(std::begin(range), std::end(range), predicate);
+}
 
 inline constexpr Cents kOneCent = TableAmount("0.01");
 
@@ -33,7 +41,7 @@ constexpr bool Chained(std::span<const Row> rows, Cents sentinel) {
 
 // From 0.01 to the sentinel, each row one cent above the previous one, in every table.
 constexpr bool BracketsChainFromOneCentToTheSentinel(const TableSet& set) {
-    return std::ranges::all_of(kPeriods, [&](Period period) {
+    return AllOf(kPeriods, [&](Period period) {
         return Chained(std::span<const IsrRow>(set.IsrTariff(period)),
                        TopSentinel(period, false)) &&
                (!TableSet::HasSubsidyTable(period) ||
@@ -49,27 +57,27 @@ inline constexpr std::array<Rate, kRowsPerTable> kRates = {
 };
 
 constexpr bool EveryTariffHasTheRatesOf2016(const TableSet& set) {
-    return std::ranges::all_of(kPeriods, [&](Period period) {
+    return AllOf(kPeriods, [&](Period period) {
         const auto tariff = set.IsrTariff(period);
-        return std::ranges::equal(tariff, kRates, {}, &IsrRow::rate);
+        return std::equal(tariff.begin(), tariff.end(), kRates.begin(), kRates.end(),
+                          [](const IsrRow& row, Rate rate) { return row.rate == rate; });
     });
 }
 
 // Fees and subsidies are amounts, never below zero; the top row of a subsidy table pays none.
 constexpr bool FeesAndSubsidiesAreNotNegative(const TableSet& set) {
-    return std::ranges::all_of(kPeriods, [&](Period period) {
+    return AllOf(kPeriods, [&](Period period) {
         const auto tariff = set.IsrTariff(period);
         const auto subsidy = set.SubsidyTable(period);
-        return std::ranges::all_of(tariff, [](const IsrRow& r) { return r.fixedFee >= Cents(); }) &&
-               std::ranges::all_of(subsidy,
-                                   [](const SubsidyRow& r) { return r.subsidy >= Cents(); }) &&
+        return AllOf(tariff, [](const IsrRow& r) { return r.fixedFee >= Cents(); }) &&
+               AllOf(subsidy, [](const SubsidyRow& r) { return r.subsidy >= Cents(); }) &&
                (subsidy.empty() || subsidy.back().subsidy == Cents());
     });
 }
 
 // The excess within any row times the highest rate stays within 64 bits (see PercentOf).
 constexpr bool ExcessTimesRateFits(const TableSet& set) {
-    return std::ranges::all_of(kPeriods, [&](Period period) {
+    return AllOf(kPeriods, [&](Period period) {
         const auto top = set.IsrTariff(period).back();
         return top.upperLimit.Count() <= std::numeric_limits<std::int64_t>::max() / 10'000;
     });
