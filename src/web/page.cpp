@@ -1,0 +1,121 @@
+// SPDX-License-Identifier: MIT
+// The page's calculator: its controls carry the window's names, and each event runs what the
+// window runs for it. The page's script (page.js) hands the events over; the core decides.
+#include <emscripten/em_js.h>
+#include <emscripten/emscripten.h>
+
+#include <array>
+#include <cstddef>
+#include <string_view>
+
+#include "calc/entered_calculation.h"
+#include "calc/result_boxes.h"
+#include "calc/tariff_listing.h"
+#include "entry/amount_field.h"
+#include "tariffs/periods.h"
+#include "tariffs/table_sets.h"
+#include "web/amount_input.h"
+#include "web/dom.h"
+
+// Functions of page.js.
+EM_JS(void, js_bind_amount_input, (const char* id, int index),
+      { bindAmountInput(document.getElementById(UTF8ToString(id)), index); });
+EM_JS(void, js_page_loaded, (), { pageLoaded(); });
+
+namespace isr {
+namespace {
+
+constexpr const char* kPeriodList = "cmbTarifa";
+constexpr const char* kTableSetList = "cmbTablas";
+constexpr const char* kTableSetHeading = "lblTablas";
+constexpr const char* kListing = "Text1";
+
+// In the order of kResultBoxes.
+constexpr std::array<const char*, kResultBoxes.size()> kResultBoxIds = {
+    "txtISR08-0", "txtISR08-1", "txtISR08-2", "txtISR08-3", "txtISR08-4",
+    "txtSUB08-0", "txtSUB08-1", "txtSUB08-2", "txtRet08-0",
+};
+
+AmountInput txtBase("txtBase");
+AmountInput txtPagos("txtPagos");
+DomSwitch lbl13("lbl-13");  // the caption of txtPagos
+
+// page.js names an amount input by its place here.
+constexpr std::array<AmountInput*, 2> kAmountInputs = {&txtBase, &txtPagos};
+
+AmountInput& AmountInputAt(int index) {
+    return *kAmountInputs[static_cast<std::size_t>(index)];
+}
+
+const TableSet& ChosenTables() {
+    return *AllTableSets()[static_cast<std::size_t>(dom::SelectedIndex(kTableSetList))];
+}
+
+void cmbTarifa_Click() {
+    EnableSubsidySumFor(dom::SelectedIndex(kPeriodList), txtPagos, lbl13);
+}
+
+// The listing and the line that says which tables are in use follow the chosen set at once;
+// the result boxes keep the last calculation until the next click, as they do for any change.
+void cmbTablas_Click() {
+    const TableSet& tables = ChosenTables();
+    dom::SetText(kTableSetHeading, tables.Heading());
+    dom::SetText(kListing, TariffListing(tables));
+}
+
+void cmdCalc_Click() {
+    const auto period = PeriodAt(dom::SelectedIndex(kPeriodList));
+    if (!period) return;
+    const Withholding w =
+        CalculateEntered(ChosenTables(), *period, txtBase.Text(), txtPagos.Text());
+    for (std::size_t i = 0; i < kResultBoxes.size(); ++i) {
+        dom::SetValue(kResultBoxIds[i], BoxText(w, kResultBoxes[i]));
+    }
+}
+
+}  // namespace
+}  // namespace isr
+
+using isr::AmountInputAt;
+
+extern "C" {
+
+EMSCRIPTEN_KEEPALIVE int isr_key_typed(int field, int key) {
+    return isr::AmountFieldKeyTyped(AmountInputAt(field), static_cast<char32_t>(key)) ? 1 : 0;
+}
+EMSCRIPTEN_KEEPALIVE void isr_text_changed(int field) {
+    isr::AmountFieldTextChanged(AmountInputAt(field));
+}
+EMSCRIPTEN_KEEPALIVE void isr_focus_in(int field) {
+    isr::AmountFieldFocusIn(AmountInputAt(field));
+}
+EMSCRIPTEN_KEEPALIVE void isr_focus_out(int field) {
+    isr::AmountFieldFocusOut(AmountInputAt(field));
+}
+EMSCRIPTEN_KEEPALIVE void isr_period_chosen() {
+    isr::cmbTarifa_Click();
+}
+EMSCRIPTEN_KEEPALIVE void isr_tables_chosen() {
+    isr::cmbTablas_Click();
+}
+EMSCRIPTEN_KEEPALIVE void isr_calculate() {
+    isr::cmdCalc_Click();
+}
+
+}  // extern "C"
+
+// As the window loads: the lists filled from the core, the first period and the default tables
+// chosen, and the period's rule run for that choice.
+int main() {
+    using namespace isr;
+    for (const std::string_view name : kPeriodNames) dom::AddOption(kPeriodList, name, name);
+    for (const TableSet* tables : AllTableSets()) {
+        dom::AddOption(kTableSetList, tables->Name(), tables->Name());
+    }
+    cmbTablas_Click();
+    cmbTarifa_Click();
+    for (std::size_t i = 0; i < kAmountInputs.size(); ++i) {
+        js_bind_amount_input(kAmountInputs[i]->Id(), static_cast<int>(i));
+    }
+    js_page_loaded();
+}

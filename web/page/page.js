@@ -1,0 +1,89 @@
+// SPDX-License-Identifier: MIT
+// Binds the page to the calculator compiled from C++: every event of an amount input goes to the
+// core's rule for that event, a click on Calcular to the core's calculation. Nothing here decides
+// what an amount is or what a box shows.
+'use strict';
+
+// One amount input: `index` is its place in the core's list of inputs.
+function bindAmountInput(input, index) {
+  // Each typed character goes through the key rule before it reaches the input, backspace too;
+  // the rule may itself move the caret or write the text ("." on "0" gives "0."). A character it
+  // lets through is inserted where the caret is now.
+  input.addEventListener('beforeinput', (event) => {
+    if (event.inputType === 'deleteContentBackward') {
+      if (!_isr_key_typed(index, 8)) event.preventDefault();
+      return;
+    }
+    if (event.inputType !== 'insertText' || event.data === null) return;
+    event.preventDefault();
+    for (const character of event.data) {
+      if (_isr_key_typed(index, character.codePointAt(0))) {
+        document.execCommand('insertText', false, character);
+      }
+    }
+  });
+  // Every change, typed, pasted, dropped, autofilled or undone, goes through the change rule.
+  input.addEventListener('input', () => _isr_text_changed(index));
+
+  // The whole text is selected on focus; a click that brings the focus must not then drop that
+  // selection by placing the caret, so the page gives the focus itself.
+  input.addEventListener('mousedown', (event) => {
+    if (document.activeElement === input || input.disabled || event.button !== 0) return;
+    event.preventDefault();
+    input.focus();
+  });
+  // Another window taking over and handing back is no focus change for the input.
+  let keptFocus = false;
+  input.addEventListener('focus', () => {
+    if (keptFocus) {
+      keptFocus = false;
+      return;
+    }
+    _isr_focus_in(index);
+  });
+  input.addEventListener('blur', () => {
+    keptFocus = document.activeElement === input;
+    if (!keptFocus) _isr_focus_out(index);
+  });
+}
+
+// What a screen reader hears after a calculation: the final figures with their captions.
+function announce() {
+  const figures = ['txtISR08-4', 'txtSUB08-2', 'txtRet08-0'].map((id) => {
+    const box = document.getElementById(id);
+    const caption = box.labels[0].textContent.replace(/\s+/g, ' ').trim();
+    return `${caption}: ${box.value}`;
+  });
+  document.getElementById('anuncio').textContent = figures.join('. ') + '.';
+}
+
+function calculate() {
+  // As a click on the window's button: the button takes the focus first, so the input being
+  // edited is formatted before the calculation reads it.
+  const button = document.getElementById('cmdCalc');
+  button.focus();
+  _isr_calculate();
+  document.getElementById('fecha').textContent = new Date().toLocaleString('es-MX', {
+    dateStyle: 'long',
+    timeStyle: 'short',
+  });
+  announce();
+}
+
+// Called by the core once the lists are filled and the amount inputs bound.
+function pageLoaded() {
+  document.getElementById('cmbTarifa').addEventListener('change', () => _isr_period_chosen());
+  document.getElementById('cmbTablas').addEventListener('change', () => _isr_tables_chosen());
+  document.getElementById('cmdCalc').addEventListener('click', calculate);
+  // Alt+C, as in the window, in every browser (an accesskey attribute would be Alt+Shift+C in
+  // some); Enter calculates nothing.
+  document.addEventListener('keydown', (event) => {
+    if (event.altKey && !event.ctrlKey && !event.metaKey && event.code === 'KeyC') {
+      event.preventDefault();
+      document.getElementById('cmdCalc').click();
+    }
+  });
+  document.body.removeAttribute('aria-busy');
+  document.body.dataset.ready = '';
+  performance.mark('isr2016-ready');
+}
