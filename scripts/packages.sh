@@ -8,5 +8,11 @@ TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev desktop-file-utils app
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 # The window's typefaces: the free Tahoma clone and Liberation Mono for Courier New.
 FONT_PACKAGES=(fonts-wine fonts-liberation)
+# The web page's compiler.
+WEB_PACKAGES=(emscripten)
+# The page's tests: the browser, its WebDriver and Debian's Python bindings for it (for
+# /usr/bin/python3). They also need npm, which ./test installs only when no npm is on PATH:
+# a Node.js from outside Debian brings its own and conflicts with Debian's package.
+BROWSER_TEST_PACKAGES=(chromium chromium-driver python3-selenium)
 # A virtual X server for the screenshots of the window's panels.
 SCREENSHOT_PACKAGES=(xvfb xauth)

@@ -4,9 +4,9 @@
 # its control fields, its exact file list, the icon sizes, that the packaged
 # isr2016-cli, man page and metainfo all carry the project version, and that the
 # desktop entry starts the packaged window.
-# usage: package_contents.sh CPACK CPACK_CONFIG SCRATCH_DIR VERSION
+# usage: package_contents.sh CPACK CPACK_CONFIG SCRATCH_DIR VERSION [with-web-page]
 set -euo pipefail
-cpack=$1 config=$2 scratch=$3 version=$4
+cpack=$1 config=$2 scratch=$3 version=$4 web=${5:-}
 
 rm -rf "$scratch"
 mkdir -p "$scratch"
@@ -47,6 +47,7 @@ expected=(
     ./usr/share/man/man1/isr2016-cli.1
     ./usr/share/metainfo/org.example.isr2016.metainfo.xml
 )
+[ "$web" = with-web-page ] && expected+=(./usr/share/isr2016/web/isr2016.html)
 # Regular files only (directories end in "/"), as "path mode".
 actual=$(dpkg-deb --contents "$deb" | awk '$6 !~ /\/$/ { print $6 }' | sort)
 wanted=$(printf '%s\n' "${expected[@]}" | sort)

@@ -1,0 +1,56 @@
+# SPDX-License-Identifier: MIT
+"""The built page in headless Chromium, opened from disk with the network off.
+
+ISR_PAGE names the page. Every test starts from a freshly loaded page and ends with an empty
+browser console: an error or a warning anywhere fails the test that caused it.
+"""
+import os
+import tempfile
+import unittest
+
+from selenium.webdriver.common.by import By
+from selenium.webdriver.support.select import Select
+from selenium.webdriver.support.wait import WebDriverWait
+
+from chromium import start_chromium
+
+PAGE = os.environ['ISR_PAGE']
+
+RESULT_BOXES = ['txtISR08-0', 'txtISR08-1', 'txtISR08-2', 'txtISR08-3', 'txtISR08-4',
+                'txtSUB08-0', 'txtSUB08-1', 'txtSUB08-2', 'txtRet08-0']
+
+
+class PageTest(unittest.TestCase):
+    WIDTH, HEIGHT = 1100, 1400
+
+    @classmethod
+    def setUpClass(cls):
+        profile = tempfile.TemporaryDirectory()
+        cls.addClassCleanup(profile.cleanup)
+        cls.driver = start_chromium(profile.name, cls.WIDTH, cls.HEIGHT)
+        cls.addClassCleanup(cls.driver.quit)
+
+    def setUp(self):
+        self.driver.get('file://' + PAGE)
+        WebDriverWait(self.driver, 10).until(
+            lambda d: d.execute_script('return "ready" in document.body.dataset'))
+
+    def tearDown(self):
+        self.assertEqual(self.driver.get_log('browser'), [], 'the console stays empty')
+
+    def element(self, id):
+        return self.driver.find_element(By.ID, id)
+
+    def value(self, id):
+        return self.element(id).get_property('value')
+
+    def selection(self, id):
+        return self.driver.execute_script(
+            'const e = document.getElementById(arguments[0]);'
+            'return [e.selectionStart, e.selectionEnd];', id)
+
+    def choose(self, list_id, text):
+        Select(self.element(list_id)).select_by_visible_text(text)
+
+    def boxes(self):
+        return [self.value(id) for id in RESULT_BOXES]

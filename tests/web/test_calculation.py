@@ -1,0 +1,137 @@
+# SPDX-License-Identifier: MIT
+"""Calculations through the page: worked examples, the table sets and their listing, and random
+inputs against the command line (ISR_CLI) on the same core."""
+import json
+import os
+import random
+import subprocess
+import unittest
+
+from selenium.webdriver.common.keys import Keys
+
+from browser import RESULT_BOXES, PageTest
+
+# Figures worked out by hand from the 2016 tables.
+WORKED = [
+    # (tables, period, base, subsidy sum, the nine boxes in the page's order)
+    ('programa', 'Mensual', '0', None, ['0', '0', '0', '0', '0.00', '0', '0', '0', '0.00']),
+    ('programa', 'Mensual', '3000', None, ['496.08', '2,503.92', '6.40', '9.52', '169.77',
+                                           '2,653.39', '3,472.84', '406.62', '-236.85']),
+    ('programa', 'Mensual', '10000', None, ['8,601.51', '1,398.49', '17.92', '786.54',
+                                            '1,037.15', '7,382.34', '99,999,999.99', '0.00',
+                                            '1,037.15']),
+    ('programa', 'Anual', '100000', '1200', ['88,793.05', '11,206.95', '16.00', '7,130.48',
+                                             '8,923.59', '0', '0', '0', '7,723.59']),
+    ('anexo8', 'Quincenal', '35000', None, ['30,838.81', '4,161.19', '32.00', '7,436.25',
+                                            '8,767.83', '3,642.61', '9,999,999.99', '0.00',
+                                            '8,767.83']),
+]
+
+
+class Calculations(PageTest):
+    def calculate(self, tables, period, base, subsidy_sum):
+        self.choose('cmbTablas', tables)
+        self.choose('cmbTarifa', period)
+        for id, text in [('txtBase', base), ('txtPagos', subsidy_sum)]:
+            if text is not None:
+                self.element(id).click()
+                self.element(id).send_keys(text)
+        self.element('cmdCalc').click()
+
+    def test_worked_examples(self):
+        for tables, period, base, subsidy_sum, boxes in WORKED:
+            with self.subTest(tables=tables, period=period, base=base):
+                self.setUp()
+                self.calculate(tables, period, base, subsidy_sum)
+                self.assertEqual(self.boxes(), boxes)
+
+    def test_results_are_announced(self):
+        self.calculate('programa', 'Mensual', '3000', None)
+        self.assertEqual(self.element('anuncio').get_attribute('aria-live'), 'polite')
+        self.assertEqual(self.element('anuncio').get_attribute('textContent'),
+                         'Impuesto Determinado: 169.77. Subsidio para el Empleo: 406.62. '
+                         'Procedimiento 2016: -236.85.')
+
+    def test_results_stay_until_the_next_click(self):
+        self.calculate('programa', 'Mensual', '3000', None)
+        self.element('txtBase').click()
+        self.element('txtBase').send_keys('10000', Keys.TAB)
+        self.choose('cmbTarifa', 'Semanal')
+        self.choose('cmbTablas', 'anexo8')
+        self.assertEqual(self.value('txtRet08-0'), '-236.85')
+
+    def test_listing_follows_the_table_set(self):
+        self.element('lblBtn-1').click()
+        listing = self.element('Text1').get_attribute('textContent')
+        self.assertTrue(listing.startswith(
+            'Las Tarifas utilizadas por el programa son las vigentes hasta el 2016.'))
+        self.assertIn('    4,210.42\t    7,399.42\t    247.23\t     10.88', listing)
+        self.assertEqual(self.element('lblTablas').text, listing.splitlines()[0])
+        self.choose('cmbTablas', 'anexo8')
+        listing = self.element('Text1').get_attribute('textContent')
+        self.assertIn('Anexo 8', listing.splitlines()[0])
+        self.assertIn('    4,210.42\t    7,399.42\t    247.24\t     10.88', listing)
+
+
+def random_inputs(rng, count):
+    """Periods, table sets and texts of every size, with up to three decimals (half cents)."""
+    periods = ['Mensual', 'Anual', 'Semanal', 'Decenal', 'Catorcenal', 'Quincenal']
+    for _ in range(count):
+        def amount():
+            whole = rng.randrange(10 ** rng.randrange(1, 8))
+            decimals = rng.choice(['', '.' + str(rng.randrange(10)), '.%02d' % rng.randrange(100),
+                                   '.%03d' % rng.randrange(1000)])
+            return f'{whole}{decimals}'
+        period = rng.choice(periods)
+        yield (rng.choice(['programa', 'anexo8']), period, amount(),
+               amount() if period == 'Anual' else None)
+
+
+# Fills the inputs as a paste would, and clicks Calcular, for each case in one script.
+CALCULATE_ALL = '''
+const [cases] = arguments;
+const byId = (id) => document.getElementById(id);
+function choose(id, value) {
+  byId(id).value = value;
+  byId(id).dispatchEvent(new Event('change'));
+}
+function paste(id, text) {
+  byId(id).focus();
+  byId(id).value = text;
+  byId(id).dispatchEvent(new InputEvent('input', {inputType: 'insertFromPaste'}));
+}
+return cases.map(([tables, period, base, sum, boxes]) => {
+  choose('cmbTablas', tables);
+  choose('cmbTarifa', period);
+  paste('txtBase', base);
+  if (sum !== null) paste('txtPagos', sum);
+  byId('cmdCalc').click();
+  return [byId('txtBase').value, byId('txtPagos').value, boxes.map((id) => byId(id).value)];
+});
+'''
+
+
+class AgreementWithTheCommandLine(PageTest):
+    def test_random_calculations_match_isr2016_cli(self):
+        seed = int(os.environ.get('ISR_SEED', '2016'))
+        cases = list(random_inputs(random.Random(seed), 300))
+        shown = self.driver.execute_script(
+            CALCULATE_ALL, [list(case) + [RESULT_BOXES] for case in cases])
+        for (tables, period, base, subsidy_sum), (base_text, sum_text, boxes) in zip(cases, shown):
+            args = [tables, period, base] + ([subsidy_sum] if subsidy_sum else [])
+            with self.subTest(seed=seed, args=args):
+                cli = json.loads(subprocess.run(
+                    [os.environ['ISR_CLI'], '--json', '--tablas'] + args,
+                    check=True, capture_output=True, text=True).stdout)
+                isr, subsidy = cli['isr'], cli['subsidio']
+                self.assertEqual(base_text, cli['ingreso_gravable'])
+                if subsidy_sum:
+                    self.assertEqual(sum_text, cli['suma_subsidio'])
+                self.assertEqual(boxes, [
+                    isr['limite_inferior'], isr['excedente'], isr['porcentaje'],
+                    isr['cuota_fija'], isr['impuesto_determinado'], subsidy['limite_inferior'],
+                    subsidy['limite_superior'], subsidy['subsidio'], cli['procedimiento_2016']])
+
+
+if __name__ == '__main__':
+    unittest.main()
