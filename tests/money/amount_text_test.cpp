@@ -217,6 +217,20 @@ TEST(ReadAmount, RefusesWhatTheEntryFieldsRefuse) {
     }
 }
 
+// Every length of count, at both ends of it and on both sides of zero, reads back from its text.
+TEST(ReadAmount, ReadsBackEveryCountThatAmountTextShows) {
+    for (std::int64_t power = 1; power <= Cents::kLargestCount / 10 + 1; power *= 10) {
+        for (const std::int64_t count : {power, power * 10 - 1, -power, 1 - power * 10}) {
+            SCOPED_TRACE(count);
+            const AmountText text(*Cents::FromCount(count));
+            const TypedAmount back = ReadAmount(text);
+            EXPECT_EQ(back.kind, TypedAmount::Kind::kAmount);
+            EXPECT_EQ(back.cents.Count(), count);
+            EXPECT_EQ(RoundedAmountText(text), text.View());
+        }
+    }
+}
+
 TEST(CompareAmountTexts, ComparesExactValuesNotRoundedOnes) {
     using std::strong_ordering;
     struct Case {
