@@ -1,0 +1,68 @@
+# SPDX-License-Identifier: MIT
+"""How fast the page is in headless Chromium on this machine, and how big.
+
+usage: /usr/bin/python3 web/tools/page_speed.py PAGE [LOADS] [CLICKS]
+
+- interactive: from the start of navigation to the mark the page sets once the core has filled
+  its lists and bound its inputs, over LOADS fresh loads from disk (default 20);
+- click to boxes: one click on Calcular, from the click to all nine boxes written (the handler
+  is synchronous), averaged over CLICKS clicks on varied bases (default 2000); apart, the press
+  before it, which moves the focus to the button and so formats the base;
+- the size of the file.
+"""
+import os
+import statistics
+import sys
+import tempfile
+
+from selenium.webdriver.support.wait import WebDriverWait
+
+from chromium import start_chromium
+
+# A click as a mouse makes it: the button takes the focus on the press, which formats the field
+# being left, and the click follows. Both parts are timed, apart.
+CLICKS = '''
+const [clicks] = arguments;
+const base = document.getElementById('txtBase');
+const button = document.getElementById('cmdCalc');
+let pressing = 0, clicking = 0;
+for (let i = 0; i < clicks; ++i) {
+  base.focus();
+  base.value = String((i * 7919) % 300000) + '.' + String(i % 1000).padStart(3, '0');
+  base.dispatchEvent(new InputEvent('input'));
+  const start = performance.now();
+  button.focus();
+  const pressed = performance.now();
+  button.click();
+  clicking += performance.now() - pressed;
+  pressing += pressed - start;
+}
+return [pressing / clicks, clicking / clicks];
+'''
+
+
+def main():
+    page = os.path.abspath(sys.argv[1])
+    loads = int(sys.argv[2]) if len(sys.argv) > 2 else 20
+    clicks = int(sys.argv[3]) if len(sys.argv) > 3 else 2000
+    with tempfile.TemporaryDirectory() as profile:
+        driver = start_chromium(profile, 1100, 1400)
+        try:
+            interactive = []
+            for _ in range(loads):
+                driver.get('file://' + page)
+                interactive.append(WebDriverWait(driver, 10).until(lambda d: d.execute_script(
+                    'return performance.getEntriesByName("isr2016-ready")[0]?.startTime')))
+            press, click = driver.execute_script(CLICKS, clicks)
+        finally:
+            driver.quit()
+    print(f'isr2016.html: {os.path.getsize(page) / 1024:.1f} KiB ({os.path.getsize(page)} bytes)')
+    print(f'interactive after navigation, {loads} loads: median {statistics.median(interactive):.0f} ms,'
+          f' min {min(interactive):.0f} ms, max {max(interactive):.0f} ms')
+    print(f'click to boxes, mean of {clicks}: {click * 1000:.0f} us'
+          f' (the press before it, focus moved and base formatted: {press * 1000:.0f} us)')
+    print('load average (1, 5, 15 min): %.2f %.2f %.2f' % os.getloadavg())
+
+
+if __name__ == '__main__':
+    main()
