@@ -1,0 +1,48 @@
+# SPDX-License-Identifier: MIT
+"""Pictures of the page for the README, in headless Chromium: a monthly calculation at desktop
+width (docs/pagina.png) and at a phone's 360 px (docs/pagina-telefono.png, at scale 2).
+
+usage: /usr/bin/python3 web/tools/screenshots.py PAGE DOCS_DIR
+"""
+import base64
+import os
+import sys
+import tempfile
+
+from selenium.webdriver.common.by import By
+from selenium.webdriver.support.wait import WebDriverWait
+
+from chromium import start_chromium
+
+
+def shoot(driver, page, width, scale, path):
+    driver.execute_cdp_cmd('Emulation.setDeviceMetricsOverride', {
+        'width': width, 'height': 800, 'deviceScaleFactor': scale, 'mobile': width < 600})
+    driver.get('file://' + page)
+    WebDriverWait(driver, 10).until(lambda d: d.execute_script(
+        'return "ready" in document.body.dataset'))
+    base = driver.find_element(By.ID, 'txtBase')
+    base.click()
+    base.send_keys('3000')
+    driver.find_element(By.ID, 'cmdCalc').click()
+    height = driver.execute_script('return document.documentElement.scrollHeight')
+    shot = driver.execute_cdp_cmd('Page.captureScreenshot', {
+        'captureBeyondViewport': True,
+        'clip': {'x': 0, 'y': 0, 'width': width, 'height': height, 'scale': 1}})
+    with open(path, 'wb') as out:
+        out.write(base64.b64decode(shot['data']))
+
+
+def main():
+    page, docs = os.path.abspath(sys.argv[1]), sys.argv[2]
+    with tempfile.TemporaryDirectory() as profile:
+        driver = start_chromium(profile, 1000, 800, '--hide-scrollbars')
+        try:
+            shoot(driver, page, 1000, 1, os.path.join(docs, 'pagina.png'))
+            shoot(driver, page, 360, 2, os.path.join(docs, 'pagina-telefono.png'))
+        finally:
+            driver.quit()
+
+
+if __name__ == '__main__':
+    main()
