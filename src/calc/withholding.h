@@ -19,6 +19,8 @@ struct IsrBreakdown {
     Cents excess;
     Rate rate;
     Cents fixedFee;
+
+    bool operator==(const IsrBreakdown&) const = default;
 };
 
 struct SubsidyBreakdown {
@@ -26,6 +28,8 @@ struct SubsidyBreakdown {
     Cents lowerLimit;
     Cents upperLimit;
     Cents subsidy;
+
+    bool operator==(const SubsidyBreakdown&) const = default;
 };
 
 struct Withholding {
