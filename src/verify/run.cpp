@@ -6,6 +6,7 @@
 
 #include "oracle/rational_amount.h"
 #include "tariffs/table_sets.h"
+#include "verify/net_sweep.h"
 #include "verify/options.h"
 #include "verify/text_rounding.h"
 
@@ -29,6 +30,7 @@ int Run(std::span<const std::string_view> args, const Calculator& calculate, uns
         return kExitUsage;
     }
     const auto& options = std::get<Options>(parsed);
+    if (options.grossUp) return RunNetSweeps(options, threads, out, err);
 
     SweepCount total;
     for (const auto& job : PlanJobs(DefaultTableSet(), options.period)) {
