@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
 // The CSV batch on any input: either the whole input is refused (one message, no output) or every
 // record the reader finds comes out as exactly one output record of the same width, and the bad
-// ones, and only those, carry an error and a message. The first two bytes choose the reader's
-// buffer size and the records per chunk, so that records straddle refills and chunk ends.
+// ones, and only those, carry an error and a message and leave every result column empty. The
+// first two bytes choose the reader's buffer size and the records per chunk, so that records
+// straddle refills and chunk ends.
 #include <cstddef>
 #include <cstdint>
 #include <sstream>
@@ -11,6 +12,7 @@
 #include <vector>
 
 #include "byte_reader.h"
+#include "calc/result_boxes.h"
 #include "cli/csv_batch.h"
 #include "cli/csv_reader.h"
 #include "cli/exit_status.h"
@@ -20,7 +22,7 @@ namespace isr::fuzz {
 namespace {
 
 struct OutputRecord {
-    std::size_t fields = 1;
+    std::vector<std::size_t> fieldBytes{0};
     bool hasError = false;  // a non-empty last field
 };
 
@@ -30,7 +32,6 @@ std::vector<OutputRecord> ParseOutput(std::string_view csv) {
     if (csv.starts_with("\xEF\xBB\xBF")) csv.remove_prefix(3);
     std::vector<OutputRecord> records;
     OutputRecord record;
-    std::size_t lastFieldBytes = 0;
     bool quoted = false;
     for (std::size_t i = 0; i < csv.size(); ++i) {
         const char c = csv[i];
@@ -39,24 +40,24 @@ std::vector<OutputRecord> ParseOutput(std::string_view csv) {
                 quoted = false;
             } else {
                 i += c == '"' ? 1 : 0;
-                ++lastFieldBytes;
+                ++record.fieldBytes.back();
             }
         } else if (c == '"') {
             quoted = true;
         } else if (c == ',') {
-            ++record.fields;
-            lastFieldBytes = 0;
+            record.fieldBytes.push_back(0);
         } else if (c == '\n' || c == '\r') {
             if (c == '\r' && i + 1 < csv.size() && csv[i + 1] == '\n') ++i;
-            record.hasError = lastFieldBytes > 0;
+            record.hasError = record.fieldBytes.back() > 0;
             records.push_back(record);
             record = {};
-            lastFieldBytes = 0;
         } else {
-            ++lastFieldBytes;
+            ++record.fieldBytes.back();
         }
     }
-    if (quoted || record.fields != 1 || lastFieldBytes != 0) Fail("output ends inside a record");
+    if (quoted || record.fieldBytes != std::vector<std::size_t>{0}) {
+        Fail("output ends inside a record");
+    }
     return records;
 }
 
@@ -99,12 +100,21 @@ void CheckBatch(std::string_view csv, std::size_t bufferBytes, std::size_t chunk
     if (records.size() != expected + 1) {
         Fail(expected, " records in, ", records.size(), " out, with the header");
     }
+    const std::size_t width = records[0].fieldBytes.size();
+    if (width < kResultBoxes.size() + 1) Fail("a header of ", width, " columns");
     std::size_t bad = 0;
-    for (const auto& record : records) {
-        if (record.fields != records[0].fields) Fail("records of different widths");
+    for (std::size_t r = 1; r < records.size(); ++r) {
+        const auto& record = records[r];
+        if (record.fieldBytes.size() != width) Fail("records of different widths");
         bad += record.hasError ? 1 : 0;
+        // A box shows at least "0": empty only where the row could not be calculated.
+        for (std::size_t b = width - 1 - kResultBoxes.size(); b < width - 1; ++b) {
+            if ((record.fieldBytes[b] == 0) != record.hasError) {
+                Fail("record ", r, ": result column ", b + 1, " is ",
+                     record.hasError ? "filled despite an error" : "empty without an error");
+            }
+        }
     }
-    if (records[0].hasError) --bad;  // the header names the error column
     if (CountLines(err.str()) != bad) Fail(bad, " bad rows, messages: ", err.str());
     if (status != (bad == 0 ? cli::kExitOk : cli::kExitBadRows)) {
         Fail("status ", status, " for ", bad, " bad rows");

@@ -3,7 +3,7 @@
 // txtPagos, with the period list beside them; the input chooses their Tags, then one event after
 // another. After every event both fields must hold a numeric text with at most one point,
 // txtPagos and its caption must be enabled exactly for "Anual", and leaving a field must show
-// its value as FormatAmount does.
+// its value as RoundedAmountText does.
 #include <algorithm>
 #include <array>
 #include <cstddef>
@@ -12,11 +12,11 @@
 #include <string_view>
 
 #include "byte_reader.h"
-#include "calc/amount.h"
-#include "entry/entry_handlers.h"
-#include "entry/memory_entry_field.h"
+#include "entry/amount_field.h"
 #include "entry/numeric_text.h"
 #include "fuzz_check.h"
+#include "memory_entry_field.h"
+#include "money/amount_text.h"
 #include "tariffs/periods.h"
 
 namespace isr::fuzz {
@@ -47,10 +47,10 @@ class Panel {
   public:
     Panel(std::string baseTag, std::string pagosTag)
         : txtBase_(std::move(baseTag), "0"), txtPagos_(std::move(pagosTag), "0") {
-        ConnectEntryHandlers(txtBase_);
-        ConnectEntryHandlers(txtPagos_);
+        ConnectAmountFieldRules(txtBase_);
+        ConnectAmountFieldRules(txtPagos_);
         txtPagos_.SetEnabled(false);
-        SelectPeriod(kMensual);  // as the window's load does
+        SelectPeriod(0);  // as the window's load does
     }
 
     MemoryTextField& Field(bool pagos) { return pagos ? txtPagos_ : txtBase_; }
@@ -61,7 +61,7 @@ class Panel {
             if (field == target || !field->HasFocus()) continue;
             const std::string before = field->Text();
             field->FocusOut();
-            const std::string expected = FormatAmount(ParseAmount(before).value_or(0.0));
+            const std::string expected = RoundedAmountText(before).value_or("0.00");
             if (field->Text() != expected) {
                 Fail("leaving ", Shown(before), " shows ", Shown(field->Text()), ", not ",
                      Shown(expected));
@@ -74,7 +74,7 @@ class Panel {
     void SelectPeriod(int listIndex) {
         FocusOn(nullptr);
         period_ = listIndex;
-        cmbTarifa_Click(listIndex, txtPagos_, lbl13_);
+        EnableSubsidySumFor(listIndex, txtPagos_, lbl13_);
     }
 
     void Check(const char* event) const {
@@ -91,7 +91,7 @@ class Panel {
                      " of ", text.size());
             }
         }
-        const bool annual = period_ == kAnual;
+        const bool annual = PeriodAt(period_) == Period::kAnual;
         if (txtPagos_.Enabled() != annual || lbl13_.Enabled() != annual) {
             Fail(event, ": period ", period_, " leaves txtPagos ", txtPagos_.Enabled(),
                  " and its caption ", lbl13_.Enabled());
@@ -121,10 +121,10 @@ const char* Play(Panel& panel, ByteReader& input) {
     MemoryTextField& field = panel.Field(op & 1);
     switch ((op >> 1) % 8) {
         case 0:
-            field.TypeKey(input.Int16());
+            field.TypeKey(static_cast<std::uint16_t>(input.Int16()));
             return "any key";
         case 1:
-            field.TypeKey("0123456789.\b"[input.Byte() % 12]);
+            field.TypeKey(static_cast<unsigned char>("0123456789.\b"[input.Byte() % 12]));
             return "digit, point or backspace";
         case 2:
             field.Paste(PasteFrom(input));

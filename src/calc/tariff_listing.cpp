@@ -84,7 +84,7 @@ void AppendSubsidyTable(std::string& out, const TableSet& tables, Period period)
 
 std::string TariffListing(const TableSet& tables) {
     std::string out;
-    AppendLine(out, "Las Tarifas utilizadas por el programa son las vigentes hasta el 2016.");
+    AppendLine(out, tables.Heading());
     AppendLine(out, "Anexo 8 tarifas y tablas 2016 pagos provisionales");
     AppendLine(out, "");
     AppendLine(out, "");

@@ -27,14 +27,14 @@ namespace isr::cli {
 namespace {
 
 constexpr std::string_view kUsage =
-    "uso: isr2016-cli [--json] PERIODO BASE [SUMA_SUBSIDIO]\n"
-    "     isr2016-cli --csv [ENTRADA [SALIDA]]";
+    "uso: isr2016-cli [--json] [--tablas NOMBRE] PERIODO BASE [SUMA_SUBSIDIO]\n"
+    "     isr2016-cli --csv [--tablas NOMBRE] [ENTRADA [SALIDA]]";
 
 constexpr std::string_view kHelp =
     R"(Calcula el ISR a retener sobre salarios con las tarifas de 2016.
 
-uso: isr2016-cli [--json] PERIODO BASE [SUMA_SUBSIDIO]
-     isr2016-cli --csv [ENTRADA [SALIDA]]
+uso: isr2016-cli [--json] [--tablas NOMBRE] PERIODO BASE [SUMA_SUBSIDIO]
+     isr2016-cli --csv [--tablas NOMBRE] [ENTRADA [SALIDA]]
      isr2016-cli --help | --version
 
 PERIODO        Mensual, Anual, Semanal, Decenal, Catorcenal o Quincenal
@@ -48,6 +48,10 @@ Opciones:
   --json       un objeto JSON con el texto de cada casilla
   --csv        una nómina entera: lee un CSV de ENTRADA y escribe otro en
                SALIDA (entrada y salida estándar si se omiten o son "-")
+  --tablas NOMBRE
+               las tablas del cálculo: programa (las del programa, por
+               omisión) o anexo8 (las publicadas en el Anexo 8 de la RMF
+               para 2016); con --json, la clave "tablas" dice cuáles
   --help       esta ayuda
   --version    la versión del programa
 Las opciones pueden ir antes o después de los argumentos. Un argumento que
@@ -109,8 +113,20 @@ int CannotOpen(std::ostream& err, std::string_view path, std::string_view purpos
     return kExitUsage;
 }
 
+// "programa o anexo8", from the sets themselves.
+std::string TableSetNames() {
+    std::string names;
+    const auto sets = AllTableSets();
+    for (std::size_t i = 0; i < sets.size(); ++i) {
+        if (i > 0) names += i + 1 == sets.size() ? " o " : ", ";
+        names += sets[i]->Name();
+    }
+    return names;
+}
+
 // The batch: files named by `operands`, or the standard streams for none or "-".
-int RunCsv(std::span<const std::string_view> operands, const Console& console) {
+int RunCsv(std::span<const std::string_view> operands, const TableSet& tables,
+           const Console& console) {
     const auto named = [&](std::size_t i) { return operands.size() > i && operands[i] != "-"; };
     std::ifstream inFile;
     if (named(0)) {
@@ -132,6 +148,7 @@ int RunCsv(std::span<const std::string_view> operands, const Console& console) {
     BatchOptions options;
     options.workers = std::max(1u, std::thread::hardware_concurrency());
     options.progress = progress ? &*progress : nullptr;
+    options.tables = &tables;
     return RunBatch(reader, *layout, named(1) ? outFile : console.out, console.err, options);
 }
 
@@ -143,8 +160,10 @@ int Run(std::span<const std::string_view> args, const Console& console) {
     bool json = false;
     bool csv = false;
     bool optionsEnded = false;
+    std::optional<std::string_view> tablesName;
     std::vector<std::string_view> operands;
-    for (const auto arg : args) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const auto arg = args[i];
         if (optionsEnded || arg.empty() || arg[0] != '-' || arg == "-" || LooksLikeAmount(arg)) {
             operands.push_back(arg);
         } else if (arg == "--") {
@@ -159,14 +178,25 @@ int Run(std::span<const std::string_view> args, const Console& console) {
             json = true;
         } else if (arg == "--csv") {
             csv = true;
+        } else if (arg == "--tablas" || arg.starts_with("--tablas=")) {
+            if (arg == "--tablas" && i + 1 == args.size()) {
+                return UsageError(err, "--tablas necesita un nombre (" + TableSetNames() + ")");
+            }
+            tablesName =
+                arg == "--tablas" ? args[++i] : arg.substr(std::string_view("--tablas=").size());
         } else {
             return UsageError(err, "opción desconocida: " + QuotedArgument(arg));
         }
     }
     if (csv && json) return UsageError(err, "--csv y --json no se combinan");
+    const TableSet* tables = tablesName ? FindTableSet(*tablesName) : &DefaultTableSet();
+    if (tables == nullptr) {
+        return UsageError(err, "tablas desconocidas: " + QuotedArgument(*tablesName) + " (" +
+                                   TableSetNames() + ")");
+    }
     if (csv) {
         if (operands.size() > 2) return UsageError(err, "--csv acepta a lo sumo ENTRADA y SALIDA");
-        return RunCsv(operands, console);
+        return RunCsv(operands, *tables, console);
     }
     if (operands.size() < 2 || operands.size() > 3) {
         return UsageError(err, "se esperan PERIODO, BASE y, opcionalmente, SUMA_SUBSIDIO");
@@ -177,8 +207,10 @@ int Run(std::span<const std::string_view> args, const Console& console) {
     if (const auto* error = std::get_if<InputError>(&input)) {
         return UsageError(err, InputMessage(*error, operands));
     }
-    const auto calc = CalculateSingle(DefaultTableSet(), std::get<CalculationInput>(input),
-                                      operands[1], subsidySum);
+    auto calc =
+        CalculateSingle(*tables, std::get<CalculationInput>(input), operands[1], subsidySum);
+    // Named in the output only when the user chose them: without --tablas nothing changes.
+    if (tablesName) calc.tablesName = tables->Name();
     if (json) {
         WriteJson(calc, out);
     } else {

@@ -35,13 +35,16 @@ void Line(std::ostream& out, std::string_view caption, std::string_view value) {
 
 SingleCalculation CalculateSingle(const TableSet& tables, const CalculationInput& input,
                                   std::string_view baseText, std::string_view subsidySumText) {
-    return {input.period, RoundedAmountText(baseText).value_or(""),
+    return {input.period,
+            RoundedAmountText(baseText).value_or(""),
             subsidySumText.empty() ? AmountText(Cents()).String()
                                    : RoundedAmountText(subsidySumText).value_or(""),
-            Calculate(tables, input.period, input.base, input.subsidySum)};
+            Calculate(tables, input.period, input.base, input.subsidySum),
+            {}};
 }
 
 void WriteText(const SingleCalculation& calc, std::ostream& out) {
+    if (!calc.tablesName.empty()) Line(out, "Tablas", calc.tablesName);
     Line(out, "Tipo de Tarifa", PeriodName(calc.period));
     Line(out, "Ingreso Gravable", calc.base);
     if (calc.period == Period::kAnual) Line(out, "Suma Subsidio para el Empleo", calc.subsidySum);
@@ -59,7 +62,9 @@ void WriteText(const SingleCalculation& calc, std::ostream& out) {
 
 void WriteJson(const SingleCalculation& calc, std::ostream& out) {
     // Every value is a period name or an amount text: nothing in them needs escaping.
-    out << "{\"periodo\":\"" << PeriodName(calc.period) << "\",\"ingreso_gravable\":\"" << calc.base
+    out << '{';
+    if (!calc.tablesName.empty()) out << "\"tablas\":\"" << calc.tablesName << "\",";
+    out << "\"periodo\":\"" << PeriodName(calc.period) << "\",\"ingreso_gravable\":\"" << calc.base
         << "\",\"suma_subsidio\":\"" << calc.subsidySum << '"';
     std::string_view group;
     for (const auto& box : kBoxLabels) {

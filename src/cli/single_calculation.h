@@ -18,6 +18,8 @@ struct SingleCalculation {
     std::string base;
     std::string subsidySum;
     Withholding withholding;
+    // The table set's name when the output should show it (it was chosen), empty otherwise.
+    std::string_view tablesName;
 };
 
 // The calculation of inputs read from `baseText` and `subsidySumText`.

@@ -67,7 +67,15 @@ mpq_class RoundedToCents(const mpq_class& value) {
     mpz_class cents;
     mpz_fdiv_q(cents.get_mpz_t(), scaled.get_num_mpz_t(), scaled.get_den_mpz_t());
     if (sgn(value) < 0) cents = -cents;
-    return mpq_class(cents, 100);
+    return FromCents(cents);
+}
+
+mpq_class FromCents(const mpz_class& cents) {
+    // Built from a numerator and a denominator, a rational is not reduced by itself; GMP's
+    // arithmetic and == expect it reduced.
+    mpq_class value(cents, 100);
+    value.canonicalize();
+    return value;
 }
 
 std::string ShownCents(const mpq_class& value) {

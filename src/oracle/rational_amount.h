@@ -25,8 +25,7 @@ mpq_class RoundedToCents(const mpq_class& value);
 // "#,0.00" of a value that is a whole number of cents; throws std::logic_error otherwise.
 std::string ShownCents(const mpq_class& value);
 
-inline mpq_class FromCents(long cents) {
-    return mpq_class(cents, 100);
-}
+// A whole number of cents as the amount it is.
+mpq_class FromCents(const mpz_class& cents);
 
 }  // namespace isr::oracle

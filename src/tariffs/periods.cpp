@@ -12,14 +12,16 @@ constexpr char LowerAscii(char c) {
 }
 
 // What FindPeriod relies on to pick its one candidate.
-static_assert([] {
-    for (std::size_t i = 0; i < kPeriodNames.size(); ++i) {
-        for (std::size_t j = 0; j < i; ++j) {
-            if (kPeriodNames[i].substr(0, 2) == kPeriodNames[j].substr(0, 2)) return false;
+static_assert(
+    [] {
+        for (std::size_t i = 0; i < kPeriodNames.size(); ++i) {
+            for (std::size_t j = 0; j < i; ++j) {
+                if (kPeriodNames[i].substr(0, 2) == kPeriodNames[j].substr(0, 2)) return false;
+            }
         }
-    }
-    return true;
-}(), "period names differ in their first two letters");
+        return true;
+    }(),
+    "period names differ in their first two letters");
 
 bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
     return std::ranges::equal(a, b, [](char x, char y) { return LowerAscii(x) == LowerAscii(y); });

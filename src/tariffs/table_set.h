@@ -36,6 +36,8 @@ struct SubsidyRowText {
 
 struct TableSetText {
     std::string_view name;  // as the command line and the window's option name it
+    // The first line of the tariff listing: which tables these are.
+    std::string_view heading;
     std::array<Table<IsrRowText>, kPeriodCount> isr;  // by period
     // By period; "Anual" has no subsidy table and leaves its rows empty.
     std::array<Table<SubsidyRowText>, kPeriodCount> subsidy;
@@ -76,6 +78,7 @@ class TableSet {
     static constexpr bool HasSubsidyTable(Period period) { return period != Period::kAnual; }
 
     constexpr std::string_view Name() const { return text_->name; }
+    constexpr std::string_view Heading() const { return text_->heading; }
     constexpr const TableSetText& Text() const { return *text_; }
 
     constexpr std::span<const IsrRow, kRowsPerTable> IsrTariff(Period period) const {

@@ -3,13 +3,14 @@
 
 #include <array>
 
+#include "tariffs/anexo8_tables.h"
 #include "tariffs/program_tables.h"
 
 namespace isr {
 
 namespace {
 
-constexpr std::array<const TableSet*, 1> kTableSets = {&kProgramTables};
+constexpr std::array<const TableSet*, 2> kTableSets = {&kProgramTables, &kAnexo8Tables};
 
 }  // namespace
 

@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: MIT
 #include "ui/application.h"
 
+#include <QCommandLineParser>
 #include <QIcon>
 #include <QScreen>
 #include <QStyle>
 #include <QStyleFactory>
+#include <iostream>
 
+#include "tariffs/table_sets.h"
 #include "ui/accessible_controls.h"
+#include "ui/controls.h"
 #include "ui/fonts.h"
 #include "ui/maker_look.h"
 
@@ -27,6 +31,31 @@ void SetUpApplication(QApplication& app) {
     QApplication::setWindowIcon(QIcon(kIconResource));
     RegisterSubstituteFonts();
     InstallAccessibleInterfaces();
+}
+
+const TableSet* TableSetFromCommandLine(const QApplication& app) {
+    QStringList names;
+    for (const TableSet* set : AllTableSets()) names << ToQString(set->Name());
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Calcula el ISR a retener sobre salarios con las tarifas de 2016."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption tablesOption(
+        QStringLiteral("tablas"),
+        QStringLiteral("Las tablas del cálculo: %1 (por omisión, %2).")
+            .arg(names.join(QStringLiteral(", ")), names.front()),
+        QStringLiteral("nombre"));
+    parser.addOption(tablesOption);
+    parser.process(app);
+    if (!parser.isSet(tablesOption)) return &DefaultTableSet();
+    const QString name = parser.value(tablesOption);
+    const TableSet* set = FindTableSet(name.toStdString());
+    if (set == nullptr) {
+        std::cerr << "isr2016: tablas desconocidas: \"" << name.toStdString() << "\" ("
+                  << names.join(QStringLiteral(", ")).toStdString() << ")\n";
+    }
+    return set;
 }
 
 void CentreOnScreen(QWidget& window) {

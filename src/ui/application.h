@@ -4,6 +4,8 @@
 
 #include <QApplication>
 
+#include "tariffs/table_set.h"
+
 namespace isr {
 
 inline constexpr const char* kDesktopFileName = "org.example.isr2016";
@@ -15,5 +17,10 @@ void SetUpApplication(QApplication& app);
 
 // Puts a top-level window in the middle of its screen's available area.
 void CentreOnScreen(QWidget& window);
+
+// The table set the window calculates with: the one named by "--tablas NAME" on the command line,
+// the default set without it. Also answers --help and --version. Nothing, after saying why on
+// the standard error, when the command line names no set the program has.
+const TableSet* TableSetFromCommandLine(const QApplication& app);
 
 }  // namespace isr

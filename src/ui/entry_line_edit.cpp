@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <limits>
 
-#include "entry/entry_handlers.h"
+#include "entry/amount_field.h"
 
 namespace isr {
 
@@ -24,7 +24,7 @@ bool FieldKeepsFocus(Qt::FocusReason reason) {
 EntryLineEdit::EntryLineEdit(QWidget* parent) : QLineEdit(parent) {
     // Runs inside every change, the program's own writes included; a reset to "0" nests the
     // rule once more, and "0" ends it.
-    connect(this, &QLineEdit::textChanged, this, [this] { EntryField_Change(*this); });
+    connect(this, &QLineEdit::textChanged, this, [this] { AmountFieldTextChanged(*this); });
 }
 
 std::string EntryLineEdit::Text() const {
@@ -66,10 +66,7 @@ void EntryLineEdit::keyPressEvent(QKeyEvent* event) {
         QLineEdit::keyPressEvent(event);
         return;
     }
-    auto keyAscii = static_cast<std::int16_t>(
-        std::min<int>(typed.at(0).unicode(), std::numeric_limits<std::int16_t>::max()));
-    EntryField_KeyPress(*this, keyAscii);
-    if (keyAscii == 0) {
+    if (!AmountFieldKeyTyped(*this, typed.at(0).unicode())) {
         event->accept();
         return;
     }
@@ -79,7 +76,7 @@ void EntryLineEdit::keyPressEvent(QKeyEvent* event) {
 void EntryLineEdit::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(event);
     if (FieldKeepsFocus(event->reason())) return;
-    EntryField_GotFocus(*this);
+    AmountFieldFocusIn(*this);
     keepSelectionOnPress_ = event->reason() == Qt::MouseFocusReason;
 }
 
@@ -87,7 +84,7 @@ void EntryLineEdit::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
     keepSelectionOnPress_ = false;
     if (FieldKeepsFocus(event->reason())) return;
-    EntryField_LostFocus(*this);
+    AmountFieldFocusOut(*this);
 }
 
 void EntryLineEdit::mousePressEvent(QMouseEvent* event) {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// A line edit driven by the entry rules (entry/entry_handlers.h): it is the rules' TextField and
+// A line edit driven by the entry rules (entry/amount_field.h): it is the rules' TextField and
 // hands them its focus changes, character keys and every change of its text.
 #pragma once
 

@@ -5,7 +5,7 @@
 
 #include "calc/entered_calculation.h"
 #include "calc/result_boxes.h"
-#include "entry/entry_handlers.h"
+#include "entry/amount_field.h"
 #include "tariffs/table_sets.h"
 #include "ui/accessible_names.h"
 #include "ui/control_geometry.h"
@@ -44,7 +44,7 @@ void SetBold(QWidget* widget, bool bold) {
 
 }  // namespace
 
-FrmMain::FrmMain(QWidget* parent) : QWidget(parent) {
+FrmMain::FrmMain(const TableSet& tables, QWidget* parent) : QWidget(parent), tables_(tables) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Cálculo de Impuesto 2016"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -59,7 +59,7 @@ FrmMain::FrmMain(QWidget* parent) : QWidget(parent) {
     nav_ = BuildNavBar(this, autoSize);
     for (std::size_t k = 0; k < frame_.size(); ++k) frame_[k] = AddFrame(this, k);
     calc_ = BuildCalcPanel(frame_[0], autoSize);
-    tariffs_ = BuildTariffsPanel(frame_[1], autoSize);
+    tariffs_ = BuildTariffsPanel(frame_[1], autoSize, tables_);
     products_ = BuildProductsPanel(frame_[2], autoSize);
     FitCaptions(autoSize);
     NameFocusableControls(nav_, frame_, calc_, tariffs_);
@@ -92,8 +92,7 @@ void FrmMain::Connect() {
     }
     connect(calc_.cmdCalc, &QPushButton::clicked, this, [this] { cmdCalc_Click(); });
     lbl13_.emplace(calc_.lbl13);
-    connect(calc_.cmbTarifa, &QComboBox::currentIndexChanged, this,
-            [this](int index) { cmbTarifa_Click(index, *calc_.txtPagos, *lbl13_); });
+    connect(calc_.cmbTarifa, &QComboBox::currentIndexChanged, this, [this] { cmbTarifa_Click(); });
 }
 
 // The tariff tables exist by now: the tariffs panel's listing was generated from them.
@@ -138,12 +137,15 @@ void FrmMain::lblProdlink_Click(std::int16_t Index) {
     }
 }
 
+void FrmMain::cmbTarifa_Click() {
+    EnableSubsidySumFor(calc_.cmbTarifa->currentIndex(), *calc_.txtPagos, *lbl13_);
+}
+
 void FrmMain::cmdCalc_Click() {
     const auto period = PeriodAt(calc_.cmbTarifa->currentIndex());
     if (!period) return;  // nothing selected: the load selects "Mensual" before anyone can click
-    const Withholding w =
-        CalculateEntered(DefaultTableSet(), *period, calc_.txtBase->text().toStdString(),
-                         calc_.txtPagos->text().toStdString());
+    const Withholding w = CalculateEntered(tables_, *period, calc_.txtBase->text().toStdString(),
+                                           calc_.txtPagos->text().toStdString());
     for (const ResultBox box : kResultBoxes) {
         const std::string_view text = BoxText(w, box);
         ResultBoxEdit(calc_, box)

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "tariffs/table_sets.h"
 #include "ui/calc_panel.h"
 #include "ui/nav_bar.h"
 #include "ui/products_panel.h"
@@ -19,8 +20,9 @@ namespace isr {
 
 class FrmMain : public QWidget {
   public:
-    // Builds every control and runs the load handler, as creating the window does.
-    explicit FrmMain(QWidget* parent = nullptr);
+    // Builds every control and runs the load handler, as creating the window does. The window
+    // calculates with `tables` and lists them on the tariffs panel.
+    explicit FrmMain(const TableSet& tables = DefaultTableSet(), QWidget* parent = nullptr);
 
     // Shows panel Index (0 calculation, 1 tariffs, 2 products and services) and marks its
     // navigation button as the selected one.
@@ -32,6 +34,9 @@ class FrmMain : public QWidget {
     // 0 to 4 open the page of product Index; 5 a new mail message to the maker.
     void lblProdlink_Click(std::int16_t Index);
 
+    // Enables the subsidy sum and its caption for "Anual" only.
+    void cmbTarifa_Click();
+
     // Runs the calculation for the chosen period and shows every result box.
     void cmdCalc_Click();
 
@@ -40,6 +45,7 @@ class FrmMain : public QWidget {
     void FitCaptions(const AutoSizeLabels& autoSize);
     void Connect();
 
+    const TableSet& tables_;
     NavBar nav_;
     std::array<QWidget*, 3> frame_{};
     CalcPanel calc_;

@@ -8,7 +8,9 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     isr::SetUpApplication(app);
-    isr::FrmMain window;
+    const isr::TableSet* tables = isr::TableSetFromCommandLine(app);
+    if (tables == nullptr) return 2;
+    isr::FrmMain window(*tables);
     isr::CentreOnScreen(window);
     window.show();
     return QApplication::exec();

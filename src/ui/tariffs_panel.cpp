@@ -4,14 +4,13 @@
 #include <QFontMetricsF>
 
 #include "calc/tariff_listing.h"
-#include "tariffs/table_sets.h"
 #include "ui/fonts.h"
 #include "ui/maker_content.h"
 #include "ui/maker_look.h"
 
 namespace isr {
 
-TariffsPanel BuildTariffsPanel(QWidget* frame, AutoSizeLabels& autoSize) {
+TariffsPanel BuildTariffsPanel(QWidget* frame, AutoSizeLabels& autoSize, const TableSet& tables) {
     TariffsPanel panel;
     AddImage(frame, "Image2", kLogoResource);
     AddLabel(frame, "lbl(24)", ToQString(maker::kSlogan), LabelLook().Coloured(kSloganColour),
@@ -32,7 +31,7 @@ TariffsPanel BuildTariffsPanel(QWidget* frame, AutoSizeLabels& autoSize) {
         QFontMetricsF(text->font()).horizontalAdvance(QString(kListingTabWidth, QLatin1Char(' '))));
     text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    text->setPlainText(QString::fromStdString(TariffListing(DefaultTableSet())));
+    text->setPlainText(QString::fromStdString(TariffListing(tables)));
     text->setReadOnly(true);
     text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     panel.Text1 = text;

@@ -4,6 +4,7 @@
 
 #include <QPlainTextEdit>
 
+#include "tariffs/table_set.h"
 #include "ui/click_label.h"
 #include "ui/controls.h"
 
@@ -14,6 +15,7 @@ struct TariffsPanel {
     ClickLabel* lbllink3 = nullptr;  // web address
 };
 
-TariffsPanel BuildTariffsPanel(QWidget* frame, AutoSizeLabels& autoSize);
+// The listing shows `tables`, the set the window calculates with.
+TariffsPanel BuildTariffsPanel(QWidget* frame, AutoSizeLabels& autoSize, const TableSet& tables);
 
 }  // namespace isr

@@ -9,5 +9,6 @@
 int main(int argc, char** argv) {
     const std::vector<std::string_view> args(argv + 1, argv + argc);
     return isr::verify::Run(args, isr::verify::ProgramCalculation,
+                            isr::verify::ProgramAmountReaders(),
                             std::thread::hardware_concurrency(), std::cout, std::cerr);
 }

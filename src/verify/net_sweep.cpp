@@ -10,7 +10,6 @@
 #include "calc/withholding.h"
 #include "money/amount_text.h"
 #include "parallel/worker_pool.h"
-#include "tariffs/table_sets.h"
 #include "verify/run.h"
 
 namespace isr::verify {
@@ -160,7 +159,7 @@ NetSweepCount NetSweep(const Job& job, std::int64_t stride, unsigned threads,
 
 int RunNetSweeps(const Options& options, unsigned threads, std::ostream& out, std::ostream& err) {
     NetSweepCount total;
-    for (const auto& job : PlanJobs(DefaultTableSet(), options.period)) {
+    for (const auto& job : PlanJobs(*options.tables, options.period)) {
         const auto label = JobLabel(job);
         const auto start = std::chrono::steady_clock::now();
         const auto seconds = [&] {

@@ -26,7 +26,7 @@ std::variant<Options, std::string> ParseOptions(std::span<const std::string_view
             options.grossUp = true;
             continue;
         }
-        if (flag != "--stride" && flag != "--period" && flag != "--texts")
+        if (flag != "--stride" && flag != "--period" && flag != "--texts" && flag != "--tablas")
             return "unknown argument: " + std::string(flag);
         if (i + 1 == args.size()) return std::string(flag) + " needs a value";
         const auto value = args[++i];
@@ -35,6 +35,9 @@ std::variant<Options, std::string> ParseOptions(std::span<const std::string_view
             if (!stride)
                 return "--stride takes a whole number of cents from 1 up: " + std::string(value);
             options.stride = *stride;
+        } else if (flag == "--tablas") {
+            options.tables = FindTableSet(value);
+            if (options.tables == nullptr) return "no such table set: " + std::string(value);
         } else if (flag == "--texts") {
             const auto texts = WholeNumber(value, 0);
             if (!texts) return "--texts takes a whole number from 0 up: " + std::string(value);

@@ -10,6 +10,7 @@
 #include <variant>
 
 #include "tariffs/periods.h"
+#include "tariffs/table_sets.h"
 
 namespace isr::verify {
 
@@ -17,11 +18,12 @@ struct Options {
     std::int64_t stride = 1;         // check every stride-th cent
     std::optional<Period> period;    // one period, or all of them
     std::int64_t texts = 1'000'000;  // random amount texts whose rounding is checked
-    bool grossUp = false;            // check the gross-up of every target net instead
+    const TableSet* tables = &DefaultTableSet();
+    bool grossUp = false;  // check the gross-up of every target net instead
 };
 
 inline constexpr std::string_view kUsage =
-    "usage: isr2016-verify [--stride N] [--period NAME] [--texts N] [--neto]";
+    "usage: isr2016-verify [--stride N] [--period NAME] [--tablas NAME] [--texts N] [--neto]";
 
 // The options, or a message saying what is wrong with the arguments.
 std::variant<Options, std::string> ParseOptions(std::span<const std::string_view> args);

@@ -8,7 +8,6 @@
 #include "tariffs/table_sets.h"
 #include "verify/net_sweep.h"
 #include "verify/options.h"
-#include "verify/text_rounding.h"
 
 namespace isr::verify {
 
@@ -22,8 +21,8 @@ std::int64_t SecondsSince(std::chrono::steady_clock::time_point start) {
 
 }  // namespace
 
-int Run(std::span<const std::string_view> args, const Calculator& calculate, unsigned threads,
-        std::ostream& out, std::ostream& err) {
+int Run(std::span<const std::string_view> args, const Calculator& calculate,
+        const AmountReaders& readers, unsigned threads, std::ostream& out, std::ostream& err) {
     const auto parsed = ParseOptions(args);
     if (const auto* message = std::get_if<std::string>(&parsed)) {
         err << *message << '\n' << kUsage << '\n';
@@ -33,7 +32,7 @@ int Run(std::span<const std::string_view> args, const Calculator& calculate, uns
     if (options.grossUp) return RunNetSweeps(options, threads, out, err);
 
     SweepCount total;
-    for (const auto& job : PlanJobs(DefaultTableSet(), options.period)) {
+    for (const auto& job : PlanJobs(*options.tables, options.period)) {
         const auto label = JobLabel(job);
         const auto bases = BasesToCheck(job, options.stride);
         const auto start = std::chrono::steady_clock::now();
@@ -61,10 +60,11 @@ int Run(std::span<const std::string_view> args, const Calculator& calculate, uns
     }
     // The rounding of typed amounts, on random texts from a fixed seed so that a run repeats.
     constexpr std::uint64_t kTextSeed = 2016;
-    const auto texts = CheckAmountTexts(options.texts, kTextSeed, [&](const TextMismatch& m) {
-        out << "mismatch: text \"" << m.text << "\", " << m.what << ": program \"" << m.program
-            << "\", exact \"" << m.exact << "\"\n";
-    });
+    const auto texts =
+        CheckAmountTexts(options.texts, kTextSeed, readers, [&](const TextMismatch& m) {
+            out << "mismatch: text \"" << m.text << "\", " << m.what << ": program \"" << m.program
+                << "\", exact \"" << m.exact << "\"\n";
+        });
     out << "amount texts: checked " << texts.checked << " texts, " << texts.mismatches
         << " mismatches" << std::endl;
     total.mismatches += texts.mismatches;

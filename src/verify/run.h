@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "verify/sweep.h"
+#include "verify/text_rounding.h"
 
 namespace isr::verify {
 
@@ -14,9 +15,10 @@ inline constexpr int kExitAgree = 0;
 inline constexpr int kExitMismatch = 1;
 inline constexpr int kExitUsage = 2;
 
-// Results and mismatches go to `out`, the last line "checked N bases, M mismatches" (M counts box
-// texts and amount texts that differ); progress and usage errors go to `err`.
-int Run(std::span<const std::string_view> args, const Calculator& calculate, unsigned threads,
-        std::ostream& out, std::ostream& err);
+// Checks `calculate` over the bases and `readers` over random amount texts. Results and
+// mismatches go to `out`, the last line "checked N bases, M mismatches" (M counts box texts and
+// amount texts that differ); progress and usage errors go to `err`.
+int Run(std::span<const std::string_view> args, const Calculator& calculate,
+        const AmountReaders& readers, unsigned threads, std::ostream& out, std::ostream& err);
 
 }  // namespace isr::verify

@@ -56,7 +56,9 @@ std::vector<Job> PlanJobs(const TableSet& tables, std::optional<Period> period) 
 }
 
 std::string JobLabel(const Job& job) {
-    std::string label(PeriodName(job.period));
+    std::string label(job.tables->Name());
+    label += ", ";
+    label += PeriodName(job.period);
     if (job.subsidySumCents != 0) {
         label += ", subsidy sum " + oracle::ShownCents(oracle::FromCents(job.subsidySumCents));
     }

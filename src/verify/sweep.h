@@ -40,7 +40,7 @@ struct Job {
 // when given; "Anual" once more for each of a few subsidy sums.
 std::vector<Job> PlanJobs(const TableSet& tables, std::optional<Period> period);
 
-// "Mensual", or "Anual, subsidy sum 1,234.56" for the extra annual runs.
+// "programa, Mensual", or "programa, Anual, subsidy sum 1,234.56" for the extra annual runs.
 std::string JobLabel(const Job& job);
 
 // How many bases a job checks: 0.00 and every stride-th cent after it, up to its last base.

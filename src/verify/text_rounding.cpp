@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "verify/text_rounding.h"
 
-#include "money/amount_text.h"
 #include "oracle/rational_amount.h"
 
 namespace isr::verify {
@@ -50,15 +49,19 @@ std::string RandomAmountText(std::mt19937_64& random) {
     return text;
 }
 
-TextCount CheckAmountTexts(std::int64_t count, std::uint64_t seed,
+AmountReaders ProgramAmountReaders() {
+    return {RoundedAmountText, ReadAmount};
+}
+
+TextCount CheckAmountTexts(std::int64_t count, std::uint64_t seed, const AmountReaders& readers,
                            const std::function<void(const TextMismatch&)>& onMismatch) {
     std::mt19937_64 random(seed);
     TextCount total;
     for (std::int64_t i = 0; i < count; ++i) {
         const std::string text = RandomAmountText(random);
         const auto value = oracle::TypedDecimal(text);
-        const auto shown = RoundedAmountText(text);
-        const TypedAmount typed = ReadAmount(text);
+        const auto shown = readers.shown(text);
+        const TypedAmount typed = readers.cents(text);
         ++total.checked;
         const auto differ = [&](std::string what, std::string program, std::string exact) {
             ++total.mismatches;

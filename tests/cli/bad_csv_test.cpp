@@ -144,10 +144,14 @@ TEST_F(BadCsv, EveryRecordComesOutOnceAndInOrder) {
         {"terminal escape", {"\x1b[2J,1,"}, {R"("\x1b[2J")"}},
         {"hostile amounts",
          {"mensual,1e5,", "mensual,+5,", "mensual, 5,", "mensual,5-,", "mensual,$5,",
-          "mensual,\"1,2,3.4.5\",", "mensual," + std::string(400, '9') + ",", "anual,1,-"},
+          "mensual,\"1,2,3.4.5\",", "anual,1," + std::string(400, '9'), "anual,1,-"},
          {R"("1e5")", R"("+5")", R"(" 5")", R"("5-")", R"("$5")", R"("1,2,3.4.5")",
-          "\"" + std::string(40, '9') + "…\"", R"((suma_subsidio): no es un importe: "-")"}},
-        {"look-alike but valid", {"mensual,\"1,2,3.4\",", "Anual,-5,\"1,000\""}, {}},
+          "(suma_subsidio): importe fuera de rango (a lo sumo 9,999,999,999,999,999.99): \"" +
+              std::string(40, '9') + "…\"",
+          R"((suma_subsidio): no es un importe: "-")"}},
+        {"look-alike but valid",
+         {"mensual,\"1,2,3.4\",", "Anual,-5,\"1,000\"", "mensual," + std::string(400, '9') + ","},
+         {}},
         {"a bad column name in a message", {"mensual,x,"}, {"(ingreso_gravable)"}},
     };
     for (const auto& c : cases) {

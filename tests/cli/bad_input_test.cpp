@@ -34,12 +34,16 @@ std::vector<Row> RejectedRows() {
         {"one empty argument", {""}, "se esperan PERIODO"},
         {"empty period", {"", "5"}, R"(periodo desconocido: "")"},
         {"empty base", {"mensual", ""}, R"(BASE no es un importe: "")"},
-        {"empty subsidy sum", {"anual", "5", ""}, R"(SUMA_SUBSIDIO no es un importe: "")"},
         {"huge period", {std::string(100'000, 'x'), "5"}, "periodo desconocido: " + Cut40('x')},
-        {"huge base", {"mensual", kHuge}, "BASE no es un importe: " + Cut40('9')},
-        {"huge sum", {"anual", "1", kHuge}, "SUMA_SUBSIDIO no es un importe: " + Cut40('9')},
+        {"huge base with a letter",
+         {"mensual", kHuge + "x"},
+         "BASE no es un importe: " + Cut40('9')},
+        {"huge sum",
+         {"anual", "1", kHuge},
+         "SUMA_SUBSIDIO importe fuera de rango " +
+             std::string("(a lo sumo 9,999,999,999,999,999.99): ") + Cut40('9')},
+        {"huge negative sum", {"anual", "1", "-" + kHuge}, "fuera de rango (a lo sumo"},
         {"huge option", {"--" + kHuge}, "opción desconocida: \"--" + std::string(38, '9') + "…\""},
-        {"400 nines: past a double", {"mensual", std::string(400, '9')}, Cut40('9')},
         {"exponent", {"mensual", "1e5"}, R"(BASE no es un importe: "1e5")"},
         {"plus sign", {"mensual", "+5"}, R"(BASE no es un importe: "+5")"},
         {"leading blank", {"mensual", " 5"}, R"(BASE no es un importe: " 5")"},
@@ -69,10 +73,22 @@ std::vector<Row> RejectedRows() {
     };
 }
 
+// ",999" for each group of three after the leading "9" of 400 nines.
+std::string FourHundredNinesGrouped() {
+    std::string groups;
+    for (int i = 0; i < 133; ++i) groups += ",999";
+    return groups;
+}
+
 // Hostile-looking, but amounts all the same.
 std::vector<Row> AcceptedRows() {
     return {
         {"huge, all decimals", {"mensual", "0." + kHuge}, R"("ingreso_gravable":"1.00")"},
+        {"huge base: above every row", {"mensual", kHuge}, R"({"limite_inferior":"0","excedente")"},
+        {"400 nines: past a double, every digit echoed",
+         {"quincenal", std::string(400, '9')},
+         R"("ingreso_gravable":"9)" + FourHundredNinesGrouped() + R"(.00")"},
+        {"empty subsidy sum is zero", {"anual", "5", ""}, R"("suma_subsidio":"0.00")"},
         {"400 digits, 398 decimals", {"mensual", "1." + std::string(398, '5')}, R"(:"1.56")"},
         {"400 digits, zeros first", {"mensual", std::string(397, '0') + "123"}, R"(:"123.00")"},
         {"400 digits, grouped", {"anual", "1", std::string(398, ',') + "12"}, R"(:"12.00")"},

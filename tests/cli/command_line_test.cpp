@@ -94,12 +94,60 @@ TEST(CommandLine, AmountsAreEnteredAsTheWindowWouldHoldThem) {
         {{"mensual", "-.5", "--json"}, R"("procedimiento_2016":"0.00")"},
         {{"--json", "semanal", "1000", "500"}, R"("procedimiento_2016":"-27.83")"},
         {{"--json", "anual", "0", "500"}, R"("procedimiento_2016":"-500.00")"},
+        // Past 10^13 the cents are the typed ones, not a double's nearest.
+        {{"--json", "mensual", "12345678901234.567"},
+         R"("ingreso_gravable":"12,345,678,901,234.57")"},
+        {{"--json", "anual", "0", "9,999,999,999,999,999.99"},
+         R"("procedimiento_2016":"-9,999,999,999,999,999.99")"},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.fragment);
         const auto r = RunWith(c.args);
         EXPECT_EQ(r.status, kExitOk) << r.err;
         EXPECT_NE(r.out.find(c.fragment), std::string::npos) << c.fragment << "\n" << r.out;
     }
+}
+
+TEST(CommandLine, BasesBeyondTheTablesEchoEveryDigitAndMatchNoRow) {
+    const std::string_view noRow =
+        R"("isr":{"limite_inferior":"0","excedente":"0","porcentaje":"0","cuota_fija":"0",)"
+        R"("impuesto_determinado":"0.00"},)"
+        R"("subsidio":{"limite_inferior":"0","limite_superior":"0","subsidio":"0"},)"
+        R"("procedimiento_2016":"0.00"})"
+        "\n";
+    struct Case {
+        std::string_view name;
+        std::string_view base;
+        std::string_view echoed;
+    };
+    const Case cases[] = {
+        {"above 10^13", "12345678901234.567", "12,345,678,901,234.57"},
+        {"forty digits", "1234567890123456789012345678901234567890",
+         "1,234,567,890,123,456,789,012,345,678,901,234,567,890.00"},
+        {"forty digits below zero", "-1234567890123456789012345678901234567890.999",
+         "-1,234,567,890,123,456,789,012,345,678,901,234,567,891.00"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto r = RunWith({"--json", "mensual", c.base});
+        EXPECT_EQ(r.status, kExitOk) << r.err;
+        EXPECT_EQ(r.out, R"({"periodo":"Mensual","ingreso_gravable":")" + std::string(c.echoed) +
+                             R"(","suma_subsidio":"0.00",)" + std::string(noRow));
+    }
+}
+
+// As an empty suma_subsidio cell of a batch is.
+TEST(CommandLine, AnEmptySubsidySumCountsAsZero) {
+    const auto omitted = RunWith({"--json", "anual", "100000"});
+    ASSERT_EQ(omitted.status, kExitOk) << omitted.err;
+    EXPECT_NE(omitted.out.find(R"("suma_subsidio":"0.00")"), std::string::npos) << omitted.out;
+    EXPECT_NE(omitted.out.find(R"("procedimiento_2016":"8,923.59")"), std::string::npos);
+    const auto empty = RunWith({"--json", "anual", "100000", ""});
+    EXPECT_EQ(empty.status, kExitOk) << empty.err;
+    EXPECT_EQ(empty.out, omitted.out);
+    const auto text = RunWith({"anual", "100000", ""});
+    EXPECT_EQ(text.status, kExitOk) << text.err;
+    EXPECT_EQ(text.out, RunWith({"anual", "100000", "0"}).out);
 }
 
 TEST(CommandLine, BadArgumentsExitTwoWithOneClearLineAndNoOutput) {
@@ -112,6 +160,11 @@ TEST(CommandLine, BadArgumentsExitTwoWithOneClearLineAndNoOutput) {
         {{"mensual", "1e5"}, "BASE no es un importe"},
         {{"mensual", ""}, "BASE no es un importe: \"\""},
         {{"anual", "100", "$5"}, "SUMA_SUBSIDIO no es un importe: \"$5\""},
+        {{"anual", "100", "10,000,000,000,000,000"},
+         "SUMA_SUBSIDIO importe fuera de rango (a lo sumo 9,999,999,999,999,999.99): "
+         "\"10,000,000,000,000,000\""},
+        {{"--json", "semanal", "100", "-9999999999999999.995"},
+         "SUMA_SUBSIDIO importe fuera de rango"},
         {{"bimestral", "100"}, "periodo desconocido: \"bimestral\""},
         {{"mensual"}, "se esperan PERIODO"},
         {{"mensual", "1", "2", "3"}, "se esperan PERIODO"},
@@ -120,6 +173,7 @@ TEST(CommandLine, BadArgumentsExitTwoWithOneClearLineAndNoOutput) {
         {{"mensual", "-x"}, "opción desconocida: \"-x\""},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.message);
         const auto r = RunWith(c.args);
         EXPECT_EQ(r.status, kExitUsage);
         EXPECT_EQ(r.out, "");

@@ -94,6 +94,10 @@ TEST(CsvBatch, EveryPeriodAndEntryRounding) {
         {"quincenal,\"12,000.505\",", "1,752.05", "2,053.83"},  // cents first, as on focus-out
         {"anual,0,500", "0", "-500.00"},
         {"mensual,-5,", "0", "0.00"},
+        {"anual,100000,", "11,206.95", "8,923.59"},  // an empty sum is zero
+        {"anual,0,\"9,999,999,999,999,999.99\"", "0", "-9,999,999,999,999,999.99"},
+        {"mensual,12345678901234.567,", "0", "0.00"},  // above every row
+        {"quincenal,1234567890123456789012345678901234567890,", "0", "0.00"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.row);
@@ -122,7 +126,8 @@ TEST(CsvBatch, BadRowsAreKeptInOrderAndExplained) {
         "9,men\"sual,100,\n"
         "\"10\n\",semanal,\"12,000\n\",\n"
         "11,semanal,100,\n"
-        "12,mensual,\"100,\n";
+        "12,anual,100,10000000000000000\n"
+        "13,mensual,\"100,\n";
     const std::vector<std::pair<std::string, std::string>> expected = {
         {"1", ""},
         {"2", "línea 3, columna 2 (periodo): periodo desconocido: \"bimestral\""},
@@ -138,7 +143,10 @@ TEST(CsvBatch, BadRowsAreKeptInOrderAndExplained) {
         {"10\n", "línea 12, columna 3 (ingreso_gravable): no es un importe: \"12,000\\x0a\""},
         {"11", ""},
         {"12",
-         "línea 15, columna 3 (ingreso_gravable): comillas sin cerrar al final de la "
+         "línea 15, columna 4 (suma_subsidio): importe fuera de rango (a lo sumo "
+         "9,999,999,999,999,999.99): \"10000000000000000\""},
+        {"13",
+         "línea 16, columna 3 (ingreso_gravable): comillas sin cerrar al final de la "
          "entrada"},
     };
     for (const unsigned workers : {0u, 3u}) {

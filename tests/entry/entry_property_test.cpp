@@ -8,9 +8,9 @@
 #include <regex>
 #include <string>
 
-#include "entry/memory_entry_field.h"
 #include "entry/numeric_text.h"
 #include "field_actions.h"
+#include "memory_entry_field.h"
 
 namespace isr {
 namespace {
@@ -29,9 +29,9 @@ class EventSource {
     int Below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random_); }
 
     // Mostly what the filter lets through, so that texts grow; otherwise any code at all.
-    std::int16_t AnyKey() {
-        if (Below(2) == 0) return "0123456789.\b"[Below(12)];
-        return static_cast<std::int16_t>(Below(65536) - 32768);
+    char32_t AnyKey() {
+        if (Below(2) == 0) return static_cast<unsigned char>("0123456789.\b"[Below(12)]);
+        return static_cast<char32_t>(Below(0x110000));
     }
 
     // Bits of numbers and of everything else, and digit runs up to beyond the largest double.
@@ -53,7 +53,7 @@ TEST(EntryFieldProperty, AnyEventSequenceLeavesANumberAndFocusOutFormatsIt) {
     for (std::uint32_t run = 0; run < 200; ++run) {
         EventSource events(run);
         MemoryTextField field("N", "0");
-        ConnectEntryHandlers(field);
+        ConnectAmountFieldRules(field);
         field.SetText(events.AnyPaste());
         for (int event = 0; event < 200; ++event) {
             SCOPED_TRACE(testing::Message() << "run " << run << ", event " << event);

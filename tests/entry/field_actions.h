@@ -6,13 +6,13 @@
 #include <functional>
 #include <string>
 
-#include "entry/memory_text_field.h"
+#include "memory_text_field.h"
 
 namespace isr::actions {
 
 using Action = std::function<void(MemoryTextField&)>;
 
-inline Action Key(std::int16_t code) {
+inline Action Key(char32_t code) {
     return [code](MemoryTextField& f) { f.TypeKey(code); };
 }
 inline Action Paste(std::string text) {

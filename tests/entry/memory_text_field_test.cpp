@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "entry/memory_text_field.h"
+#include "memory_text_field.h"
 
 #include <gtest/gtest.h>
 

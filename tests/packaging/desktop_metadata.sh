@@ -13,6 +13,9 @@ remarks=$(desktop-file-validate "$desktop" 2>&1) || fail "desktop-file-validate 
 [ -z "$remarks" ] || fail "desktop-file-validate remarks: $remarks"
 [ "$(basename "$desktop")" = "$app_id.desktop" ] || fail "desktop file is named $(basename "$desktop")"
 grep -qx "Icon=$app_id" "$desktop" || fail "desktop entry does not use the icon $app_id"
+# The second way in: the window with the tables as published.
+grep -qx "Actions=anexo8;" "$desktop" || fail "desktop entry offers no action for the published tables"
+grep -qx "Exec=isr2016 --tablas anexo8" "$desktop" || fail "the anexo8 action does not start the window with them"
 
 appstreamcli validate --no-net --pedantic "$metainfo" >&2 || fail "appstreamcli rejected $metainfo"
 [ "$(basename "$metainfo")" = "$app_id.metainfo.xml" ] || fail "metainfo is named $(basename "$metainfo")"

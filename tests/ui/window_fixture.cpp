@@ -22,7 +22,12 @@ void WindowTest::SetUpTestSuite() {
 void WindowTest::SetUp() {
     savedOpener_ = OpenDocumentHook();
     OpenDocumentHook() = [this](const QUrl& url) { opened_.push_back(url); };
-    window_ = std::make_unique<FrmMain>();
+    OpenWindow(DefaultTableSet());
+}
+
+void WindowTest::OpenWindow(const TableSet& tables) {
+    window_.reset();
+    window_ = std::make_unique<FrmMain>(tables);
     window_->show();
     window_->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));

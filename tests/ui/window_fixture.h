@@ -42,6 +42,9 @@ class WindowTest : public ::testing::Test {
         return widget;
     }
 
+    // Replaces the window with one that calculates with `tables`, shown and active.
+    void OpenWindow(const TableSet& tables);
+
     // A left click at a point of the control (its centre by default), through the window.
     void ClickAt(const std::string& name) const;
     void ClickAt(const QWidget* widget, QPoint point) const;

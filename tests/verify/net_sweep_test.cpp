@@ -110,9 +110,9 @@ TEST(NetSweep, CatchesFaultyGrossUps) {
     }
 }
 
-TEST(NetSweep, RunsFromTheCommandLineWithItsLastLine) {
-    const auto parsed = ParseOptions(
-        std::vector<std::string_view>{"--neto", "--period", "decenal", "--stride", "1009"});
+TEST(NetSweep, RunsFromTheCommandLineWithEitherTableSet) {
+    const auto parsed = ParseOptions(std::vector<std::string_view>{
+        "--neto", "--tablas", "anexo8", "--period", "decenal", "--stride", "1009"});
     ASSERT_TRUE(std::holds_alternative<Options>(parsed)) << std::get<std::string>(parsed);
     const auto& options = std::get<Options>(parsed);
     EXPECT_TRUE(options.grossUp);
@@ -120,7 +120,7 @@ TEST(NetSweep, RunsFromTheCommandLineWithItsLastLine) {
     std::ostringstream err;
     EXPECT_EQ(RunNetSweeps(options, 2, out, err), kExitAgree);
     const std::string text = out.str();
-    EXPECT_TRUE(text.starts_with("Decenal: checked ")) << text;
+    EXPECT_TRUE(text.starts_with("anexo8, Decenal: checked ")) << text;
     const auto last = text.substr(text.rfind('\n', text.size() - 2) + 1);
     EXPECT_TRUE(last.starts_with("checked ") && last.ends_with(" targets, 0 mismatches\n")) << text;
 }

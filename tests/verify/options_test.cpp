@@ -10,31 +10,41 @@
 namespace isr::verify {
 namespace {
 
-TEST(ParseOptions, AcceptsStrideAndPeriod) {
+TEST(ParseOptions, AcceptsStridePeriodAndTexts) {
     struct Case {
         std::vector<std::string_view> args;
         std::int64_t stride;
-        std::optional<int> period;
+        std::optional<Period> period;
+        std::int64_t texts;
     };
-    const Case cases[] = {{{}, 1, std::nullopt},
-                          {{"--stride", "37"}, 37, std::nullopt},
-                          {{"--period", "anual"}, 1, kAnual},
-                          {{"--period", "Quincenal", "--stride", "1000"}, 1000, kQuincenal}};
+    const Case cases[] = {
+        {{}, 1, std::nullopt, 1'000'000},
+        {{"--stride", "37"}, 37, std::nullopt, 1'000'000},
+        {{"--period", "anual"}, 1, Period::kAnual, 1'000'000},
+        {{"--texts", "0"}, 1, std::nullopt, 0},
+        {{"--period", "Quincenal", "--texts", "250", "--stride", "1000"},
+         1000,
+         Period::kQuincenal,
+         250},
+    };
     for (const auto& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.args));
         const auto parsed = ParseOptions(c.args);
         ASSERT_TRUE(std::holds_alternative<Options>(parsed)) << std::get<std::string>(parsed);
         EXPECT_EQ(std::get<Options>(parsed).stride, c.stride);
         EXPECT_EQ(std::get<Options>(parsed).period, c.period);
+        EXPECT_EQ(std::get<Options>(parsed).texts, c.texts);
     }
 }
 
 TEST(ParseOptions, RefusesWhatItCannotRun) {
     const std::vector<std::string_view> cases[] = {
-        {"--stride"},       {"--stride", "0"}, {"--stride", "-5"},
-        {"--stride", "3x"}, {"--stride", ""},  {"--period", "Anuel"},
-        {"--period"},       {"--full"},        {"37"}};
+        {"--stride"},      {"--stride", "0"},     {"--stride", "-5"}, {"--stride", "3x"},
+        {"--stride", ""},  {"--period", "Anuel"}, {"--period"},       {"--texts"},
+        {"--texts", "-1"}, {"--texts", "1e6"},    {"--full"},         {"37"}};
     for (const auto& args : cases) {
-        EXPECT_TRUE(std::holds_alternative<std::string>(ParseOptions(args))) << args.size();
+        SCOPED_TRACE(testing::PrintToString(args));
+        EXPECT_TRUE(std::holds_alternative<std::string>(ParseOptions(args)));
     }
 }
 

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
-#include "entry/entry_handlers.h"
+#include "entry/amount_field.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "entry/memory_entry_field.h"
 #include "field_actions.h"
+#include "memory_entry_field.h"
 #include "tariffs/periods.h"
 
 namespace isr {
@@ -46,7 +46,7 @@ TEST(EntryField, KeepsANumericTextThroughEveryEdit) {
     for (const auto& s : scenarios) {
         SCOPED_TRACE(s.name);
         MemoryTextField field("N", s.text);
-        ConnectEntryHandlers(field);
+        ConnectAmountFieldRules(field);
         for (const auto& action : s.actions) action(field);
         EXPECT_EQ(field.Text(), s.textAfter);
         EXPECT_EQ(field.SelStart(), s.selStartAfter);
@@ -56,7 +56,7 @@ TEST(EntryField, KeepsANumericTextThroughEveryEdit) {
 
 TEST(EntryField, FocusOutOfAFieldLeftUnguardedShowsZero) {
     MemoryTextField field("N", "abc");
-    field.OnLostFocus(EntryField_LostFocus);
+    field.OnLostFocus(AmountFieldFocusOut);
     field.FocusIn();
     field.FocusOut();
     EXPECT_EQ(field.Text(), "0.00");
@@ -65,8 +65,8 @@ TEST(EntryField, FocusOutOfAFieldLeftUnguardedShowsZero) {
 TEST(EntryField, AResetTouchesOnlyItsOwnField) {
     MemoryTextField txtBase("N", "1,234.50");
     MemoryTextField txtPagos("N", "12");
-    ConnectEntryHandlers(txtBase);
-    ConnectEntryHandlers(txtPagos);
+    ConnectAmountFieldRules(txtBase);
+    ConnectAmountFieldRules(txtPagos);
     txtBase.SetSelStart(2);
     txtPagos.Paste("x");
     EXPECT_EQ(txtPagos.Text(), "0");
@@ -74,7 +74,7 @@ TEST(EntryField, AResetTouchesOnlyItsOwnField) {
     EXPECT_EQ(txtBase.SelStart(), 2);
 }
 
-TEST(cmbTarifa_Click, EnablesSubsidyPaidAndItsCaptionOnlyForAnual) {
+TEST(EnableSubsidySumFor, EnablesSubsidyPaidAndItsCaptionOnlyForAnual) {
     struct Caption : Switchable {
         bool enabled;
         bool Enabled() const override { return enabled; }
@@ -87,9 +87,10 @@ TEST(cmbTarifa_Click, EnablesSubsidyPaidAndItsCaptionOnlyForAnual) {
             txtPagos.SetEnabled(before);
             Caption lbl13;
             lbl13.enabled = before;
-            cmbTarifa_Click(index, txtPagos, lbl13);
-            EXPECT_EQ(txtPagos.Enabled(), PeriodAt(index) == Period::kAnual);
-            EXPECT_EQ(lbl13.Enabled(), PeriodAt(index) == Period::kAnual);
+            EnableSubsidySumFor(index, txtPagos, lbl13);
+            const bool annual = index == 1;  // "Anual" is the second period of the list
+            EXPECT_EQ(txtPagos.Enabled(), annual);
+            EXPECT_EQ(lbl13.Enabled(), annual);
             EXPECT_EQ(txtPagos.Text(), "1,500.00");
         }
     }

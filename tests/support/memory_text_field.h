@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: MIT
-// A single-line text box held in memory: the text field of tests and of anything without a
-// toolkit, with methods that stand in for what a user does to the box.
+// A single-line text box held in memory: the text field of the entry rules' tests and fuzzers,
+// with methods that stand in for what a user does to the box.
 #pragma once
 
-#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -20,9 +19,8 @@ namespace isr {
 class MemoryTextField : public TextField {
   public:
     using FieldHandler = std::function<void(TextField&)>;
-    using KeyHandler = std::function<void(TextField&, std::int16_t&)>;
-
-    static constexpr std::int16_t kBackspace = 8;
+    // Whether the typed character goes on into the field.
+    using KeyHandler = std::function<bool(TextField&, char32_t)>;
 
     explicit MemoryTextField(std::string tag, std::string text = "");
     MemoryTextField(const MemoryTextField&) = delete;
@@ -45,11 +43,11 @@ class MemoryTextField : public TextField {
     void OnGotFocus(FieldHandler handler) { on_got_focus_ = std::move(handler); }
     void OnLostFocus(FieldHandler handler) { on_lost_focus_ = std::move(handler); }
 
-    // A character key: the key handler sees the code first and may change it; 0 cancels. Then
-    // backspace (8) deletes the selection or the character before the caret, a code from 32 to
-    // 255 replaces the selection with that byte, and other control codes (Enter, Escape, Ctrl
-    // with a letter) change nothing, as in a single-line box.
-    void TypeKey(std::int16_t code);
+    // A character key: the key handler sees it first and may drop it. Then backspace (8)
+    // deletes the selection or the character before the caret, a code from 32 to 255 replaces
+    // the selection with that byte, and other control codes (Enter, Escape, Ctrl with a letter)
+    // change nothing, as in a single-line box.
+    void TypeKey(char32_t code);
     // The Delete key, which raises no character key: deletes the selection or the character
     // after the caret.
     void PressDelete();

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
-#include "entry/memory_text_field.h"
+#include "memory_text_field.h"
 
 #include <algorithm>
 #include <utility>
+
+#include "entry/key_filter.h"
 
 namespace isr {
 
@@ -22,9 +24,9 @@ void MemoryTextField::SetSelLength(int length) {
     selection_ = std::clamp(length, 0, Length() - caret_);
 }
 
-void MemoryTextField::TypeKey(std::int16_t code) {
+void MemoryTextField::TypeKey(char32_t code) {
     if (!enabled_) return;
-    if (on_key_press_) on_key_press_(*this, code);
+    if (on_key_press_ && !on_key_press_(*this, code)) return;
     if (code == kBackspace) {
         if (selection_ == 0 && caret_ > 0) {
             caret_ -= 1;

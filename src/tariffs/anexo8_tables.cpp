@@ -1,0 +1,129 @@
+// SPDX-License-Identifier: MIT
+// The 2016 tables as the SAT published them: Anexo 8 of the Resolución Miscelánea Fiscal para
+// 2016 (DOF 12 January 2016), under articles 96 and 152 of the Ley del ISR as in force since 2014,
+// in force for the payrolls of 2014 to 2017 (the subsidy table from 2008 until April 2024). The
+// 7-, 10- and 15-day tariffs are the published daily tariff times the days. The SAT publishes no
+// 14-day tables: those here are its daily tariff and daily subsidy times 14. Where the
+// publication and the program's own set agree (the annual tariff, the monthly, 7-, 10- and 15-day
+// subsidy tables), the program's rows are used.
+#include "tariffs/anexo8_tables.h"
+
+#include "tariffs/program_table_text.h"
+#include "tariffs/table_checks.h"
+
+namespace isr {
+
+namespace {
+
+constexpr auto kProgramIsr = kProgramTableText.isr;
+constexpr auto kProgramSubsidy = kProgramTableText.subsidy;
+
+constexpr TableSetText kAnexo8Text = {
+    "anexo8",
+    "Las Tarifas utilizadas son las publicadas en el Anexo 8 de la RMF para 2016.",
+    {{
+        // Mensual: lower limit, upper limit, fixed fee, rate %
+        {{
+            {"0.01", "496.07", "0.00", "1.92"},
+            {"496.08", "4210.41", "9.52", "6.40"},
+            {"4210.42", "7399.42", "247.24", "10.88"},
+            {"7399.43", "8601.50", "594.21", "16.00"},
+            {"8601.51", "10298.35", "786.54", "17.92"},
+            {"10298.36", "20770.29", "1090.61", "21.36"},
+            {"20770.30", "32736.83", "3327.42", "23.52"},
+            {"32736.84", "62500.00", "6141.95", "30.00"},
+            {"62500.01", "83333.33", "15070.90", "32.00"},
+            {"83333.34", "250000.00", "21737.57", "34.00"},
+            {"250000.01", "99999999.99", "78404.23", "35.00"},
+        }},
+        kProgramIsr[PeriodIndex(Period::kAnual)],
+        // Semanal: lower limit, upper limit, fixed fee, rate %
+        {{
+            {"0.01", "114.24", "0.00", "1.92"},
+            {"114.25", "969.50", "2.17", "6.40"},
+            {"969.51", "1703.80", "56.91", "10.88"},
+            {"1703.81", "1980.58", "136.85", "16.00"},
+            {"1980.59", "2371.32", "181.09", "17.92"},
+            {"2371.33", "4782.61", "251.16", "21.36"},
+            {"4782.62", "7538.09", "766.15", "23.52"},
+            {"7538.10", "14391.44", "1414.28", "30.00"},
+            {"14391.45", "19188.61", "3470.25", "32.00"},
+            {"19188.62", "57565.76", "5005.35", "34.00"},
+            {"57565.77", "9999999.99", "18053.63", "35.00"},
+        }},
+        // Decenal: lower limit, upper limit, fixed fee, rate %
+        {{
+            {"0.01", "163.20", "0.00", "1.92"},
+            {"163.21", "1385.00", "3.10", "6.40"},
+            {"1385.01", "2434.00", "81.30", "10.88"},
+            {"2434.01", "2829.40", "195.50", "16.00"},
+            {"2829.41", "3387.60", "258.70", "17.92"},
+            {"3387.61", "6832.30", "358.80", "21.36"},
+            {"6832.31", "10768.70", "1094.50", "23.52"},
+            {"10768.71", "20559.20", "2020.40", "30.00"},
+            {"20559.21", "27412.30", "4957.50", "32.00"},
+            {"27412.31", "82236.80", "7150.50", "34.00"},
+            {"82236.81", "9999999.99", "25790.90", "35.00"},
+        }},
+        // Catorcenal: lower limit, upper limit, fixed fee, rate %
+        {{
+            {"0.01", "228.48", "0.00", "1.92"},
+            {"228.49", "1939.00", "4.34", "6.40"},
+            {"1939.01", "3407.60", "113.82", "10.88"},
+            {"3407.61", "3961.16", "273.70", "16.00"},
+            {"3961.17", "4742.64", "362.18", "17.92"},
+            {"4742.65", "9565.22", "502.32", "21.36"},
+            {"9565.23", "15076.18", "1532.30", "23.52"},
+            {"15076.19", "28782.88", "2828.56", "30.00"},
+            {"28782.89", "38377.22", "6940.50", "32.00"},
+            {"38377.23", "115131.52", "10010.70", "34.00"},
+            {"115131.53", "9999999.99", "36107.26", "35.00"},
+        }},
+        // Quincenal: lower limit, upper limit, fixed fee, rate %
+        {{
+            {"0.01", "244.80", "0.00", "1.92"},
+            {"244.81", "2077.50", "4.65", "6.40"},
+            {"2077.51", "3651.00", "121.95", "10.88"},
+            {"3651.01", "4244.10", "293.25", "16.00"},
+            {"4244.11", "5081.40", "388.05", "17.92"},
+            {"5081.41", "10248.45", "538.20", "21.36"},
+            {"10248.46", "16153.05", "1641.75", "23.52"},
+            {"16153.06", "30838.80", "3030.60", "30.00"},
+            {"30838.81", "41118.45", "7436.25", "32.00"},
+            {"41118.46", "123355.20", "10725.75", "34.00"},
+            {"123355.21", "9999999.99", "38686.35", "35.00"},
+        }},
+    }},
+    {{
+        kProgramSubsidy[PeriodIndex(Period::kMensual)],
+        {},  // Anual: no subsidy table
+        kProgramSubsidy[PeriodIndex(Period::kSemanal)],
+        kProgramSubsidy[PeriodIndex(Period::kDecenal)],
+        // Catorcenal: lower limit, upper limit, subsidy
+        {{
+            {"0.01", "814.66", "187.46"},
+            {"814.67", "1221.92", "187.32"},
+            {"1221.93", "1599.36", "187.32"},
+            {"1599.37", "1629.32", "180.88"},
+            {"1629.33", "2047.50", "176.12"},
+            {"2047.51", "2172.38", "163.10"},
+            {"2172.39", "2457.14", "149.66"},
+            {"2457.15", "2866.64", "135.66"},
+            {"2866.65", "3276.14", "116.76"},
+            {"3276.15", "3399.76", "100.24"},
+            {"3399.77", "9999999.99", "0.00"},
+        }},
+        kProgramSubsidy[PeriodIndex(Period::kQuincenal)],
+    }},
+};
+
+}  // namespace
+
+constexpr TableSet kAnexo8Tables{kAnexo8Text};
+
+static_assert(table_checks::BracketsChainFromOneCentToTheSentinel(kAnexo8Tables));
+static_assert(table_checks::EveryTariffHasTheRatesOf2016(kAnexo8Tables));
+static_assert(table_checks::FeesAndSubsidiesAreNotNegative(kAnexo8Tables));
+static_assert(table_checks::ExcessTimesRateFits(kAnexo8Tables));
+
+}  // namespace isr
