@@ -1,7 +1,7 @@
 # SPDX-License-Identifier: MIT
 # Debian packages, by purpose; sourced by ./run, ./test and ./fuzz.
-# librsvg2-bin renders the hicolor icons; dpkg-dev and file let cpack compute the package's dependencies.
-BUILD_PACKAGES=(g++ cmake ninja-build pkgconf librsvg2-bin dpkg-dev file qt6-base-dev qt6-svg-dev)
+# libgmp-dev is the verifier's exact arithmetic; librsvg2-bin renders the hicolor icons; dpkg-dev and file let cpack compute the package's dependencies.
+BUILD_PACKAGES=(g++ cmake ninja-build pkgconf libgmp-dev librsvg2-bin dpkg-dev file qt6-base-dev qt6-svg-dev)
 # The validators of the desktop entry, the metainfo and the man page.
 TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev desktop-file-utils appstream groff-base)
 # libFuzzer is in libclang-rt-14-dev, which clang only recommends.

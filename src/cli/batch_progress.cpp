@@ -16,11 +16,11 @@ ProgressLine::ProgressLine(std::ostream& terminal, Clock::duration firstShownAft
     : terminal_(terminal), start_(Clock::now()), nextDraw_(start_ + firstShownAfter) {}
 
 void ProgressLine::Draw(std::uint64_t rows, Clock::time_point now) {
-    const std::chrono::duration<double> elapsed = now - start_;
-    const auto perSecond =
-        elapsed.count() > 0
-            ? static_cast<std::uint64_t>(static_cast<double>(rows) / elapsed.count())
-            : 0;
+    const auto elapsed =
+        std::chrono::duration_cast<std::chrono::microseconds>(now - start_).count();
+    // Whole rows per second, in integers: a batch holds far fewer than 2^64 / 10^6 rows.
+    const std::uint64_t perSecond =
+        elapsed > 0 ? rows * 1'000'000 / static_cast<std::uint64_t>(elapsed) : 0;
     const auto line = std::to_string(rows) + " filas, " + std::to_string(perSecond) + " filas/s";
     terminal_ << '\r' << line;
     if (line.size() < shownWidth_) terminal_ << std::string(shownWidth_ - line.size(), ' ');

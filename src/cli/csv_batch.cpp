@@ -21,7 +21,7 @@ constexpr std::size_t kChunkTextBytes = std::size_t{1} << 20;
 
 struct Chunk {
     CsvRecordBatch records;
-    std::string out;
+    ByteBuffer out;
     std::string errors;
     std::uint64_t badRows = 0;
 };
@@ -61,12 +61,11 @@ int RunBatch(CsvReader& reader, const BatchLayout& layout, std::ostream& out, st
              const BatchOptions& options) {
     // The output keeps the input's byte order mark and line ends, for the program that made it.
     const auto lineEnd = reader.FirstLineEnd();
-    std::string header = reader.HadByteOrderMark() ? "\xEF\xBB\xBF" : "";
-    {
-        CsvRecordWriter headerWriter(header, lineEnd);
-        WriteBatchHeader(layout, headerWriter);
-    }
-    out.write(header.data(), static_cast<std::streamsize>(header.size()));
+    ByteBuffer header;
+    if (reader.HadByteOrderMark()) header.Append("\xEF\xBB\xBF", 3);
+    CsvRecordWriter headerWriter(header, lineEnd);
+    WriteBatchHeader(layout, headerWriter);
+    out.write(header.Data(), static_cast<std::streamsize>(header.Size()));
 
     std::vector<RowScratch> scratch(std::max(1U, options.workers));
     // Enough chunks for every worker to have one in hand and one waiting while the oldest is
@@ -93,7 +92,7 @@ int RunBatch(CsvReader& reader, const BatchLayout& layout, std::ostream& out, st
             if (options.progress) options.progress->Hide();
             err.write(chunk.errors.data(), static_cast<std::streamsize>(chunk.errors.size()));
         }
-        out.write(chunk.out.data(), static_cast<std::streamsize>(chunk.out.size()));
+        out.write(chunk.out.Data(), static_cast<std::streamsize>(chunk.out.Size()));
         rows += chunk.records.size();
         badRows += chunk.badRows;
         ++written;
@@ -105,7 +104,7 @@ int RunBatch(CsvReader& reader, const BatchLayout& layout, std::ostream& out, st
         if (submitted - written == ring) writeOldest();
         Chunk& chunk = chunks[submitted % ring];
         chunk.records.Clear();
-        chunk.out.clear();
+        chunk.out.Clear();
         chunk.errors.clear();
         chunk.badRows = 0;
         while (chunk.records.size() < chunkRecords && chunk.records.TextBytes() < kChunkTextBytes &&

@@ -39,7 +39,7 @@ bool EndsQuotedRun(char c) {
 std::string_view CsvRecordBatch::Field(const Record& record, std::size_t i) const {
     const auto index = record.firstField + i;
     const auto begin = index == 0 ? 0 : fieldEnds_[index - 1];
-    return std::string_view(text_).substr(begin, fieldEnds_[index] - begin);
+    return text_.View().substr(begin, fieldEnds_[index] - begin);
 }
 
 std::uint64_t CsvRecordBatch::FieldLine(const Record& record, std::size_t i) const {
@@ -55,7 +55,7 @@ std::uint64_t CsvRecordBatch::FieldLine(const Record& record, std::size_t i) con
 }
 
 void CsvRecordBatch::Clear() {
-    text_.clear();
+    text_.Clear();
     fieldEnds_.clear();
     records_.clear();
 }
@@ -88,10 +88,10 @@ void CsvReader::NoteFault(CsvRecordBatch::Record& record, std::string_view what,
 }
 
 // Keeps field text up to the record limit; what lies beyond is read but dropped.
-void CsvReader::Keep(std::string& text, const char* from, const char* to) {
+void CsvReader::Keep(ByteBuffer& text, const char* from, const char* to) {
     const auto size = static_cast<std::size_t>(to - from);
     const auto room = kMaxRecordBytes - std::min(recordBytes_, kMaxRecordBytes);
-    text.append(from, std::min(size, room));
+    text.Append(from, std::min(size, room));
     recordBytes_ += size;
 }
 
@@ -177,10 +177,10 @@ bool CsvReader::ReadRecord(CsvRecordBatch& into) {
 
         // Each field counts as a byte, so that a line of separators is bounded too.
         if (++recordBytes_ <= kMaxRecordBytes) {
-            into.fieldEnds_.push_back(text.size());
+            into.fieldEnds_.push_back(text.Size());
             ++record.fieldCount;
         } else {
-            text.resize(into.fieldEnds_.empty() ? 0 : into.fieldEnds_.back());
+            text.Truncate(into.fieldEnds_.empty() ? 0 : into.fieldEnds_.back());
         }
         const int c = Peek();
         if (c == ',') {

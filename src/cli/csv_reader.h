@@ -11,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/byte_buffer.h"
+
 namespace isr::cli {
 
 // What is wrong with a record as written, and where.
@@ -36,12 +38,12 @@ class CsvRecordBatch {
     std::string_view Field(const Record& record, std::size_t i) const;
     // The line on which a field starts: fields after a quoted line break sit further down.
     std::uint64_t FieldLine(const Record& record, std::size_t i) const;
-    std::size_t TextBytes() const { return text_.size(); }
+    std::size_t TextBytes() const { return text_.Size(); }
     void Clear();
 
   private:
     friend class CsvReader;
-    std::string text_;
+    ByteBuffer text_;
     std::vector<std::size_t> fieldEnds_;
     std::vector<Record> records_;
 };
@@ -68,7 +70,7 @@ class CsvReader {
     int Peek();
     bool Refill();
     void NoteFault(CsvRecordBatch::Record& record, std::string_view what, std::size_t field);
-    void Keep(std::string& text, const char* from, const char* to);
+    void Keep(ByteBuffer& text, const char* from, const char* to);
     void EndLine(int c);
 
     std::istream& in_;

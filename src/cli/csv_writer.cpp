@@ -77,12 +77,8 @@ char* CopyDoublingQuotes(std::string_view text, char* p) {
 
 }  // namespace
 
-void CsvRecordWriter::Grow(std::size_t bytes) {
-    out_.resize(std::max(2 * out_.size(), used_ + bytes + 4096));
-}
-
 void CsvRecordWriter::Field(std::string_view text) {
-    char* const start = Room(2 * text.size() + 3);  // separator, quotes, every quote doubled
+    char* const start = out_.Room(2 * text.size() + 3);  // separator, quotes, quotes doubled
     char* p = start;
     if (!firstField_) *p++ = ',';
     firstField_ = false;
@@ -93,26 +89,24 @@ void CsvRecordWriter::Field(std::string_view text) {
         p = CopyDoublingQuotes(text, p);
         *p++ = '"';
     }
-    used_ += static_cast<std::size_t>(p - start);
+    out_.Commit(static_cast<std::size_t>(p - start));
 }
 
 void CsvRecordWriter::AmountField(const AmountText& amount) {
     const std::string_view text = amount.View();
-    char* const start = Room(text.size() + 3);
+    char* const start = out_.Room(text.size() + 3);
     char* p = start;
     if (!firstField_) *p++ = ',';
     firstField_ = false;
     if (amount.Grouped()) *p++ = '"';
-    std::memcpy(p, text.data(), text.size());
+    CopyFieldBytes(p, text.data(), text.size());
     p += text.size();
     if (amount.Grouped()) *p++ = '"';
-    used_ += static_cast<std::size_t>(p - start);
+    out_.Commit(static_cast<std::size_t>(p - start));
 }
 
 void CsvRecordWriter::EndRecord() {
-    char* const p = Room(lineEnd_.size());
-    std::copy(lineEnd_.begin(), lineEnd_.end(), p);
-    used_ += lineEnd_.size();
+    out_.Append(lineEnd_.data(), lineEnd_.size());
     firstField_ = true;
 }
 

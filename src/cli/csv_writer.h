@@ -1,21 +1,18 @@
 // SPDX-License-Identifier: MIT
-// Writes RFC 4180 records into a text buffer that the caller sends on in large pieces.
+// Writes RFC 4180 records into a byte buffer that the caller sends on in large pieces.
 #pragma once
 
-#include <string>
 #include <string_view>
 
+#include "cli/byte_buffer.h"
 #include "money/amount_text.h"
 
 namespace isr::cli {
 
 class CsvRecordWriter {
   public:
-    // Appends records ending with `lineEnd` to `out`. The writer grows `out` ahead of what it has
-    // written and trims it when it goes away: read `out` only after that.
-    CsvRecordWriter(std::string& out, std::string_view lineEnd)
-        : out_(out), used_(out.size()), lineEnd_(lineEnd) {}
-    ~CsvRecordWriter() { out_.resize(used_); }
+    // Appends records ending with `lineEnd` to `out`.
+    CsvRecordWriter(ByteBuffer& out, std::string_view lineEnd) : out_(out), lineEnd_(lineEnd) {}
 
     CsvRecordWriter(const CsvRecordWriter&) = delete;
     CsvRecordWriter& operator=(const CsvRecordWriter&) = delete;
@@ -30,17 +27,9 @@ class CsvRecordWriter {
     void EndRecord();
 
   private:
-    // Where to write the next `bytes` bytes at most. Writing through a pointer into room made
-    // beforehand spares each short field a call to grow and copy; a batch writes a dozen of them
-    // per row.
-    char* Room(std::size_t bytes) {
-        if (out_.size() - used_ < bytes) Grow(bytes);
-        return out_.data() + used_;
-    }
-    void Grow(std::size_t bytes);
-
-    std::string& out_;
-    std::size_t used_;
+    // Each field is written through a pointer into room made beforehand, which spares it a call
+    // to grow and copy: a batch writes a dozen of them per row.
+    ByteBuffer& out_;
     std::string_view lineEnd_;
     bool firstField_ = true;
 };

@@ -3,110 +3,95 @@
 
 #include <gtest/gtest.h>
 
+#include <cstddef>
+#include <optional>
 #include <string>
+#include <string_view>
 
-#include "calc/amount.h"
-#include "tariffs/periods.h"
+#include "tariffs/table_sets.h"
 
 namespace isr {
 namespace {
 
-TEST(BracketLookups, EveryRowIsReachedFromItsLimitsAndFromInside) {
-    for (int period = 0; period < 6; ++period) {
-        SCOPED_TRACE(kPeriodNames[period]);
-        const auto isr = IsrBracketsOf(period);
-        ASSERT_EQ(isr.size(), 11u);
-        for (int i = 0; i < 11; ++i) {
-            const auto& row = isr[i];
-            for (const double base :
-                 {row.lowerLimit, row.upperLimit,
-                  (row.lowerLimit + std::min(row.upperLimit, row.lowerLimit + 1e6)) / 2}) {
-                const auto match = FindIsrBracket(isr, 11, base);
-                ASSERT_TRUE(match.has_value()) << base;
-                EXPECT_EQ(match->row, i) << base;
+const TableSet& kTables = DefaultTableSet();
+
+TEST(BracketLookups, EveryRowIsFoundFromBothItsLimits) {
+    for (const Period period : kPeriods) {
+        const auto isr = kTables.IsrTariff(period);
+        const auto subsidy = kTables.SubsidyTable(period);
+        for (std::size_t r = 0; r < kRowsPerTable; ++r) {
+            SCOPED_TRACE(std::string(PeriodName(period)) + ", row " + std::to_string(r));
+            for (const Cents base : {isr[r].lowerLimit, isr[r].upperLimit}) {
+                const auto match = FindIsrBracket(isr, base);
+                ASSERT_TRUE(match.has_value());
+                EXPECT_EQ(match->row, r);
+                EXPECT_EQ(match->bracket.lowerLimit, isr[r].lowerLimit);
             }
-        }
-        const auto subsidy = SubsidyBracketsOf(period);
-        ASSERT_EQ(subsidy.size(), period == kAnual ? 0u : 11u);
-        for (int i = 0; i < static_cast<int>(subsidy.size()); ++i) {
-            const auto& row = subsidy[i];
-            for (const double base :
-                 {row.lowerLimit, row.upperLimit,
-                  (row.lowerLimit + std::min(row.upperLimit, row.lowerLimit + 1e6)) / 2}) {
+            if (subsidy.empty()) continue;
+            for (const Cents base : {subsidy[r].lowerLimit, subsidy[r].upperLimit}) {
                 const auto match = FindEmploymentSubsidyBracket(subsidy, base);
-                ASSERT_TRUE(match.has_value()) << base;
-                EXPECT_EQ(match->row, i) << base;
+                ASSERT_TRUE(match.has_value());
+                EXPECT_EQ(match->row, r);
+                EXPECT_EQ(match->bracket.subsidy, subsidy[r].subsidy);
             }
         }
     }
 }
 
 TEST(BracketLookups, BoundaryPairsAndBasesInNoRow) {
+    enum Table : bool { kIsr, kSubsidy };
     struct Case {
-        std::string name;
-        int period;
-        bool subsidy;
-        double base;
-        std::optional<int> row;
+        std::string_view name;
+        Period period;
+        Table table;
+        Cents base;
+        std::optional<std::size_t> row;
     };
+    using enum Period;
     const Case cases[] = {
-        {"monthly upper limit stays in row 0", kMensual, false, 496.07, 0},
-        {"one cent more takes row 1", kMensual, false, 496.08, 1},
-        {"base 0.01 takes row 0", kSemanal, false, 0.01, 0},
-        {"subsidy upper limit stays in row 0", kMensual, true, 1768.96, 0},
-        {"subsidy one cent more takes row 1", kMensual, true, 1768.97, 1},
-        {"quincenal upper limit of row 8", kQuincenal, false, 41118.42, 8},
-        {"quincenal next cent takes row 9", kQuincenal, false, 41118.43, 9},
-        {"a fraction of a cent between rows", kMensual, false, 496.075, std::nullopt},
-        {"subsidy between rows", kMensual, true, 1768.965, std::nullopt},
-        {"zero", kMensual, false, 0, std::nullopt},
-        {"half a cent", kDecenal, true, 0.005, std::nullopt},
-        {"negative", kCatorcenal, false, -5, std::nullopt},
-        {"weekly above the top", kSemanal, false, 10000000, std::nullopt},
-        {"weekly subsidy above the top", kSemanal, true, 10000000, std::nullopt},
-        {"monthly top row reaches ten million", kMensual, false, 10000000, 10},
-        {"monthly subsidy top row", kMensual, true, 10000000, 10},
+        {"the monthly upper limit stays in row 0", kMensual, kIsr, TableAmount("496.07"), 0},
+        {"one cent more takes row 1", kMensual, kIsr, TableAmount("496.08"), 1},
+        {"one cent is in row 0", kSemanal, kIsr, TableAmount("0.01"), 0},
+        {"the subsidy upper limit stays in row 0", kMensual, kSubsidy, TableAmount("1768.96"), 0},
+        {"one cent more takes subsidy row 1", kMensual, kSubsidy, TableAmount("1768.97"), 1},
+        {"the fortnightly upper limit of row 8", kQuincenal, kIsr, TableAmount("41118.42"), 8},
+        {"one cent more takes row 9", kQuincenal, kIsr, TableAmount("41118.43"), 9},
+        {"zero is in no row", kMensual, kIsr, Cents(), std::nullopt},
+        {"nor in a subsidy row", kDecenal, kSubsidy, Cents(), std::nullopt},
+        {"minus one cent is in no row", kCatorcenal, kIsr, -TableAmount("0.01"), std::nullopt},
+        {"a negative base is in no subsidy row", kCatorcenal, kSubsidy, -TableAmount("5"),
+         std::nullopt},
+        {"the weekly sentinel is in the top row", kSemanal, kIsr, TableAmount("9999999.99"), 10},
+        {"ten million a week is above the tariff", kSemanal, kIsr, TableAmount("10000000"),
+         std::nullopt},
+        {"and above the subsidy table", kSemanal, kSubsidy, TableAmount("10000000"), std::nullopt},
+        {"ten million a month is in the top row", kMensual, kIsr, TableAmount("10000000"), 10},
+        {"and in the top subsidy row", kMensual, kSubsidy, TableAmount("10000000"), 10},
+        {"a cent above the annual sentinel", kAnual, kIsr, TableAmount("100000000"), std::nullopt},
+        {"the largest amount is in no row", kMensual, kIsr, Cents::Largest(), std::nullopt},
+        {"nor its negative", kMensual, kIsr, -Cents::Largest(), std::nullopt},
     };
-    for (const auto& c : cases) {
+    for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        const auto row =
-            c.subsidy ? [&] {
-                const auto m = FindEmploymentSubsidyBracket(SubsidyBracketsOf(c.period), c.base);
-                return m ? std::optional<int>(m->row) : std::nullopt;
-            }()
-                      : [&] {
-                            const auto m = FindIsrBracket(IsrBracketsOf(c.period), 11, c.base);
-                            return m ? std::optional<int>(m->row) : std::nullopt;
-                        }();
+        std::optional<std::size_t> row;
+        if (c.table == kIsr) {
+            if (const auto m = FindIsrBracket(kTables.IsrTariff(c.period), c.base)) row = m->row;
+        } else {
+            const auto m = FindEmploymentSubsidyBracket(kTables.SubsidyTable(c.period), c.base);
+            if (m) row = m->row;
+        }
         EXPECT_EQ(row, c.row);
     }
 }
 
-TEST(BracketLookups, TheScanStopsAtTheBoundAndAtTheLastRow) {
-    const auto table = IsrBracketsOf(kMensual);
-    EXPECT_FALSE(FindIsrBracket(table, 3, 10000).has_value());  // row 4 lies past the bound
-    EXPECT_EQ(FindIsrBracket(table, 4, 10000)->row, 4);
-    EXPECT_EQ(FindIsrBracket(table, 32000, 300000)->row, 10);
-    EXPECT_FALSE(FindIsrBracket(table, -1, 100).has_value());
-    EXPECT_FALSE(FindIsrBracket({}, 11, 100).has_value());
-}
-
 TEST(BracketLookups, TheEarlierOfTwoEnclosingRowsWins) {
-    const IsrBracket overlapping[] = {ParseIsrRow("0.01|100|1|10"), ParseIsrRow("50|200|2|20")};
-    EXPECT_EQ(FindIsrBracket(overlapping, 11, 75)->row, 0);
-    EXPECT_EQ(FindIsrBracket(overlapping, 11, 150)->row, 1);
-}
-
-TEST(BracketLookups, RowsParseFieldByField) {
-    const auto isr = ParseIsrRow("103218.01|123580.2|9438.47|17.92");
-    EXPECT_EQ(isr.lowerLimit, 103218.01);
-    EXPECT_EQ(isr.upperLimit, 123580.2);
-    EXPECT_EQ(isr.fixedFee, 9438.47);
-    EXPECT_EQ(isr.ratePercent, 17.92);
-    const auto sub = ParseSubsidyRow("7382.34|99999999.99|0");
-    EXPECT_EQ(sub.lowerLimit, 7382.34);
-    EXPECT_EQ(sub.upperLimit, 99999999.99);
-    EXPECT_EQ(sub.subsidyAmount, 0);
+    constexpr IsrRow kOverlapping[] = {
+        {TableAmount("0.01"), TableAmount("100"), TableAmount("1"), TableRate("10")},
+        {TableAmount("50"), TableAmount("200"), TableAmount("2"), TableRate("20")},
+    };
+    EXPECT_EQ(FindIsrBracket(kOverlapping, TableAmount("75"))->row, 0u);
+    EXPECT_EQ(FindIsrBracket(kOverlapping, TableAmount("150"))->row, 1u);
+    EXPECT_FALSE(FindIsrBracket({}, TableAmount("75")).has_value());
 }
 
 }  // namespace

@@ -3,13 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
-#include "calc/amount.h"
-#include "tariffs/row_fields.h"
-#include "tariffs/tariff_tables.h"
+#include "money/amount_text.h"
+#include "tariffs/table_sets.h"
 
 namespace isr {
 namespace {
@@ -43,26 +44,28 @@ std::string ExpandTabs(const std::string& line) {
     return out;
 }
 
-template <std::size_t N>
-std::vector<std::string> Formatted(const std::array<std::string_view, N>& fields) {
+// The figures as a field shows them once left: read from the table's texts on their digits, not
+// from the integers the listing formats.
+std::vector<std::string> Shown(std::initializer_list<std::string_view> texts) {
     std::vector<std::string> out;
-    for (const auto field : fields) out.push_back(FormatAmount(ParseAmount(field).value()));
+    for (const auto text : texts) out.push_back(RoundedAmountText(text).value_or("?"));
     return out;
 }
 
 struct Block {
     std::string title;
     std::size_t titleLine;  // index of the title in the listing
-    const std::array<std::string_view, kRowsPerTable>* rows;
+    Period period;
     bool isr;
 };
 
-const std::vector<std::string> kListing = Lines(TariffListing());
+const TableSet& kTables = DefaultTableSet();
+const std::vector<std::string> kListing = Lines(TariffListing(kTables));
 
 const Block kBlocks[] = {
-    {"Tarifa ISR Mensual 2016", 4, &tabISR_Men, true},
-    {"Tarifa Subsidio para el Empleo Mensual 2016", 20, &tabSubEmp_Men, false},
-    {"Tarifa ISR Anual 2016", 35, &tabISR_Anu, true},
+    {"Tarifa ISR Mensual 2016", 4, Period::kMensual, true},
+    {"Tarifa Subsidio para el Empleo Mensual 2016", 20, Period::kMensual, false},
+    {"Tarifa ISR Anual 2016", 35, Period::kAnual, true},
 };
 
 TEST(TariffListing, OpensWithItsTwoLinesAndTwoEmptyOnes) {
@@ -94,13 +97,17 @@ TEST(TariffListing, EachTableUnderItsTitleRulesAndHeadings) {
 }
 
 TEST(TariffListing, RowsAreTheTablesFiguresFormatted) {
+    const TableSetText& text = kTables.Text();
     for (const Block& block : kBlocks) {
+        const auto p = PeriodIndex(block.period);
         for (std::size_t i = 0; i < kRowsPerTable; ++i) {
             SCOPED_TRACE(block.title + ", row " + std::to_string(i));
-            const std::string_view row = (*block.rows)[i];
-            const auto expected =
-                block.isr ? Formatted(SplitIsrRow(row)) : Formatted(SplitSubsidyRow(row));
             // The listing shows the fee before the rate, as the rows hold them.
+            const auto expected =
+                block.isr ? Shown({text.isr[p][i].lowerLimit, text.isr[p][i].upperLimit,
+                                   text.isr[p][i].fixedFee, text.isr[p][i].rate})
+                          : Shown({text.subsidy[p][i].lowerLimit, text.subsidy[p][i].upperLimit,
+                                   text.subsidy[p][i].subsidy});
             EXPECT_EQ(Words(kListing[block.titleLine + 4 + i]), expected);
         }
     }

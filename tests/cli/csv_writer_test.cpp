@@ -26,17 +26,46 @@ TEST(CsvRecordWriter, QuotesOnlyWhatNeedsIt) {
         {"cr\r", "\"cr\r\""},
         {" spaces stay ", " spaces stay "},
         {"Pérez", "Pérez"},
+        // Longer fields are scanned eight bytes at a time: what needs quotes may sit in any word.
+        {"abcdefgh,ij", "\"abcdefgh,ij\""},
+        {"12345678\"9", "\"12345678\"\"9\""},
+        {"0123456789abcdef\r", "\"0123456789abcdef\r\""},
+        {"0123456789abcdefg", "0123456789abcdefg"},
+        {"\"quoted words\" and more", "\"\"\"quoted words\"\" and more\""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.field);
-        std::string out = "x";
-        {
-            CsvRecordWriter writer(out, "\r\n");
-            writer.Field("a");
-            writer.Field(c.field);
-            writer.EndRecord();
-        }
-        EXPECT_EQ(out, "xa," + std::string(c.written) + "\r\n");
+        ByteBuffer out;
+        out.Append("x", 1);
+        CsvRecordWriter writer(out, "\r\n");
+        writer.Field("a");
+        writer.Field(c.field);
+        writer.EndRecord();
+        EXPECT_EQ(out.View(), "xa," + std::string(c.written) + "\r\n");
+    }
+}
+
+// An amount needs quotes exactly when it has group separators.
+TEST(CsvRecordWriter, AmountsAreQuotedWhenGrouped) {
+    struct Case {
+        std::int64_t cents;
+        std::string_view written;
+    };
+    const Case cases[] = {
+        {0, "0.00"},
+        {99'999, "999.99"},
+        {-99'999, "-999.99"},
+        {100'000, "\"1,000.00\""},
+        {-100'000, "\"-1,000.00\""},
+        {999'999'999'999, "\"9,999,999,999.99\""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.written);
+        ByteBuffer out;
+        CsvRecordWriter writer(out, "\n");
+        writer.AmountField(AmountText(*Cents::FromCount(c.cents)));
+        writer.Field("next");
+        EXPECT_EQ(out.View(), std::string(c.written) + ",next");
     }
 }
 
@@ -47,15 +76,13 @@ TEST(CsvRecordWriter, ReaderReadsBackEveryField) {
         {"\"", ",", "\r\n", "\n\n", "a\"\"b"},
         {std::string(10000, ','), "end"},
     };
-    std::string text;
-    {
-        CsvRecordWriter writer(text, "\n");
-        for (const auto& record : records) {
-            for (const auto& field : record) writer.Field(field);
-            writer.EndRecord();
-        }
+    ByteBuffer text;
+    CsvRecordWriter writer(text, "\n");
+    for (const auto& record : records) {
+        for (const auto& field : record) writer.Field(field);
+        writer.EndRecord();
     }
-    std::istringstream in(text);
+    std::istringstream in(std::string(text.View()));
     CsvReader reader(in, 64);
     CsvRecordBatch batch;
     for (const auto& record : records) {

@@ -1,0 +1,114 @@
+// SPDX-License-Identifier: MIT
+#include "tariffs/program_tables.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "money/amount_text.h"
+#include "tariffs/periods.h"
+#include "tariffs/table_sets.h"
+
+namespace isr {
+namespace {
+
+TEST(ProgramTables, EachPeriodReadsItsOwnTables) {
+    struct Case {
+        Period period;
+        Cents firstIsrUpperLimit;
+        std::optional<Cents> firstSubsidyUpperLimit;
+    };
+    const Case cases[] = {
+        {Period::kMensual, TableAmount("496.07"), TableAmount("1768.96")},
+        {Period::kAnual, TableAmount("5952.84"), std::nullopt},
+        {Period::kSemanal, TableAmount("114.24"), TableAmount("407.33")},
+        {Period::kDecenal, TableAmount("163.20"), TableAmount("581.90")},
+        {Period::kCatorcenal, TableAmount("228.48"), TableAmount("814.66")},
+        {Period::kQuincenal, TableAmount("244.80"), TableAmount("872.85")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(PeriodName(c.period));
+        EXPECT_EQ(kProgramTables.IsrTariff(c.period)[0].upperLimit, c.firstIsrUpperLimit);
+        const auto subsidy = kProgramTables.SubsidyTable(c.period);
+        ASSERT_EQ(subsidy.empty(), !c.firstSubsidyUpperLimit);
+        if (c.firstSubsidyUpperLimit) {
+            EXPECT_EQ(subsidy.size(), kRowsPerTable);
+            EXPECT_EQ(subsidy[0].upperLimit, *c.firstSubsidyUpperLimit);
+        }
+    }
+}
+
+// The figures are read while compiling by a reader of their own; the one that reads what users
+// type must find the same cents in every text ("103218", "81.3", "6.4").
+TEST(ProgramTables, EveryFigureIsItsTextReadAsAnAmount) {
+    const auto read = [](std::string_view text) {
+        const TypedAmount amount = ReadAmount(text);
+        EXPECT_EQ(amount.kind, TypedAmount::Kind::kAmount) << text;
+        return amount.cents;
+    };
+    const TableSetText& text = kProgramTables.Text();
+    for (const Period period : kPeriods) {
+        const auto p = PeriodIndex(period);
+        for (std::size_t r = 0; r < kRowsPerTable; ++r) {
+            SCOPED_TRACE(std::string(PeriodName(period)) + ", row " + std::to_string(r));
+            const IsrRow& isr = kProgramTables.IsrTariff(period)[r];
+            EXPECT_EQ(isr.lowerLimit, read(text.isr[p][r].lowerLimit));
+            EXPECT_EQ(isr.upperLimit, read(text.isr[p][r].upperLimit));
+            EXPECT_EQ(isr.fixedFee, read(text.isr[p][r].fixedFee));
+            EXPECT_EQ(isr.rate.Hundredths(), read(text.isr[p][r].rate).Count());
+            if (!TableSet::HasSubsidyTable(period)) continue;
+            const SubsidyRow& subsidy = kProgramTables.SubsidyTable(period)[r];
+            EXPECT_EQ(subsidy.lowerLimit, read(text.subsidy[p][r].lowerLimit));
+            EXPECT_EQ(subsidy.upperLimit, read(text.subsidy[p][r].upperLimit));
+            EXPECT_EQ(subsidy.subsidy, read(text.subsidy[p][r].subsidy));
+        }
+    }
+}
+
+TEST(TableSets, FoundByTheirExactNameWithTheProgramsFirst) {
+    EXPECT_EQ(&DefaultTableSet(), &kProgramTables);
+    ASSERT_FALSE(AllTableSets().empty());
+    EXPECT_EQ(AllTableSets().front(), &kProgramTables);
+    EXPECT_EQ(FindTableSet("programa"), &kProgramTables);
+    for (const std::string_view other : {"", "Programa", "programa ", "program"}) {
+        EXPECT_EQ(FindTableSet(other), nullptr) << '"' << other << '"';
+    }
+}
+
+TEST(Periods, NamesMatchWithoutRegardToCase) {
+    struct Case {
+        std::string_view name;
+        std::optional<Period> period;
+    };
+    const Case cases[] = {
+        {"Mensual", Period::kMensual},     {"mensual", Period::kMensual},
+        {"ANUAL", Period::kAnual},         {"semanal", Period::kSemanal},
+        {"DeCeNaL", Period::kDecenal},     {"catorcenal", Period::kCatorcenal},
+        {"Quincenal", Period::kQuincenal}, {"", std::nullopt},
+        {"mensua", std::nullopt},          {"mensual ", std::nullopt},
+        {"monthly", std::nullopt},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE('"' + std::string(c.name) + '"');
+        EXPECT_EQ(FindPeriod(c.name), c.period);
+    }
+}
+
+TEST(Periods, ListPositionsInTheWindowsOrder) {
+    const std::string_view names[] = {"Mensual", "Anual",      "Semanal",
+                                      "Decenal", "Catorcenal", "Quincenal"};
+    for (int i = 0; i < 6; ++i) {
+        SCOPED_TRACE(i);
+        const auto period = PeriodAt(i);
+        ASSERT_TRUE(period.has_value());
+        EXPECT_EQ(PeriodName(*period), names[i]);
+        EXPECT_EQ(PeriodIndex(*period), static_cast<std::size_t>(i));
+    }
+    EXPECT_EQ(PeriodAt(-1), std::nullopt);  // nothing selected
+    EXPECT_EQ(PeriodAt(6), std::nullopt);
+}
+
+}  // namespace
+}  // namespace isr
