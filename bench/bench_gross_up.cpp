@@ -17,8 +17,8 @@ struct Input {
     std::string_view subsidySum;
 };
 
-// A spread of periods and rows, from the first stretch to the top one (the longest walk) and
-// past it, so the figure is not one lucky stretch.
+// A spread of periods and rows, from the low rows to the top stretch and beyond the tables (the
+// longest walk), so the figure is not one lucky stretch.
 constexpr std::array<Input, 8> kInputs = {{
     {isr::Period::kMensual, "7,000.00", "0"},
     {isr::Period::kMensual, "7,007.62", "0"},

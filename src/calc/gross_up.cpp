@@ -96,7 +96,7 @@ std::optional<GrossUpResult> GrossUp(const TableSet& tables, Period period, Cent
 }
 
 Cents HighestNet(const TableSet& tables, Period period, Cents subsidySum) {
-    // No net is below that of the base 0.00, the subsidy sum, which is at least -Largest().
+    // Below every net: the lowest is that of the base 0.00, nothing or the subsidy sum.
     Cents highest = -Cents::Largest();
     ForEachStretch(tables, period, subsidySum, [&](const Stretch& stretch) {
         highest = std::max(highest, stretch.NetAt(stretch.last));

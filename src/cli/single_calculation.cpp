@@ -32,6 +32,7 @@ void Line(std::ostream& out, std::string_view caption, std::string_view value) {
     out << std::string(used < room ? room - used : 1, ' ') << value << '\n';
 }
 
+// The subsidy sum as the output echoes it; an empty one is 0.00.
 std::string ShownSubsidySum(std::string_view text) {
     return text.empty() ? AmountText(Cents()).String() : RoundedAmountText(text).value_or("");
 }
