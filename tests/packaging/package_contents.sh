@@ -72,20 +72,25 @@ grep -q "<release version=\"$version\" date=\"[0-9]\{4\}-[0-9][0-9]-[0-9][0-9]\"
 grep -q "^\.TH ISR2016-CLI 1 \"[^\"]*\" \"isr2016 $version\"" "$root/usr/share/man/man1/isr2016-cli.1" ||
     fail "man page header does not name version $version"
 
-# The launcher's command is the packaged window: it links Qt Widgets and, started without a
-# display, keeps running until stopped instead of failing at start.
-exec_line=$(sed -n 's/^Exec=//p' "$root/usr/share/applications/org.example.isr2016.desktop")
-program=${exec_line%% *}
-if [ -x "$root/usr/bin/$program" ]; then
-    # Not grep -q: its early exit would end objdump by SIGPIPE, and pipefail would report that.
-    objdump -p "$root/usr/bin/$program" | grep 'NEEDED *libQt6Widgets' >/dev/null ||
-        fail "Exec=$exec_line is not the window: $program does not link Qt Widgets"
-    status=0
-    QT_QPA_PLATFORM=offscreen timeout 2 "$root/usr/bin/$program" >"$scratch/window.log" 2>&1 || status=$?
-    [ "$status" -eq 124 ] || fail "the packaged $program ended at start with status $status: $(cat "$scratch/window.log")"
-else
-    fail "Exec=$exec_line names no program the package installs in /usr/bin"
-fi
+# The launcher's commands (the window, and the window with the published tables) start the
+# packaged window: it links Qt Widgets and, started without a display, keeps running until stopped
+# instead of failing at start.
+while read -r exec_line; do
+    read -r -a command <<<"$exec_line"
+    program=${command[0]}
+    if [ -x "$root/usr/bin/$program" ]; then
+        # Not grep -q: its early exit would end objdump by SIGPIPE, and pipefail would report that.
+        objdump -p "$root/usr/bin/$program" | grep 'NEEDED *libQt6Widgets' >/dev/null ||
+            fail "Exec=$exec_line is not the window: $program does not link Qt Widgets"
+        status=0
+        QT_QPA_PLATFORM=offscreen timeout 2 "$root/usr/bin/$program" "${command[@]:1}" \
+            >"$scratch/window.log" 2>&1 || status=$?
+        [ "$status" -eq 124 ] ||
+            fail "Exec=$exec_line ended at start with status $status: $(cat "$scratch/window.log")"
+    else
+        fail "Exec=$exec_line names no program the package installs in /usr/bin"
+    fi
+done < <(sed -n 's/^Exec=//p' "$root/usr/share/applications/org.example.isr2016.desktop")
 
 [ "$failures" -eq 0 ] || exit 1
 echo "ok: $(basename "$deb"), Depends: $(field Depends)"

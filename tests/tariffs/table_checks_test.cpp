@@ -51,6 +51,7 @@ constexpr Table<SubsidyRowText> Subsidies(std::string_view sentinel) {
 // Passes every check: the control for the broken sets below.
 constexpr TableSetText kSound = {
     "sound",
+    "A set made up for the checks.",
     {Tariff(kWide), Tariff(kWide), Tariff(kNarrow), Tariff(kNarrow), Tariff(kNarrow),
      Tariff(kNarrow)},
     {Subsidies(kWide),

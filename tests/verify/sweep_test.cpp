@@ -12,6 +12,7 @@
 #include "calc/result_boxes.h"
 #include "oracle/exact_calculation.h"
 #include "oracle/rational_amount.h"
+#include "tariffs/anexo8_tables.h"
 #include "tariffs/table_sets.h"
 #include "verify/run.h"
 
@@ -140,7 +141,8 @@ TEST(PlanJobs, RangesEndTenThousandAboveTheLastBracket) {
         EXPECT_EQ(job.period, Period::kAnual);
         EXPECT_EQ(job.lastBaseCents, 301'000'001);
     }
-    EXPECT_EQ(JobLabel(annual[1]), "Anual, subsidy sum 0.01");
+    EXPECT_EQ(JobLabel(annual[1]), "programa, Anual, subsidy sum 0.01");
+    EXPECT_EQ(JobLabel(PlanJobs(kAnexo8Tables, Period::kSemanal).front()), "anexo8, Semanal");
     EXPECT_EQ(all.size(), kPeriodCount + annual.size() - 1);
 }
 
