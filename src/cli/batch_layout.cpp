@@ -24,14 +24,16 @@ std::optional<BatchLayout> LayoutFromHeader(const CsvRecordBatch& batch,
                   std::string(header.fault->what);
         return std::nullopt;
     }
-    BatchLayout layout{{}, 0, 0, std::nullopt};
+    BatchLayout layout{{}, 0, 0, AmountRole::kBase, std::nullopt};
     std::optional<std::size_t> period;
     std::optional<std::size_t> income;
+    std::optional<std::size_t> targetNet;
     for (std::size_t i = 0; i < header.fieldCount; ++i) {
         const auto name = batch.Field(header, i);
         layout.columnNames.emplace_back(name);
         for (auto [wanted, found] :
              {std::pair{kPeriodColumn, &period}, std::pair{kIncomeColumn, &income},
+              std::pair{kTargetNetColumn, &targetNet},
               std::pair{kSubsidySumColumn, &layout.subsidySum}}) {
             if (!SameName(name, wanted)) continue;
             if (*found) {
@@ -42,15 +44,23 @@ std::optional<BatchLayout> LayoutFromHeader(const CsvRecordBatch& batch,
             *found = i;
         }
     }
-    for (auto [wanted, found] :
-         {std::pair{kPeriodColumn, period}, std::pair{kIncomeColumn, income}}) {
+    if (income && targetNet) {
+        problem = "la entrada tiene las columnas \"" + std::string(kIncomeColumn) + "\" y \"" +
+                  std::string(kTargetNetColumn) +
+                  "\": una nómina lleva los ingresos o los netos, no ambos";
+        return std::nullopt;
+    }
+    // Without either amount column, the ordinary one is missing.
+    for (auto [wanted, found] : {std::pair{kPeriodColumn, period},
+                                 std::pair{kIncomeColumn, targetNet ? targetNet : income}}) {
         if (!found) {
             problem = "falta la columna \"" + std::string(wanted) + "\" en el encabezado";
             return std::nullopt;
         }
     }
     layout.period = *period;
-    layout.income = *income;
+    layout.amount = targetNet ? *targetNet : *income;
+    layout.role = targetNet ? AmountRole::kTargetNet : AmountRole::kBase;
     return layout;
 }
 

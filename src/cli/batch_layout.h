@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/calculation_input.h"
 #include "cli/csv_reader.h"
 
 namespace isr::cli {
@@ -15,17 +16,21 @@ namespace isr::cli {
 // Input columns, matched without regard to ASCII case; every other column passes through.
 inline constexpr std::string_view kPeriodColumn = "periodo";
 inline constexpr std::string_view kIncomeColumn = "ingreso_gravable";
+// In place of ingreso_gravable: a payroll of gross-ups, each row from the net it must pay.
+inline constexpr std::string_view kTargetNetColumn = "neto";
 inline constexpr std::string_view kSubsidySumColumn = "suma_subsidio";  // optional
 
 struct BatchLayout {
     std::vector<std::string> columnNames;  // the header's fields as written
     std::size_t period;
-    std::size_t income;
+    std::size_t amount;  // the column of ingreso_gravable, or of neto
+    AmountRole role;     // which of the two
     std::optional<std::size_t> subsidySum;
 };
 
 // The layout named by a header record; nothing, with `problem` set, when the input cannot be used
-// (a faulty header, a required column missing or a known column named twice).
+// (a faulty header, a required column missing, a known column named twice, or both ingreso_gravable
+// and neto).
 std::optional<BatchLayout> LayoutFromHeader(const CsvRecordBatch& batch,
                                             const CsvRecordBatch::Record& header,
                                             std::string& problem);

@@ -8,15 +8,23 @@
 #include <string_view>
 #include <variant>
 
+#include "calc/gross_up.h"
 #include "calc/result_boxes.h"
 #include "calc/withholding.h"
 #include "cli/box_labels.h"
 #include "cli/calculation_input.h"
 #include "cli/quoted_argument.h"
+#include "cli/single_calculation.h"
 
 namespace isr::cli {
 
 namespace {
+
+// The columns a payroll of gross-ups adds, named like the keys of --json --neto; its neto column
+// holds the target, and comes out as neto_buscado.
+constexpr std::string_view kSoughtNetColumn = "neto_buscado";
+constexpr std::string_view kNetColumn = "neto";
+constexpr std::string_view kExactColumn = "exacto";
 
 void AppendNumber(std::string& out, std::uint64_t n) {
     char digits[24];
@@ -39,11 +47,10 @@ void StartMessage(std::string& message, const BatchLayout& layout, std::uint64_t
     message += ": ";
 }
 
-// Reads the row's inputs as the single calculation reads its arguments and calculates; or says
-// what is wrong with the row in `message`.
-std::optional<Withholding> Calculated(const TableSet& tables, const BatchLayout& layout,
-                                      const CsvRecordBatch& batch,
-                                      const CsvRecordBatch::Record& record, RowScratch& scratch) {
+// Reads the row's inputs as the single calculation reads its arguments; or says what is wrong
+// with the row in `message`.
+std::optional<CalculationInput> ReadRow(const BatchLayout& layout, const CsvRecordBatch& batch,
+                                        const CsvRecordBatch::Record& record, RowScratch& scratch) {
     auto& message = scratch.message;
     if (record.fault) {
         StartMessage(message, layout, record.fault->line, record.fault->field);
@@ -64,11 +71,12 @@ std::optional<Withholding> Calculated(const TableSet& tables, const BatchLayout&
     }
 
     const auto subsidySum = layout.subsidySum ? batch.Field(record, *layout.subsidySum) : "";
-    const auto input = ReadCalculationInput(batch.Field(record, layout.period),
-                                            batch.Field(record, layout.income), subsidySum);
+    const auto input =
+        ReadCalculationInput(batch.Field(record, layout.period), batch.Field(record, layout.amount),
+                             subsidySum, layout.role);
     if (const auto* error = std::get_if<InputError>(&input)) {
-        const std::size_t columnsByField[] = {layout.period, layout.income,
-                                              layout.subsidySum.value_or(0)};
+        const std::size_t columnsByField[] = {layout.period, layout.amount,
+                                              layout.subsidySum.value_or(0), layout.amount};
         const auto column = columnsByField[static_cast<std::size_t>(error->field)];
         StartMessage(message, layout, batch.FieldLine(record, column), column + 1);
         AppendProblem(message, error->problem);
@@ -76,15 +84,22 @@ std::optional<Withholding> Calculated(const TableSet& tables, const BatchLayout&
         message += QuotedArgument(batch.Field(record, column));
         return std::nullopt;
     }
-    const auto& in = std::get<CalculationInput>(input);
-    return Calculate(tables, in.period, in.base, in.subsidySum);
+    return std::get<CalculationInput>(input);
 }
 
 }  // namespace
 
 void WriteBatchHeader(const BatchLayout& layout, CsvRecordWriter& writer) {
-    for (const auto& name : layout.columnNames) writer.Field(name);
+    const bool grossUps = layout.role == AmountRole::kTargetNet;
+    for (std::size_t i = 0; i < layout.columnNames.size(); ++i) {
+        writer.Field(grossUps && i == layout.amount ? kSoughtNetColumn : layout.columnNames[i]);
+    }
+    if (grossUps) writer.Field(kIncomeColumn);
     for (const auto& box : kBoxLabels) writer.Field(box.csvColumn);
+    if (grossUps) {
+        writer.Field(kNetColumn);
+        writer.Field(kExactColumn);
+    }
     writer.Field("error");
     writer.EndRecord();
 }
@@ -93,20 +108,54 @@ bool WriteBatchRow(const TableSet& tables, const BatchLayout& layout, const CsvR
                    const CsvRecordBatch::Record& record, RowScratch& scratch,
                    CsvRecordWriter& writer) {
     scratch.message.clear();
-    const auto withholding = Calculated(tables, layout, batch, record, scratch);
+    const bool grossUps = layout.role == AmountRole::kTargetNet;
+    std::optional<Withholding> calculated;
+    std::optional<GrossUpResult> grossUp;
+    const Withholding* shown = nullptr;  // what the boxes show; nothing for a bad row
+    if (const auto input = ReadRow(layout, batch, record, scratch)) {
+        if (!grossUps) {
+            calculated = Calculate(tables, input->period, input->base, input->subsidySum);
+            shown = &*calculated;
+        } else if ((grossUp = GrossUp(tables, input->period, input->base, input->subsidySum))) {
+            shown = &grossUp->withholding;
+        } else {
+            auto& message = scratch.message;
+            StartMessage(message, layout, batch.FieldLine(record, layout.amount),
+                         layout.amount + 1);
+            AppendBeyondTables(message, tables, *input);
+            message += ": ";
+            message += QuotedArgument(batch.Field(record, layout.amount));
+        }
+    }
     for (std::size_t i = 0; i < layout.columnNames.size(); ++i) {
         writer.Field(i < record.fieldCount ? batch.Field(record, i) : std::string_view{});
     }
-    for (const ResultBox box : kResultBoxes) {
-        if (withholding) {
-            writer.AmountField(BoxText(*withholding, box));
+    if (grossUps) {
+        if (grossUp) {
+            writer.AmountField(AmountText(grossUp->base));
         } else {
+            writer.Field({});
+        }
+    }
+    for (const ResultBox box : kResultBoxes) {
+        if (shown) {
+            writer.AmountField(BoxText(*shown, box));
+        } else {
+            writer.Field({});
+        }
+    }
+    if (grossUps) {
+        if (grossUp) {
+            writer.AmountField(AmountText(grossUp->net));
+            writer.Field(grossUp->exact ? "true" : "false");
+        } else {
+            writer.Field({});
             writer.Field({});
         }
     }
     writer.Field(scratch.message);
     writer.EndRecord();
-    return withholding.has_value();
+    return shown != nullptr;
 }
 
 }  // namespace isr::cli

@@ -4,13 +4,15 @@
 namespace isr::cli {
 
 std::variant<CalculationInput, InputError> ReadCalculationInput(std::string_view period,
-                                                                std::string_view base,
-                                                                std::string_view subsidySum) {
+                                                                std::string_view amount,
+                                                                std::string_view subsidySum,
+                                                                AmountRole role) {
     const auto foundPeriod = FindPeriod(period);
     if (!foundPeriod) return InputError{InputField::kPeriod, InputProblem::kUnknownPeriod};
-    const TypedAmount typedBase = ReadAmount(base);
-    if (typedBase.kind == TypedAmount::Kind::kNotAnAmount) {
-        return InputError{InputField::kBase, InputProblem::kNotAnAmount};
+    const TypedAmount typedAmount = ReadAmount(amount);
+    if (typedAmount.kind == TypedAmount::Kind::kNotAnAmount) {
+        const auto field = role == AmountRole::kBase ? InputField::kBase : InputField::kTargetNet;
+        return InputError{field, InputProblem::kNotAnAmount};
     }
     TypedAmount typedSum{TypedAmount::Kind::kAmount, Cents()};
     if (!subsidySum.empty()) typedSum = ReadAmount(subsidySum);
@@ -22,7 +24,7 @@ std::variant<CalculationInput, InputError> ReadCalculationInput(std::string_view
         case TypedAmount::Kind::kAmount:
             break;
     }
-    return CalculationInput{*foundPeriod, typedBase.cents, typedSum.cents};
+    return CalculationInput{*foundPeriod, typedAmount.cents, typedSum.cents};
 }
 
 void AppendProblem(std::string& message, InputProblem problem) {

@@ -14,7 +14,13 @@
 
 namespace isr::cli {
 
-enum class InputField : std::uint8_t { kPeriod, kBase, kSubsidySum };
+enum class InputField : std::uint8_t { kPeriod, kBase, kSubsidySum, kTargetNet };
+
+// What the amount after the period is.
+enum class AmountRole : std::uint8_t {
+    kBase,       // the taxable income of a calculation
+    kTargetNet,  // the net pay a gross-up looks for (--neto, the "neto" column)
+};
 
 enum class InputProblem : std::uint8_t {
     kUnknownPeriod,
@@ -29,17 +35,19 @@ struct InputError {
 
 struct CalculationInput {
     Period period;
-    // Rounded to cents; a base beyond the range of an amount lies above every table and matches no
-    // row, as any base above a table's top row does.
+    // The amount after the period, in its role: the base, or the target net of a gross-up. Rounded
+    // to cents; a base beyond the range of an amount lies above every table and matches no row, as
+    // any base above a table's top row does, and a target beyond it is beyond every net.
     Cents base;
     Cents subsidySum;
 };
 
-// Amounts are read as the window reads a typed amount (see ReadAmount). An empty subsidy sum,
-// like an omitted one, is zero.
-std::variant<CalculationInput, InputError> ReadCalculationInput(std::string_view period,
-                                                                std::string_view base,
-                                                                std::string_view subsidySum);
+// Amounts are read as the window reads a typed amount (see ReadAmount), a target net exactly as a
+// base; an error in the amount names the field of its role. An empty subsidy sum, like an omitted
+// one, is zero.
+std::variant<CalculationInput, InputError> ReadCalculationInput(
+    std::string_view period, std::string_view amount, std::string_view subsidySum,
+    AmountRole role = AmountRole::kBase);
 
 // What is wrong, in the words every message uses ("no es un importe"), appended to `message`.
 void AppendProblem(std::string& message, InputProblem problem);

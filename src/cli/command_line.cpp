@@ -28,12 +28,14 @@ namespace {
 
 constexpr std::string_view kUsage =
     "uso: isr2016-cli [--json] [--tablas NOMBRE] PERIODO BASE [SUMA_SUBSIDIO]\n"
+    "     isr2016-cli --neto [--json] PERIODO NETO [SUMA_SUBSIDIO]\n"
     "     isr2016-cli --csv [--tablas NOMBRE] [ENTRADA [SALIDA]]";
 
 constexpr std::string_view kHelp =
     R"(Calcula el ISR a retener sobre salarios con las tarifas de 2016.
 
 uso: isr2016-cli [--json] [--tablas NOMBRE] PERIODO BASE [SUMA_SUBSIDIO]
+     isr2016-cli --neto [--json] PERIODO NETO [SUMA_SUBSIDIO]
      isr2016-cli --csv [--tablas NOMBRE] [ENTRADA [SALIDA]]
      isr2016-cli --help | --version
 
@@ -41,11 +43,19 @@ PERIODO        Mensual, Anual, Semanal, Decenal, Catorcenal o Quincenal
                (sin distinguir mayúsculas y minúsculas).
 BASE           ingreso gravable del periodo, escrito como en la ventana:
                12,000.50  7.5  0.  (se redondea a centavos).
+NETO           con --neto, el neto buscado: el ingreso gravable menos el
+               procedimiento 2016 (ISR y subsidio para el empleo, sin cuotas
+               de seguridad social), escrito como BASE.
 SUMA_SUBSIDIO  suma del subsidio para el empleo pagado en el año; sólo
                cuenta para el periodo Anual (0 si se omite o está vacía).
 
 Opciones:
   --json       un objeto JSON con el texto de cada casilla
+  --neto       del neto al ingreso gravable: el menor ingreso cuyo neto
+               llega a NETO, con su cálculo, el neto que deja y si es NETO
+               exacto (con --json, "neto_buscado", "neto" y "exacto"); el
+               neto no crece siempre con el ingreso, porque el subsidio baja
+               por escalones; admite --tablas como cualquier cálculo
   --csv        una nómina entera: lee un CSV de ENTRADA y escribe otro en
                SALIDA (entrada y salida estándar si se omiten o son "-")
   --tablas NOMBRE
@@ -65,6 +75,9 @@ Nómina en CSV (--csv):
   una suma_subsidio vacía vale 0. La salida repite cada fila, en el mismo
   orden, con una columna por casilla, nombrada como su clave en --json
   (isr_limite_inferior ... procedimiento_2016), y una última columna error.
+  Con una columna neto en lugar de ingreso_gravable, cada fila es un --neto:
+  la columna neto sale como neto_buscado, y tras las de la entrada vienen
+  ingreso_gravable, las casillas, neto y exacto (true o false).
   Una fila mal escrita no se pierde: sale con las casillas vacías y en error
   lo que está mal, con su línea y columna, que también se escribe en la
   salida de errores. Se aceptan la marca BOM de UTF-8 y los finales de
@@ -73,15 +86,18 @@ Nómina en CSV (--csv):
 
 Ejemplos:
   isr2016-cli mensual 3,000.00
+  isr2016-cli --neto mensual 7,000.00
   isr2016-cli --csv nomina.csv resultados.csv
 
 Estado de salida:
   0  cálculo hecho (con --csv, todas las filas bien)
   1  con --csv, alguna fila con error (las demás se calcularon)
   2  argumentos incorrectos (periodo desconocido, importe no numérico,
-     opción desconocida o número de argumentos equivocado); con --csv, una
+     opción desconocida o número de argumentos equivocado) o, con --neto,
+     un neto mayor que el de cualquier ingreso de las tablas; con --csv, una
      entrada que no se pudo leer (vacía, sin encabezado, sin una columna
-     obligatoria o con una repetida) o una salida que no se pudo escribir
+     obligatoria, con una repetida o con ingreso_gravable y neto a la vez) o
+     una salida que no se pudo escribir
 )";
 
 bool LooksLikeAmount(std::string_view arg) {
@@ -93,14 +109,25 @@ int UsageError(std::ostream& err, std::string_view problem) {
     return kExitUsage;
 }
 
+// The operand of each InputField: its name in messages and its position.
+struct Operand {
+    std::string_view name;
+    std::size_t position;
+};
+constexpr std::array<Operand, 4> kOperands = {{
+    {"", 0},
+    {"BASE ", 1},
+    {"SUMA_SUBSIDIO ", 2},
+    {"NETO ", 1},
+}};
+
 // "BASE no es un importe: "abc"", or for the period the list of periods after the text.
 std::string InputMessage(const InputError& error, std::span<const std::string_view> operands) {
-    constexpr std::array<std::string_view, 3> kOperandNames = {"", "BASE ", "SUMA_SUBSIDIO "};
-    const auto operand = static_cast<std::size_t>(error.field);
-    std::string message(kOperandNames[operand]);
+    const Operand& operand = kOperands[static_cast<std::size_t>(error.field)];
+    std::string message(operand.name);
     AppendProblem(message, error.problem);
     message += ": ";
-    message += QuotedArgument(operands[operand]);
+    message += QuotedArgument(operands[operand.position]);
     if (error.field == InputField::kPeriod) {
         message += " (Mensual, Anual, Semanal, Decenal, Catorcenal o Quincenal)";
     }
@@ -159,6 +186,7 @@ int Run(std::span<const std::string_view> args, const Console& console) {
     auto& err = console.err;
     bool json = false;
     bool csv = false;
+    bool grossUp = false;
     bool optionsEnded = false;
     std::optional<std::string_view> tablesName;
     std::vector<std::string_view> operands;
@@ -178,6 +206,8 @@ int Run(std::span<const std::string_view> args, const Console& console) {
             json = true;
         } else if (arg == "--csv") {
             csv = true;
+        } else if (arg == "--neto") {
+            grossUp = true;
         } else if (arg == "--tablas" || arg.starts_with("--tablas=")) {
             if (arg == "--tablas" && i + 1 == args.size()) {
                 return UsageError(err, "--tablas necesita un nombre (" + TableSetNames() + ")");
@@ -189,6 +219,10 @@ int Run(std::span<const std::string_view> args, const Console& console) {
         }
     }
     if (csv && json) return UsageError(err, "--csv y --json no se combinan");
+    if (csv && grossUp) {
+        return UsageError(
+            err, "--csv y --neto no se combinan: una nómina de netos lleva una columna neto");
+    }
     const TableSet* tables = tablesName ? FindTableSet(*tablesName) : &DefaultTableSet();
     if (tables == nullptr) {
         return UsageError(err, "tablas desconocidas: " + QuotedArgument(*tablesName) + " (" +
@@ -199,16 +233,32 @@ int Run(std::span<const std::string_view> args, const Console& console) {
         return RunCsv(operands, *tables, console);
     }
     if (operands.size() < 2 || operands.size() > 3) {
-        return UsageError(err, "se esperan PERIODO, BASE y, opcionalmente, SUMA_SUBSIDIO");
+        return UsageError(err, grossUp
+                                   ? "se esperan PERIODO, NETO y, opcionalmente, SUMA_SUBSIDIO"
+                                   : "se esperan PERIODO, BASE y, opcionalmente, SUMA_SUBSIDIO");
     }
 
     const std::string_view subsidySum = operands.size() == 3 ? operands[2] : "";
-    const auto input = ReadCalculationInput(operands[0], operands[1], subsidySum);
-    if (const auto* error = std::get_if<InputError>(&input)) {
+    const auto read = ReadCalculationInput(operands[0], operands[1], subsidySum,
+                                           grossUp ? AmountRole::kTargetNet : AmountRole::kBase);
+    if (const auto* error = std::get_if<InputError>(&read)) {
         return UsageError(err, InputMessage(*error, operands));
     }
-    auto calc =
-        CalculateSingle(*tables, std::get<CalculationInput>(input), operands[1], subsidySum);
+    const auto& input = std::get<CalculationInput>(read);
+    std::optional<SingleCalculation> found;
+    if (grossUp) {
+        found = GrossUpSingle(*tables, input, operands[1], subsidySum);
+        if (!found) {
+            // The arguments are right: the usage would not help.
+            std::string message = "NETO ";
+            AppendBeyondTables(message, *tables, input);
+            err << "isr2016-cli: " << message << ": " << QuotedArgument(operands[1]) << '\n';
+            return kExitUsage;
+        }
+    } else {
+        found = CalculateSingle(*tables, input, operands[1], subsidySum);
+    }
+    auto& calc = *found;
     // Named in the output only when the user chose them: without --tablas nothing changes.
     if (tablesName) calc.tablesName = tables->Name();
     if (json) {

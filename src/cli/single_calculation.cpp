@@ -4,6 +4,7 @@
 #include <ostream>
 #include <string_view>
 
+#include "calc/gross_up.h"
 #include "calc/result_boxes.h"
 #include "cli/box_labels.h"
 #include "money/amount_text.h"
@@ -31,21 +32,51 @@ void Line(std::ostream& out, std::string_view caption, std::string_view value) {
     out << std::string(used < room ? room - used : 1, ' ') << value << '\n';
 }
 
+// The subsidy sum as the output echoes it; an empty one is 0.00.
+std::string ShownSubsidySum(std::string_view text) {
+    return text.empty() ? AmountText(Cents()).String() : RoundedAmountText(text).value_or("");
+}
+
 }  // namespace
 
 SingleCalculation CalculateSingle(const TableSet& tables, const CalculationInput& input,
                                   std::string_view baseText, std::string_view subsidySumText) {
     return {input.period,
             RoundedAmountText(baseText).value_or(""),
-            subsidySumText.empty() ? AmountText(Cents()).String()
-                                   : RoundedAmountText(subsidySumText).value_or(""),
+            ShownSubsidySum(subsidySumText),
             Calculate(tables, input.period, input.base, input.subsidySum),
-            {}};
+            {},
+            std::nullopt};
+}
+
+std::optional<SingleCalculation> GrossUpSingle(const TableSet& tables,
+                                               const CalculationInput& input,
+                                               std::string_view targetText,
+                                               std::string_view subsidySumText) {
+    const auto found = GrossUp(tables, input.period, input.base, input.subsidySum);
+    if (!found) return std::nullopt;
+    return SingleCalculation{
+        input.period,
+        AmountText(found->base).String(),
+        ShownSubsidySum(subsidySumText),
+        found->withholding,
+        {},
+        NetPay{RoundedAmountText(targetText).value_or(""), found->net, found->exact}};
+}
+
+void AppendBeyondTables(std::string& message, const TableSet& tables,
+                        const CalculationInput& input) {
+    message += "más allá de las tablas (el mayor neto ";
+    message += PeriodName(input.period);
+    message += " es ";
+    message += AmountText(HighestNet(tables, input.period, input.subsidySum)).View();
+    message += ')';
 }
 
 void WriteText(const SingleCalculation& calc, std::ostream& out) {
     if (!calc.tablesName.empty()) Line(out, "Tablas", calc.tablesName);
     Line(out, "Tipo de Tarifa", PeriodName(calc.period));
+    if (calc.netPay) Line(out, "Neto Buscado", calc.netPay->target);
     Line(out, "Ingreso Gravable", calc.base);
     if (calc.period == Period::kAnual) Line(out, "Suma Subsidio para el Empleo", calc.subsidySum);
     std::string_view group;
@@ -57,6 +88,11 @@ void WriteText(const SingleCalculation& calc, std::ostream& out) {
             if (group == "subsidio") out << "Subsidio para el Empleo\n";
         }
         Line(out, box.caption, BoxText(calc.withholding, box.box));
+    }
+    if (calc.netPay) {
+        out << '\n';
+        Line(out, "Neto", AmountText(calc.netPay->net));
+        Line(out, "Exacto", calc.netPay->exact ? "sí" : "no");
     }
 }
 
@@ -79,6 +115,11 @@ void WriteJson(const SingleCalculation& calc, std::ostream& out) {
         out << '"' << box.jsonKey << "\":\"" << BoxText(calc.withholding, box.box).View() << '"';
     }
     if (!group.empty()) out << '}';
+    if (calc.netPay) {
+        out << ",\"neto_buscado\":\"" << calc.netPay->target << "\",\"neto\":\""
+            << AmountText(calc.netPay->net).View()
+            << "\",\"exacto\":" << (calc.netPay->exact ? "true" : "false");
+    }
     out << "}\n";
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <iosfwd>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -10,6 +11,13 @@
 #include "cli/calculation_input.h"
 
 namespace isr::cli {
+
+// What a gross-up (--neto) adds to the calculation of the base it found.
+struct NetPay {
+    std::string target;  // the target net as typed, shown as "#,0.00" like the other amounts
+    Cents net;           // what the base nets
+    bool exact;          // the net is the target itself
+};
 
 struct SingleCalculation {
     Period period;
@@ -20,11 +28,24 @@ struct SingleCalculation {
     Withholding withholding;
     // The table set's name when the output should show it (it was chosen), empty otherwise.
     std::string_view tablesName;
+    std::optional<NetPay> netPay;  // for a gross-up only
 };
 
 // The calculation of inputs read from `baseText` and `subsidySumText`.
 SingleCalculation CalculateSingle(const TableSet& tables, const CalculationInput& input,
                                   std::string_view baseText, std::string_view subsidySumText);
+
+// The gross-up of the target net read from `targetText` (held in `input.base`): the calculation
+// of the base found, shown as "#,0.00". Nothing when the target is beyond the tables.
+std::optional<SingleCalculation> GrossUpSingle(const TableSet& tables,
+                                               const CalculationInput& input,
+                                               std::string_view targetText,
+                                               std::string_view subsidySumText);
+
+// Why a target net has no gross-up, appended to `message`: "más allá de las tablas (el mayor neto
+// Mensual es 65,009,095.77)".
+void AppendBeyondTables(std::string& message, const TableSet& tables,
+                        const CalculationInput& input);
 
 // Caption and value per line, aligned.
 void WriteText(const SingleCalculation& calc, std::ostream& out);

@@ -22,6 +22,10 @@ std::variant<Options, std::string> ParseOptions(std::span<const std::string_view
     Options options;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const auto flag = args[i];
+        if (flag == "--neto") {
+            options.grossUp = true;
+            continue;
+        }
         if (flag != "--stride" && flag != "--period" && flag != "--texts" && flag != "--tablas")
             return "unknown argument: " + std::string(flag);
         if (i + 1 == args.size()) return std::string(flag) + " needs a value";

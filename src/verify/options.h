@@ -19,10 +19,11 @@ struct Options {
     std::optional<Period> period;    // one period, or all of them
     std::int64_t texts = 1'000'000;  // random amount texts whose rounding is checked
     const TableSet* tables = &DefaultTableSet();
+    bool grossUp = false;  // check the gross-up of every target net instead
 };
 
 inline constexpr std::string_view kUsage =
-    "usage: isr2016-verify [--stride N] [--period NAME] [--tablas NAME] [--texts N]";
+    "usage: isr2016-verify [--stride N] [--period NAME] [--tablas NAME] [--texts N] [--neto]";
 
 // The options, or a message saying what is wrong with the arguments.
 std::variant<Options, std::string> ParseOptions(std::span<const std::string_view> args);

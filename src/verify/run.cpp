@@ -6,6 +6,7 @@
 
 #include "oracle/rational_amount.h"
 #include "tariffs/table_sets.h"
+#include "verify/net_sweep.h"
 #include "verify/options.h"
 
 namespace isr::verify {
@@ -28,6 +29,7 @@ int Run(std::span<const std::string_view> args, const Calculator& calculate,
         return kExitUsage;
     }
     const auto& options = std::get<Options>(parsed);
+    if (options.grossUp) return RunNetSweeps(options, threads, out, err);
 
     SweepCount total;
     for (const auto& job : PlanJobs(*options.tables, options.period)) {

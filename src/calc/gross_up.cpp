@@ -1,0 +1,108 @@
+// SPDX-License-Identifier: MIT
+#include "calc/gross_up.h"
+
+#include <algorithm>
+#include <cassert>
+#include <cstdint>
+
+namespace isr {
+
+namespace {
+
+constexpr Cents kOneCent = *Cents::FromCount(1);
+
+// Bases over which neither the ISR row nor the subsidy row changes. There the net is
+//   base - (PercentOf(base - lowerLimit, rate) + fixedFee - credit),
+// and a cent more of base adds 0 or 1 cent of tax (every rate is below 100 %): the net never
+// falls inside a stretch, and passes through every cent between the nets of its ends.
+struct Stretch {
+    Cents first;
+    Cents last;
+    Cents lowerLimit;  // of the ISR row: the excess is measured from it
+    Rate rate;
+    Cents fixedFee;
+    Cents credit;  // the subsidy of the row, or for "Anual" the subsidy sum
+
+    Cents NetAt(Cents base) const {
+        return base - (PercentOf(base - lowerLimit, rate) + fixedFee - credit);
+    }
+};
+
+// Calls `visit` on each stretch in base order until it returns true: first the base 0.00, which
+// matches no row, then from 0.01 to the tariff's top row. The tables chain from 0.01 to their
+// sentinels (tariffs/table_checks.h), so every one of those bases lies in one row of the tariff
+// and, up to the top of the subsidy table, in one of its rows.
+template <class Visit>
+void ForEachStretch(const TableSet& tables, Period period, Cents subsidySum, Visit visit) {
+    const Cents creditWithoutRow = period == Period::kAnual ? subsidySum : Cents();
+    if (visit(Stretch{Cents(), Cents(), Cents(), Rate(), Cents(), creditWithoutRow})) return;
+    const auto subsidy = tables.SubsidyTable(period);
+    std::size_t s = 0;
+    for (const IsrRow& row : tables.IsrTariff(period)) {
+        Stretch stretch{row.lowerLimit, row.upperLimit, row.lowerLimit,
+                        row.rate,       row.fixedFee,   creditWithoutRow};
+        for (;;) {
+            while (s < subsidy.size() && subsidy[s].upperLimit < stretch.first) ++s;
+            stretch.last = row.upperLimit;
+            if (s < subsidy.size()) {
+                stretch.last = std::min(stretch.last, subsidy[s].upperLimit);
+                stretch.credit = subsidy[s].subsidy;
+            } else {
+                stretch.credit = creditWithoutRow;
+            }
+            if (visit(stretch)) return;
+            if (stretch.last == row.upperLimit) break;
+            stretch.first = stretch.last + kOneCent;
+        }
+    }
+}
+
+// The smallest base of `stretch` that nets `target`, when its first base nets less and its last
+// base at least as much (so some base in between nets the target itself). With the excess e and
+// k = target - (lowerLimit - fixedFee + credit), the base nets the target or more when
+//   e - round(e x rate / 10,000) >= k        (the rate in hundredths of a percent)
+// and rounding half up is floor(x + 1/2), so this is floor((e x rate + 5,000) / 10,000) <= e - k,
+// which holds exactly when (e x rate + 5,000) / 10,000 < e - k + 1, that is
+//   e x (10,000 - rate) > 10,000 x (k - 1) + 5,000.
+// k is at least 1, as the first base nets below the target and no excess nets below zero.
+Cents FirstBaseReaching(const Stretch& stretch, Cents target) {
+    constexpr std::int64_t kPerCent = 10'000;
+    const std::int64_t k =
+        (target - (stretch.lowerLimit - stretch.fixedFee + stretch.credit)).Count();
+    assert(k >= 1);
+    const std::int64_t excess =
+        (kPerCent * (k - 1) + kPerCent / 2) / (kPerCent - stretch.rate.Hundredths()) + 1;
+    const Cents base = stretch.lowerLimit + *Cents::FromCount(excess);
+    assert(stretch.first < base && base <= stretch.last && stretch.NetAt(base) == target);
+    return base;
+}
+
+}  // namespace
+
+std::optional<GrossUpResult> GrossUp(const TableSet& tables, Period period, Cents targetNet,
+                                     Cents subsidySum) {
+    std::optional<Cents> base;
+    ForEachStretch(tables, period, subsidySum, [&](const Stretch& stretch) {
+        if (stretch.NetAt(stretch.last) < targetNet) return false;
+        base = stretch.NetAt(stretch.first) >= targetNet ? stretch.first
+                                                         : FirstBaseReaching(stretch, targetNet);
+        return true;
+    });
+    if (!base) return std::nullopt;
+    GrossUpResult found{*base, Calculate(tables, period, *base, subsidySum), Cents(), false};
+    found.net = *base - *found.withholding.result;
+    found.exact = found.net == targetNet;
+    return found;
+}
+
+Cents HighestNet(const TableSet& tables, Period period, Cents subsidySum) {
+    // Below every net: the lowest is that of the base 0.00, nothing or the subsidy sum.
+    Cents highest = -Cents::Largest();
+    ForEachStretch(tables, period, subsidySum, [&](const Stretch& stretch) {
+        highest = std::max(highest, stretch.NetAt(stretch.last));
+        return false;
+    });
+    return highest;
+}
+
+}  // namespace isr

@@ -1,0 +1,195 @@
+// SPDX-License-Identifier: MIT
+#include "verify/net_sweep.h"
+
+#include <algorithm>
+#include <atomic>
+#include <mutex>
+#include <ostream>
+#include <vector>
+
+#include "calc/withholding.h"
+#include "money/amount_text.h"
+#include "parallel/worker_pool.h"
+#include "verify/run.h"
+
+namespace isr::verify {
+
+namespace {
+
+// Bases (of the stride) per chunk: the workers take chunks in turn.
+constexpr std::int64_t kChunk = 1 << 16;
+
+// The jobs' bases, sums and nets lie far inside the range of an amount.
+Cents C(std::int64_t count) {
+    return *Cents::FromCount(count);
+}
+
+class NetChecker {
+  public:
+    NetChecker(const Job& job, std::int64_t stride, const GrossUpFunction& grossUp)
+        : job_(job), stride_(stride), grossUp_(grossUp), subsidySum_(C(job.subsidySumCents)) {}
+
+    std::int64_t NetOf(std::int64_t base) const {
+        const Withholding w = Calculate(*job_.tables, job_.period, C(base), subsidySum_);
+        return base - w.result->Count();
+    }
+
+    // What is wrong with the gross-up of `target`, which the pass first reached at `passBase`;
+    // empty when nothing is.
+    std::string Fault(std::int64_t target, std::int64_t passBase) const {
+        const auto found = grossUp_(*job_.tables, job_.period, C(target), subsidySum_);
+        if (!found) return "beyond the tables";
+        const Withholding w = Calculate(*job_.tables, job_.period, found->base, subsidySum_);
+        const auto base = found->base.Count();
+        const auto net = found->net.Count();
+        const char* fault = nullptr;
+        if (found->withholding != w || net != base - w.result->Count()) {
+            fault = "not the calculation of that base";
+        } else if (base > passBase) {
+            fault = "a lower base reaches the target";
+        } else if (net < target) {
+            fault = "its net is below the target";
+        } else if (found->exact != (net == target)) {
+            fault = found->exact ? "said exact" : "said not exact";
+        } else if (stride_ > 1 && base > 0 && NetOf(base - 1) >= target) {
+            // A pass over every cent has met the base below with a lower net; a strided one
+            // may have passed over it.
+            fault = "the base a cent lower reaches the target";
+        }
+        if (fault == nullptr) return {};
+        return "base " + AmountText(found->base).String() + ", net " +
+               AmountText(found->net).String() + (found->exact ? " (exact)" : " (not exact)") +
+               ": " + fault;
+    }
+
+  private:
+    const Job& job_;
+    std::int64_t stride_;
+    const GrossUpFunction& grossUp_;
+    Cents subsidySum_;
+};
+
+// Runs `work(chunk)` for every chunk of `chunks` on `threads` workers, calling `progress` from the
+// calling thread every `every` until all are done.
+template <class Work>
+void OverChunks(std::int64_t chunks, unsigned threads, std::chrono::milliseconds every,
+                const Work& work, const std::function<void()>& progress) {
+    std::atomic<std::int64_t> next{0};
+    const auto run = [&](unsigned) {
+        for (std::int64_t c = next.fetch_add(1); c < chunks; c = next.fetch_add(1)) work(c);
+    };
+    std::vector<PoolJob> jobs(std::max(threads, 1U), PoolJob(run));
+    WorkerPool pool(std::max(threads, 1U));
+    for (auto& j : jobs) pool.Submit(j);
+    for (const auto& j : jobs) {
+        while (!pool.WaitFor(j, every)) progress();
+    }
+}
+
+}  // namespace
+
+NetSweepCount NetSweep(const Job& job, std::int64_t stride, unsigned threads,
+                       const GrossUpFunction& grossUp, const NetSweepHooks& hooks) {
+    const NetChecker checker(job, stride, grossUp);
+    const std::int64_t bases = BasesToCheck(job, stride);
+    const std::int64_t chunks = (bases + kChunk - 1) / kChunk;
+    const auto chunkBases = [&](std::int64_t c) {
+        return std::pair{c * kChunk, std::min(bases, (c + 1) * kChunk)};
+    };
+    std::atomic<std::int64_t> checked{0};
+    std::atomic<std::int64_t> mismatches{0};
+    const auto progress = [&] { hooks.onProgress(checked.load()); };
+
+    // The highest net of each chunk, then the running maximum before each: the chunks can then be
+    // walked at the same time, each from the maximum that the bases before it left.
+    std::vector<std::int64_t> highest(static_cast<std::size_t>(chunks));
+    OverChunks(
+        chunks, threads, hooks.progressEvery,
+        [&](std::int64_t c) {
+            auto [first, end] = chunkBases(c);
+            std::int64_t top = checker.NetOf(first * stride);
+            for (std::int64_t i = first + 1; i < end; ++i) {
+                top = std::max(top, checker.NetOf(i * stride));
+            }
+            highest[static_cast<std::size_t>(c)] = top;
+        },
+        progress);
+    // Targets from 0.00, or from the net of the base 0.00 when that is lower: the first base
+    // meets them all, and running maxima are kept from just below them.
+    const std::int64_t firstTarget = std::min<std::int64_t>(0, checker.NetOf(0));
+    std::vector<std::int64_t> before(static_cast<std::size_t>(chunks));
+    std::int64_t running = firstTarget - 1;
+    for (std::size_t c = 0; c < before.size(); ++c) {
+        before[c] = running;
+        running = std::max(running, highest[c]);
+    }
+
+    std::mutex mutex;  // one mismatch hook at a time
+    OverChunks(
+        chunks, threads, hooks.progressEvery,
+        [&](std::int64_t c) {
+            auto [first, end] = chunkBases(c);
+            std::int64_t reached = before[static_cast<std::size_t>(c)];
+            std::int64_t targets = 0;
+            std::vector<NetMismatch> found;
+            for (std::int64_t i = first; i < end; ++i) {
+                const std::int64_t base = i * stride;
+                const std::int64_t net = checker.NetOf(base);
+                if (net <= reached) continue;
+                // The targets of the stride in (reached, net]: firstTarget + k x stride.
+                const std::int64_t k0 =
+                    reached < firstTarget ? 0 : (reached - firstTarget) / stride + 1;
+                for (std::int64_t k = k0; k <= (net - firstTarget) / stride; ++k) {
+                    const std::int64_t target = firstTarget + k * stride;
+                    ++targets;
+                    auto what = checker.Fault(target, base);
+                    if (!what.empty()) found.push_back({target, base, net, std::move(what)});
+                }
+                reached = net;
+            }
+            checked.fetch_add(targets);
+            if (found.empty()) return;
+            mismatches.fetch_add(static_cast<std::int64_t>(found.size()));
+            const std::scoped_lock lock(mutex);
+            for (const auto& m : found) hooks.onMismatch(m);
+        },
+        progress);
+    return {checked.load(), mismatches.load()};
+}
+
+int RunNetSweeps(const Options& options, unsigned threads, std::ostream& out, std::ostream& err) {
+    NetSweepCount total;
+    for (const auto& job : PlanJobs(*options.tables, options.period)) {
+        const auto label = JobLabel(job);
+        const auto start = std::chrono::steady_clock::now();
+        const auto seconds = [&] {
+            return std::chrono::duration_cast<std::chrono::seconds>(
+                       std::chrono::steady_clock::now() - start)
+                .count();
+        };
+        err << label << ": gross-ups of the nets of " << BasesToCheck(job, options.stride)
+            << " bases from 0.00 to " << AmountText(C(job.lastBaseCents)).View() << ", every "
+            << options.stride << " cent(s), " << threads << " thread(s)" << std::endl;
+        NetSweepHooks hooks;
+        hooks.onMismatch = [&](const NetMismatch& m) {
+            out << "mismatch: " << label << ", target " << AmountText(C(m.targetCents)).View()
+                << ": program " << m.what << "; first reached at base "
+                << AmountText(C(m.passBaseCents)).View() << ", net "
+                << AmountText(C(m.passNetCents)).View() << '\n';
+        };
+        hooks.onProgress = [&](std::int64_t checked) {
+            err << label << ": " << checked << " targets, " << seconds() << " s" << std::endl;
+        };
+        const auto count = NetSweep(job, options.stride, threads, GrossUp, hooks);
+        err << label << ": done in " << seconds() << " s" << std::endl;
+        out << label << ": checked " << count.checked << " targets, " << count.mismatches
+            << " mismatches" << std::endl;
+        total.checked += count.checked;
+        total.mismatches += count.mismatches;
+    }
+    out << "checked " << total.checked << " targets, " << total.mismatches << " mismatches"
+        << std::endl;
+    return total.mismatches == 0 ? kExitAgree : kExitMismatch;
+}
+
+}  // namespace isr::verify

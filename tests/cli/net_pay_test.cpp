@@ -1,0 +1,129 @@
+// SPDX-License-Identifier: MIT
+// --neto and the payroll of gross-ups, end to end through the command line. The figures are worked
+// out in tests/calc/gross_up_test.cpp: a monthly net of 7,000.00 takes 7,373.79 (excess 3,163.37
+// over 4,210.42, tax 344.17 + 247.23, subsidy 217.61).
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/command_line.h"
+
+namespace isr::cli {
+namespace {
+
+struct Outcome {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+Outcome RunWith(std::vector<std::string_view> args, const std::string& input = "") {
+    std::istringstream in(input);
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = Run(args, {in, out, err});
+    return {status, out.str(), err.str()};
+}
+
+TEST(NetPay, JsonIsTheOrdinaryObjectOfTheBaseFoundWithTheNets) {
+    const auto r = RunWith({"--json", "--neto", "mensual", "7000"});
+    EXPECT_EQ(r.status, kExitOk);
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(r.out,
+              R"({"periodo":"Mensual","ingreso_gravable":"7,373.79","suma_subsidio":"0.00",)"
+              R"("isr":{"limite_inferior":"4,210.42","excedente":"3,163.37","porcentaje":"10.88",)"
+              R"("cuota_fija":"247.23","impuesto_determinado":"591.40"},)"
+              R"("subsidio":{"limite_inferior":"7,113.91","limite_superior":"7,382.33",)"
+              R"("subsidio":"217.61"},"procedimiento_2016":"373.79",)"
+              R"("neto_buscado":"7,000.00","neto":"7,000.00","exacto":true})"
+              "\n");
+}
+
+TEST(NetPay, EachWayInSaysWhatItFound) {
+    struct Case {
+        std::string name;
+        std::vector<std::string_view> args;
+        int status;
+        std::string found;  // in the output, or in the error stream when the status is not 0
+    };
+    const Case cases[] = {
+        {"the text shows the target above the base and the net below the result",
+         {"--neto", "Mensual", "7,000.00"},
+         kExitOk,
+         "Neto Buscado                              7,000.00\n"
+         "Ingreso Gravable                          7,373.79\n"},
+        // 4,210.41 nets 4,345.63 and 4,210.42 (tax 247.23, subsidy 382.46) 4,345.65.
+        {"a net no base reaches is said not exact",
+         {"--neto", "mensual", "4345.64"},
+         kExitOk,
+         "Procedimiento 2016                         -135.23\n\n"
+         "Neto                                      4,345.65\n"
+         "Exacto                                          no\n"},
+        {"the target rounds to cents like a base",
+         {"--json", "--neto", "mensual", "6999.995"},
+         kExitOk,
+         R"("neto_buscado":"7,000.00","neto":"7,000.00","exacto":true})"},
+        // The published tariff's fee is 247.24: the same net needs 7,373.81 (excess 3,163.39,
+        // tax 344.18 + 247.24); 7,373.80 nets 6,999.99.
+        {"the chosen tables are used",
+         {"--tablas", "anexo8", "--json", "--neto", "mensual", "7000"},
+         kExitOk,
+         R"({"tablas":"anexo8","periodo":"Mensual","ingreso_gravable":"7,373.81",)"},
+        {"a net above every net of the tables",
+         {"--neto", "mensual", "65,009,095.78"},
+         kExitUsage,
+         "isr2016-cli: NETO más allá de las tablas (el mayor neto Mensual es 65,009,095.77): "
+         "\"65,009,095.78\"\n"},
+        {"a net that is no amount",
+         {"--neto", "mensual", "7k"},
+         kExitUsage,
+         "NETO no es un importe: \"7k\""},
+        {"the operands are counted as NETO",
+         {"--neto", "mensual"},
+         kExitUsage,
+         "se esperan PERIODO, NETO y, opcionalmente, SUMA_SUBSIDIO"},
+        {"a batch takes its nets from a column",
+         {"--neto", "--csv"},
+         kExitUsage,
+         "--csv y --neto no se combinan"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto r = RunWith(c.args);
+        EXPECT_EQ(r.status, c.status) << r.err;
+        const auto& stream = c.status == kExitOk ? r.out : r.err;
+        EXPECT_NE(stream.find(c.found), std::string::npos) << stream;
+    }
+}
+
+TEST(NetPay, APayrollOfNetsGetsItsBasesAndNets) {
+    // 740,383.75 with an annual sum of 1,234.56: 1,000,000.00 nets 740,383.74 and 1,000,000.01
+    // (tax: the fee 260,850.81) 740,383.76.
+    const auto r = RunWith({"--csv"},
+                           "empleado,periodo,NETO,suma_subsidio\r\n"
+                           "7,Mensual,\"7,000.00\",\r\n"
+                           "8,Anual,740383.75,\"1,234.56\"\r\n"
+                           "9,Semanal,\"7,000,000\",\r\n");
+    EXPECT_EQ(r.status, kExitBadRows);
+    EXPECT_EQ(r.out,
+              "empleado,periodo,neto_buscado,suma_subsidio,ingreso_gravable,isr_limite_inferior,"
+              "isr_excedente,isr_porcentaje,isr_cuota_fija,isr_impuesto_determinado,"
+              "subsidio_limite_inferior,subsidio_limite_superior,subsidio,procedimiento_2016,"
+              "neto,exacto,error\r\n"
+              "7,Mensual,\"7,000.00\",,\"7,373.79\",\"4,210.42\",\"3,163.37\",10.88,247.23,591.40,"
+              "\"7,113.91\",\"7,382.33\",217.61,373.79,\"7,000.00\",true,\r\n"
+              "8,Anual,740383.75,\"1,234.56\",\"1,000,000.01\",\"1,000,000.01\",0.00,34.00,"
+              "\"260,850.81\",\"260,850.81\",0,0,0,\"259,616.25\",\"740,383.76\",false,\r\n"
+              "9,Semanal,\"7,000,000\",,,,,,,,,,,,,,\"línea 4, columna 3 (NETO): más allá de las "
+              "tablas (el mayor neto Semanal es 6,502,094.41): \"\"7,000,000\"\"\"\r\n");
+
+    const auto both = RunWith({"--csv"}, "periodo,neto,ingreso_gravable\nmensual,1,1\n");
+    EXPECT_EQ(both.status, kExitUsage);
+    EXPECT_EQ(both.out, "");
+    EXPECT_NE(both.err.find("las columnas \"ingreso_gravable\" y \"neto\""), std::string::npos);
+}
+
+}  // namespace
+}  // namespace isr::cli
