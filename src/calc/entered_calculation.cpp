@@ -20,4 +20,14 @@ Withholding CalculateEntered(const TableSet& tables, Period period, std::string_
     return w;
 }
 
+std::optional<GrossUpResult> GrossUpEntered(const TableSet& tables, Period period,
+                                            std::string_view targetText,
+                                            std::string_view subsidySumText) {
+    const TypedAmount sum = ReadAmount(subsidySumText);
+    if (period == Period::kAnual && sum.kind == TypedAmount::Kind::kBeyondRange) {
+        return std::nullopt;
+    }
+    return GrossUp(tables, period, ReadAmount(targetText).cents, sum.cents);
+}
+
 }  // namespace isr

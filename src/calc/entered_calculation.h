@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: MIT
-// The calculation as "&Calcular" runs it on the texts of the two entry fields.
+// The calculation as "&Calcular" runs it on the texts of the two entry fields, and the gross-up
+// on the texts of a target net and the subsidy sum.
 #pragma once
 
+#include <optional>
 #include <string_view>
 
+#include "calc/gross_up.h"
 #include "calc/withholding.h"
 
 namespace isr {
@@ -14,5 +17,12 @@ namespace isr {
 // A text that is no amount at all reads as zero.
 Withholding CalculateEntered(const TableSet& tables, Period period, std::string_view baseText,
                              std::string_view subsidySumText);
+
+// The gross-up of a typed target net, both texts read as above. Nothing when no base nets the
+// target (a target beyond what an amount can hold is beyond every table) and, for "Anual", when
+// the subsidy sum is beyond what an amount can hold: no figure rather than a wrong one.
+std::optional<GrossUpResult> GrossUpEntered(const TableSet& tables, Period period,
+                                            std::string_view targetText,
+                                            std::string_view subsidySumText);
 
 }  // namespace isr
