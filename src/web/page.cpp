@@ -12,6 +12,7 @@
 #include "calc/result_boxes.h"
 #include "calc/tariff_listing.h"
 #include "entry/amount_field.h"
+#include "money/amount_text.h"
 #include "tariffs/periods.h"
 #include "tariffs/table_sets.h"
 #include "web/amount_input.h"
@@ -29,6 +30,10 @@ constexpr const char* kPeriodList = "cmbTarifa";
 constexpr const char* kTableSetList = "cmbTablas";
 constexpr const char* kTableSetHeading = "lblTablas";
 constexpr const char* kListing = "Text1";
+// The gross-up's outputs, named after the command line's keys.
+constexpr const char* kNetReached = "txtNeto";
+constexpr const char* kExact = "txtExacto";
+constexpr const char* kGrossUpMessage = "lblNeto";
 
 // In the order of kResultBoxes.
 constexpr std::array<const char*, kResultBoxes.size()> kResultBoxIds = {
@@ -39,9 +44,10 @@ constexpr std::array<const char*, kResultBoxes.size()> kResultBoxIds = {
 AmountInput txtBase("txtBase");
 AmountInput txtPagos("txtPagos");
 DomSwitch lbl13("lbl-13");  // the caption of txtPagos
+AmountInput txtNetoBuscado("txtNetoBuscado");
 
 // page.js names an amount input by its place here.
-constexpr std::array<AmountInput*, 2> kAmountInputs = {&txtBase, &txtPagos};
+constexpr std::array<AmountInput*, 3> kAmountInputs = {&txtBase, &txtPagos, &txtNetoBuscado};
 
 AmountInput& AmountInputAt(int index) {
     return *kAmountInputs[static_cast<std::size_t>(index)];
@@ -63,14 +69,38 @@ void cmbTablas_Click() {
     dom::SetText(kListing, TariffListing(tables));
 }
 
-void cmdCalc_Click() {
-    const auto period = PeriodAt(dom::SelectedIndex(kPeriodList));
-    if (!period) return;
-    const Withholding w =
-        CalculateEntered(ChosenTables(), *period, txtBase.Text(), txtPagos.Text());
+void ShowBoxes(const Withholding& w) {
     for (std::size_t i = 0; i < kResultBoxes.size(); ++i) {
         dom::SetValue(kResultBoxIds[i], BoxText(w, kResultBoxes[i]));
     }
+}
+
+void cmdCalc_Click() {
+    const auto period = PeriodAt(dom::SelectedIndex(kPeriodList));
+    if (!period) return;
+    ShowBoxes(CalculateEntered(ChosenTables(), *period, txtBase.Text(), txtPagos.Text()));
+}
+
+// The income found goes into txtBase and its calculation into the boxes, as if typed and
+// calculated; beside them, the net it leaves and whether that is the target itself. For a
+// target that no income reaches, a message instead, and the boxes stay as they were.
+void cmdNeto_Click() {
+    const auto period = PeriodAt(dom::SelectedIndex(kPeriodList));
+    if (!period) return;
+    const auto found =
+        GrossUpEntered(ChosenTables(), *period, txtNetoBuscado.Text(), txtPagos.Text());
+    if (!found) {
+        dom::SetValue(kNetReached, "");
+        dom::SetValue(kExact, "");
+        dom::SetText(kGrossUpMessage,
+                     "El neto buscado está más allá de las tablas: ningún ingreso lo alcanza.");
+        return;
+    }
+    txtBase.SetText(AmountText(found->base).String());
+    ShowBoxes(found->withholding);
+    dom::SetValue(kNetReached, AmountText(found->net));
+    dom::SetValue(kExact, found->exact ? "sí" : "no");
+    dom::SetText(kGrossUpMessage, "");
 }
 
 }  // namespace
@@ -100,6 +130,9 @@ EMSCRIPTEN_KEEPALIVE void isr_tables_chosen() {
 }
 EMSCRIPTEN_KEEPALIVE void isr_calculate() {
     isr::cmdCalc_Click();
+}
+EMSCRIPTEN_KEEPALIVE void isr_gross_up() {
+    isr::cmdNeto_Click();
 }
 
 }  // extern "C"

@@ -28,15 +28,28 @@ WORKED = [
 ]
 
 
+# Targets of the gross-up with their bases, worked out by hand on the program's tables.
+GROSS_UPS = [
+    # (period, target net, subsidy sum, base, net, exact, the nine boxes)
+    ('Mensual', '7000', None, '7,373.79', '7,000.00', 'sí',
+     ['4,210.42', '3,163.37', '10.88', '247.23', '591.40', '7,113.91', '7,382.33', '217.61',
+      '373.79']),
+    ('Mensual', '0.01', None, '0.01', '407.03', 'no',
+     ['0.01', '0.00', '1.92', '0.00', '0.00', '0.01', '1,768.96', '407.02', '-407.02']),
+    ('Anual', '1200.01', '1200', '0.01', '1,200.01', 'sí',
+     ['0.01', '0.00', '1.92', '0.00', '0.00', '0', '0', '0', '-1,200.00']),
+]
+
+
 class Calculations(PageTest):
-    def calculate(self, tables, period, base, subsidy_sum):
+    def calculate(self, tables, period, amount, subsidy_sum, field='txtBase', button='cmdCalc'):
         self.choose('cmbTablas', tables)
         self.choose('cmbTarifa', period)
-        for id, text in [('txtBase', base), ('txtPagos', subsidy_sum)]:
+        for id, text in [(field, amount), ('txtPagos', subsidy_sum)]:
             if text is not None:
                 self.element(id).click()
                 self.element(id).send_keys(text)
-        self.element('cmdCalc').click()
+        self.element(button).click()
 
     def test_worked_examples(self):
         for tables, period, base, subsidy_sum, boxes in WORKED:
@@ -44,6 +57,23 @@ class Calculations(PageTest):
                 self.setUp()
                 self.calculate(tables, period, base, subsidy_sum)
                 self.assertEqual(self.boxes(), boxes)
+
+    def test_gross_up_examples(self):
+        for period, target, subsidy_sum, base, net, exact, boxes in GROSS_UPS:
+            with self.subTest(period=period, target=target):
+                self.setUp()
+                self.calculate('programa', period, target, subsidy_sum, 'txtNetoBuscado',
+                               'cmdNeto')
+                self.assertEqual([self.value('txtBase'), self.value('txtNeto'),
+                                  self.value('txtExacto'), self.element('lblNeto').text],
+                                 [base, net, exact, ''])
+                self.assertEqual(self.boxes(), boxes)
+
+    def test_a_net_beyond_the_tables_changes_no_box(self):
+        self.calculate('programa', 'Mensual', '3000', None)
+        self.calculate('programa', 'Mensual', '100000000', None, 'txtNetoBuscado', 'cmdNeto')
+        self.assertIn('más allá de las tablas', self.element('anuncio').get_attribute('textContent'))
+        self.assertEqual([self.value('txtBase'), self.value('txtRet08-0')], ['3,000.00', '-236.85'])
 
     def test_results_are_announced(self):
         self.calculate('programa', 'Mensual', '3000', None)
@@ -74,7 +104,8 @@ class Calculations(PageTest):
 
 
 def random_inputs(rng, count):
-    """Periods, table sets and texts of every size, with up to three decimals (half cents)."""
+    """Calculations and gross-ups (one in four) of every period and table set, with amounts of
+    every size and up to three decimals (half cents)."""
     periods = ['Mensual', 'Anual', 'Semanal', 'Decenal', 'Catorcenal', 'Quincenal']
     for _ in range(count):
         def amount():
@@ -83,13 +114,13 @@ def random_inputs(rng, count):
                                    '.%03d' % rng.randrange(1000)])
             return f'{whole}{decimals}'
         period = rng.choice(periods)
-        yield (rng.choice(['programa', 'anexo8']), period, amount(),
+        yield (rng.random() < 0.25, rng.choice(['programa', 'anexo8']), period, amount(),
                amount() if period == 'Anual' else None)
 
 
-# Fills the inputs as a paste would, and clicks Calcular, for each case in one script.
+# For each case, fills the inputs as a paste would and clicks the case's button, in one script.
 CALCULATE_ALL = '''
-const [cases] = arguments;
+const [cases, boxes] = arguments;
 const byId = (id) => document.getElementById(id);
 function choose(id, value) {
   byId(id).value = value;
@@ -100,13 +131,16 @@ function paste(id, text) {
   byId(id).value = text;
   byId(id).dispatchEvent(new InputEvent('input', {inputType: 'insertFromPaste'}));
 }
-return cases.map(([tables, period, base, sum, boxes]) => {
+return cases.map(([grossUp, tables, period, amount, sum]) => {
   choose('cmbTablas', tables);
   choose('cmbTarifa', period);
-  paste('txtBase', base);
+  paste(grossUp ? 'txtNetoBuscado' : 'txtBase', amount);
   if (sum !== null) paste('txtPagos', sum);
-  byId('cmdCalc').click();
-  return [byId('txtBase').value, byId('txtPagos').value, boxes.map((id) => byId(id).value)];
+  byId(grossUp ? 'cmdNeto' : 'cmdCalc').click();
+  const values = (ids) => ids.map((id) => byId(id).value);
+  return {base: byId('txtBase').value, sum: byId('txtPagos').value, boxes: values(boxes),
+          grossUp: values(['txtNetoBuscado', 'txtNeto', 'txtExacto']),
+          message: byId('lblNeto').textContent};
 });
 '''
 
@@ -115,19 +149,27 @@ class AgreementWithTheCommandLine(PageTest):
     def test_random_calculations_match_isr2016_cli(self):
         seed = int(os.environ.get('ISR_SEED', '2016'))
         cases = list(random_inputs(random.Random(seed), 300))
-        shown = self.driver.execute_script(
-            CALCULATE_ALL, [list(case) + [RESULT_BOXES] for case in cases])
-        for (tables, period, base, subsidy_sum), (base_text, sum_text, boxes) in zip(cases, shown):
-            args = [tables, period, base] + ([subsidy_sum] if subsidy_sum else [])
+        shown = self.driver.execute_script(CALCULATE_ALL, cases, RESULT_BOXES)
+        for (gross_up, tables, period, amount, subsidy_sum), page in zip(cases, shown):
+            args = (['--neto'] if gross_up else []) + ['--tablas', tables, period, amount] + (
+                [subsidy_sum] if subsidy_sum else [])
             with self.subTest(seed=seed, args=args):
-                cli = json.loads(subprocess.run(
-                    [os.environ['ISR_CLI'], '--json', '--tablas'] + args,
-                    check=True, capture_output=True, text=True).stdout)
+                run = subprocess.run([os.environ['ISR_CLI'], '--json'] + args,
+                                     capture_output=True, text=True)
+                if gross_up and run.returncode == 2:
+                    self.assertIn('más allá de las tablas', run.stderr)
+                    self.assertIn('más allá de las tablas', page['message'])
+                    continue
+                self.assertEqual(run.returncode, 0, run.stderr)
+                cli = json.loads(run.stdout)
                 isr, subsidy = cli['isr'], cli['subsidio']
-                self.assertEqual(base_text, cli['ingreso_gravable'])
+                self.assertEqual(page['base'], cli['ingreso_gravable'])
                 if subsidy_sum:
-                    self.assertEqual(sum_text, cli['suma_subsidio'])
-                self.assertEqual(boxes, [
+                    self.assertEqual(page['sum'], cli['suma_subsidio'])
+                if gross_up:
+                    self.assertEqual(page['grossUp'], [cli['neto_buscado'], cli['neto'],
+                                                       'sí' if cli['exacto'] else 'no'])
+                self.assertEqual(page['boxes'], [
                     isr['limite_inferior'], isr['excedente'], isr['porcentaje'],
                     isr['cuota_fija'], isr['impuesto_determinado'], subsidy['limite_inferior'],
                     subsidy['limite_superior'], subsidy['subsidio'], cli['procedimiento_2016']])

@@ -61,14 +61,19 @@ class WholePage(PageTest):
 
     def test_print_is_a_one_page_record(self):
         self.fill_in()
-        self.emulate(media='print')
-        shown = self.driver.execute_script('''
-            return ['cmbTarifa', 'txtBase', 'txtPagos', 'cmbTablas', 'txtRet08-0', 'fecha',
-                    'cmdCalc', 'Text1'].map((id) => document.getElementById(id).checkVisibility());''')
-        self.assertEqual(shown, [True] * 6 + [False] * 2)
-        self.assertRegex(self.element('fecha').text, r'\b20\d\d\b')
-        pdf = base64.b64decode(self.driver.execute_cdp_cmd('Page.printToPDF', {})['data'])
-        self.assertEqual(len(re.findall(rb'/Type\s*/Page\b', pdf)), 1)
+        for last in ['cmdCalc', 'cmdNeto']:
+            with self.subTest(last_click=last):
+                self.element(last).click()
+                self.emulate(media='print')
+                shown = self.driver.execute_script('''
+                    return ['cmbTarifa', 'txtBase', 'txtPagos', 'cmbTablas', 'txtRet08-0',
+                            'fecha', 'neto', 'cmdCalc', 'Text1'].map(
+                      (id) => document.getElementById(id).checkVisibility());''')
+                self.assertEqual(shown, [True] * 6 + [last == 'cmdNeto', False, False])
+                self.assertRegex(self.element('fecha').text, r'\b20\d\d\b')
+                pdf = base64.b64decode(self.driver.execute_cdp_cmd('Page.printToPDF', {})['data'])
+                self.assertEqual(len(re.findall(rb'/Type\s*/Page\b', pdf)), 1)
+                self.driver.execute_cdp_cmd('Emulation.setEmulatedMedia', {})
 
 
 if __name__ == '__main__':

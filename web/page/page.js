@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Binds the page to the calculator compiled from C++: every event of an amount input goes to the
 // core's rule for that event, a click on Calcular to the core's calculation. Nothing here decides
-// what an amount is or what a box shows.
+// what an amount is or what a box shows. This script shares one scope with Emscripten's runtime:
+// its names must not be the runtime's (run, main, ready...).
 'use strict';
 
 // One amount input: `index` is its place in the core's list of inputs.
@@ -47,40 +48,45 @@ function bindAmountInput(input, index) {
   });
 }
 
-// What a screen reader hears after a calculation: the final figures with their captions.
-function announce() {
-  const figures = ['txtISR08-4', 'txtSUB08-2', 'txtRet08-0'].map((id) => {
+// Boxes read out with their captions, for the screen reader.
+function figures(ids) {
+  return ids.map((id) => {
     const box = document.getElementById(id);
-    const caption = box.labels[0].textContent.replace(/\s+/g, ' ').trim();
-    return `${caption}: ${box.value}`;
-  });
-  document.getElementById('anuncio').textContent = figures.join('. ') + '.';
+    return `${box.labels[0].textContent.replace(/\s+/g, ' ').trim()}: ${box.value}.`;
+  }).join(' ');
 }
 
 // Made once: a formatter takes longer to make than a whole calculation.
 const recordDate = new Intl.DateTimeFormat('es-MX', {dateStyle: 'long', timeStyle: 'short'});
 
-function calculate() {
-  // As a click on the window's button: the button takes the focus first, so the input being
-  // edited is formatted before the calculation reads it.
-  const button = document.getElementById('cmdCalc');
+// As a click on the window's button: the button takes the focus first, so the input being
+// edited is formatted before the core reads it. Then the record's date, whether the gross-up
+// belongs in it, and what the live region says.
+function clickThrough(button, coreClick, announcement) {
   button.focus();
-  _isr_calculate();
+  coreClick();
   document.getElementById('fecha').textContent = recordDate.format(new Date());
-  announce();
+  document.getElementById('neto').classList.toggle('usado', button.id === 'cmdNeto');
+  document.getElementById('anuncio').textContent = announcement();
 }
 
 // Called by the core once the lists are filled and the amount inputs bound.
 function pageLoaded() {
   document.getElementById('cmbTarifa').addEventListener('change', () => _isr_period_chosen());
   document.getElementById('cmbTablas').addEventListener('change', () => _isr_tables_chosen());
-  document.getElementById('cmdCalc').addEventListener('click', calculate);
+  const calculate = document.getElementById('cmdCalc');
+  calculate.addEventListener('click', () => clickThrough(calculate, _isr_calculate,
+    () => figures(['txtISR08-4', 'txtSUB08-2', 'txtRet08-0'])));
+  const grossUp = document.getElementById('cmdNeto');
+  grossUp.addEventListener('click', () => clickThrough(grossUp, _isr_gross_up,
+    () => document.getElementById('lblNeto').textContent ||
+      figures(['txtBase', 'txtRet08-0', 'txtNeto', 'txtExacto'])));
   // Alt+C, as in the window, in every browser (an accesskey attribute would be Alt+Shift+C in
   // some); Enter calculates nothing.
   document.addEventListener('keydown', (event) => {
     if (event.altKey && !event.ctrlKey && !event.metaKey && event.code === 'KeyC') {
       event.preventDefault();
-      document.getElementById('cmdCalc').click();
+      calculate.click();
     }
   });
   document.body.removeAttribute('aria-busy');
