@@ -9,8 +9,11 @@
 function bindAmountInput(input, index) {
   // Each typed character goes through the key rule before it reaches the input, backspace too;
   // the rule may itself move the caret or write the text ("." on "0" gives "0."). A character it
-  // lets through is inserted where the caret is now.
+  // lets through is inserted where the caret is now, by a command the browser can undo (and that
+  // some browsers announce with a beforeinput of its own, which is not ruled again).
+  let inserting = false;
   input.addEventListener('beforeinput', (event) => {
+    if (inserting) return;
     if (event.inputType === 'deleteContentBackward') {
       if (!_isr_key_typed(index, 8)) event.preventDefault();
       return;
@@ -18,9 +21,10 @@ function bindAmountInput(input, index) {
     if (event.inputType !== 'insertText' || event.data === null) return;
     event.preventDefault();
     for (const character of event.data) {
-      if (_isr_key_typed(index, character.codePointAt(0))) {
-        document.execCommand('insertText', false, character);
-      }
+      if (!_isr_key_typed(index, character.codePointAt(0))) continue;
+      inserting = true;
+      document.execCommand('insertText', false, character);
+      inserting = false;
     }
   });
   // Every change, typed, pasted, dropped, autofilled or undone, goes through the change rule.
