@@ -114,9 +114,9 @@ bool WriteBatchRow(const TableSet& tables, const BatchLayout& layout, const CsvR
     const Withholding* shown = nullptr;  // what the boxes show; nothing for a bad row
     if (const auto input = ReadRow(layout, batch, record, scratch)) {
         if (!grossUps) {
-            calculated = Calculate(tables, input->period, input->base, input->subsidySum);
+            calculated = Calculate(tables, input->period, input->amount, input->subsidySum);
             shown = &*calculated;
-        } else if ((grossUp = GrossUp(tables, input->period, input->base, input->subsidySum))) {
+        } else if ((grossUp = GrossUp(tables, input->period, input->amount, input->subsidySum))) {
             shown = &grossUp->withholding;
         } else {
             auto& message = scratch.message;

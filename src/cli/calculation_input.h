@@ -38,7 +38,7 @@ struct CalculationInput {
     // The amount after the period, in its role: the base, or the target net of a gross-up. Rounded
     // to cents; a base beyond the range of an amount lies above every table and matches no row, as
     // any base above a table's top row does, and a target beyond it is beyond every net.
-    Cents base;
+    Cents amount;
     Cents subsidySum;
 };
 

@@ -44,7 +44,7 @@ SingleCalculation CalculateSingle(const TableSet& tables, const CalculationInput
     return {input.period,
             RoundedAmountText(baseText).value_or(""),
             ShownSubsidySum(subsidySumText),
-            Calculate(tables, input.period, input.base, input.subsidySum),
+            Calculate(tables, input.period, input.amount, input.subsidySum),
             {},
             std::nullopt};
 }
@@ -53,7 +53,7 @@ std::optional<SingleCalculation> GrossUpSingle(const TableSet& tables,
                                                const CalculationInput& input,
                                                std::string_view targetText,
                                                std::string_view subsidySumText) {
-    const auto found = GrossUp(tables, input.period, input.base, input.subsidySum);
+    const auto found = GrossUp(tables, input.period, input.amount, input.subsidySum);
     if (!found) return std::nullopt;
     return SingleCalculation{
         input.period,

@@ -35,7 +35,7 @@ struct SingleCalculation {
 SingleCalculation CalculateSingle(const TableSet& tables, const CalculationInput& input,
                                   std::string_view baseText, std::string_view subsidySumText);
 
-// The gross-up of the target net read from `targetText` (held in `input.base`): the calculation
+// The gross-up of the target net read from `targetText` (held in `input.amount`): the calculation
 // of the base found, shown as "#,0.00". Nothing when the target is beyond the tables.
 std::optional<SingleCalculation> GrossUpSingle(const TableSet& tables,
                                                const CalculationInput& input,

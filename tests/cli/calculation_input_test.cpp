@@ -94,7 +94,7 @@ TEST(ReadCalculationInput, TextsBecomeInputsOrTheFieldAndProblem) {
         if (const auto* expected = std::get_if<CalculationInput>(&c.expected)) {
             const auto& got = std::get<CalculationInput>(read);
             EXPECT_EQ(got.period, expected->period);
-            EXPECT_EQ(got.base.Count(), expected->base.Count());
+            EXPECT_EQ(got.amount.Count(), expected->amount.Count());
             EXPECT_EQ(got.subsidySum.Count(), expected->subsidySum.Count());
         } else {
             const auto& expectedError = std::get<InputError>(c.expected);
