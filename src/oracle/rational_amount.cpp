@@ -20,9 +20,9 @@ mpq_class Ratio(const std::string& digits, std::size_t decimals) {
     return value;
 }
 
-}  // namespace
-
-mpq_class PlainDecimal(std::string_view text) {
+// The value of unsigned decimal digits with at most one point; "," among the integer digits is
+// skipped when `grouped`. Nothing for any other character, or without a digit.
+std::optional<mpq_class> UnsignedDecimal(std::string_view text, bool grouped) {
     std::string digits;
     std::size_t decimals = 0;
     bool point = false;
@@ -32,33 +32,28 @@ mpq_class PlainDecimal(std::string_view text) {
         } else if (c >= '0' && c <= '9') {
             digits += c;
             if (point) ++decimals;
-        } else {
-            throw std::logic_error("not a plain decimal: " + std::string(text));
+        } else if (c != ',' || point || !grouped) {
+            return std::nullopt;
         }
     }
-    if (digits.empty()) throw std::logic_error("not a plain decimal: " + std::string(text));
+    if (digits.empty()) return std::nullopt;
     return Ratio(digits, decimals);
+}
+
+}  // namespace
+
+mpq_class PlainDecimal(std::string_view text) {
+    const auto value = UnsignedDecimal(text, false);
+    if (!value) throw std::logic_error("not a plain decimal: " + std::string(text));
+    return *value;
 }
 
 std::optional<mpq_class> TypedDecimal(std::string_view text) {
     const bool negative = !text.empty() && text.front() == '-';
     if (negative) text.remove_prefix(1);
-    std::string digits;
-    std::size_t decimals = 0;
-    bool point = false;
-    for (const char c : text) {
-        if (c == '.' && !point) {
-            point = true;
-        } else if (c >= '0' && c <= '9') {
-            digits += c;
-            if (point) ++decimals;
-        } else if (c != ',' || point) {
-            return std::nullopt;
-        }
-    }
-    if (digits.empty()) return std::nullopt;
-    const mpq_class value = Ratio(digits, decimals);
-    return negative ? mpq_class(-value) : value;
+    const auto value = UnsignedDecimal(text, true);
+    if (!value || !negative) return value;
+    return mpq_class(-*value);
 }
 
 mpq_class RoundedToCents(const mpq_class& value) {

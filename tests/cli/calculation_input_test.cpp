@@ -14,6 +14,7 @@
 #include "cli/command_line.h"
 #include "cli/csv_reader.h"
 #include "cli/exit_status.h"
+#include "run_in_memory.h"
 
 namespace isr::cli {
 namespace {
@@ -105,20 +106,6 @@ TEST(ReadCalculationInput, TextsBecomeInputsOrTheFieldAndProblem) {
 }
 
 // The three ways in read through one reader; this keeps what they show from drifting apart.
-struct Outputs {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-Outputs RunCli(std::vector<std::string_view> args, const std::string& input = "") {
-    std::istringstream in(input);
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = Run(args, {in, out, err});
-    return {status, out.str(), err.str()};
-}
-
 // The value closing each of the last nine caption lines: the box texts, in the window's order.
 std::vector<std::string> TextBoxes(const std::string& text) {
     std::vector<std::string> values;
@@ -176,7 +163,7 @@ TEST(ReadCalculationInput, SingleJsonAndCsvShowTheSameBoxesAndRefuseAlike) {
     for (const auto& c : cases) {
         csv += c.period + ",\"" + c.base + "\",\"" + c.subsidySum + "\"\n";
     }
-    const auto batch = RunCli({"--csv"}, csv);
+    const auto batch = RunWith({"--csv"}, csv);
     EXPECT_EQ(batch.status, kExitBadRows) << batch.err;
     std::istringstream batchOut(batch.out);
     CsvReader reader(batchOut);
@@ -195,8 +182,8 @@ TEST(ReadCalculationInput, SingleJsonAndCsvShowTheSameBoxesAndRefuseAlike) {
             csvBoxes.emplace_back(rows.Field(row, 3 + b));
         }
         const std::string csvError(rows.Field(row, 3 + kResultBoxes.size()));
-        const auto text = RunCli({c.period, c.base, c.subsidySum});
-        const auto json = RunCli({"--json", c.period, c.base, c.subsidySum});
+        const auto text = RunWith({c.period, c.base, c.subsidySum});
+        const auto json = RunWith({"--json", c.period, c.base, c.subsidySum});
         if (!c.problem.empty()) {
             EXPECT_EQ(text.status, kExitUsage);
             EXPECT_EQ(json.status, kExitUsage);

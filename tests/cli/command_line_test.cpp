@@ -12,22 +12,10 @@
 #include <string>
 #include <vector>
 
+#include "run_in_memory.h"
+
 namespace isr::cli {
 namespace {
-
-struct Outcome {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-Outcome RunWith(std::vector<std::string_view> args, const std::string& input = "") {
-    std::ostringstream out;
-    std::ostringstream err;
-    std::istringstream in(input);
-    const int status = Run(args, {in, out, err});
-    return {status, out.str(), err.str()};
-}
 
 TEST(CommandLine, JsonCarriesEveryBoxText) {
     const auto r = RunWith({"--json", "mensual", "3,000.00"});

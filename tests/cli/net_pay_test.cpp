@@ -9,23 +9,10 @@
 #include <vector>
 
 #include "cli/command_line.h"
+#include "run_in_memory.h"
 
 namespace isr::cli {
 namespace {
-
-struct Outcome {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-Outcome RunWith(std::vector<std::string_view> args, const std::string& input = "") {
-    std::istringstream in(input);
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = Run(args, {in, out, err});
-    return {status, out.str(), err.str()};
-}
 
 TEST(NetPay, JsonIsTheOrdinaryObjectOfTheBaseFoundWithTheNets) {
     const auto r = RunWith({"--json", "--neto", "mensual", "7000"});
