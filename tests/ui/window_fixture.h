@@ -24,6 +24,17 @@ inline void PrintTo(const QString& text, std::ostream* os) {
 
 namespace isr {
 
+// A drag from another program carrying `text`, entering the window at `at` (window coordinates)
+// and released there, delivered as the platform delivers it: the drop only if the drag was taken.
+// Returns whether a control took the drop.
+bool DropText(QWidget& window, QPoint at, const QString& text);
+
+// What an input method sends to the focus widget: the text it is composing, if any, then the text
+// it commits in place of `replaceLength` characters from `replaceFrom` (relative to the caret);
+// with neither, it goes on composing.
+void SendInputMethod(const QString& preedit, const QString& commit, int replaceFrom = 0,
+                     int replaceLength = 0);
+
 class WindowTest : public ::testing::Test {
   public:
     // Keys through the window, to the focus widget.
@@ -41,6 +52,11 @@ class WindowTest : public ::testing::Test {
         EXPECT_NE(widget, nullptr) << "no control " << name;
         return widget;
     }
+
+    // A key event that carries several characters at once, to the focus widget.
+    void KeyWithText(const QString& text) const;
+    // Dropped on the centre of a control.
+    bool Drop(const QString& text, const std::string& name) const;
 
     // A left click at a point of the control (its centre by default), through the window.
     void ClickAt(const std::string& name) const;
