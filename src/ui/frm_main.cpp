@@ -136,7 +136,19 @@ void FrmMain::lblProdlink_Click(std::int16_t Index) {
     }
 }
 
+// A field shows its formatted value once the focus leaves it, as a click on "&Calcular" makes it
+// do. A text that arrived without the focus (a screen reader's write), or a press that left the
+// focus in the field (the button's accessible action), is formatted here, so that the calculation
+// reads, and the field shows, the amount rounded to cents. A disabled field (txtPagos outside
+// "Anual") takes no part in the calculation and is left as it is.
+void FrmMain::FormatEntriesAsLeavingThemWould() {
+    for (EntryLineEdit* field : {calc_.txtBase, calc_.txtPagos}) {
+        if (field->isEnabled()) EntryField_LostFocus(*field);
+    }
+}
+
 void FrmMain::cmdCalc_Click() {
+    FormatEntriesAsLeavingThemWould();
     Calculate(calc_.cmbTarifa->currentIndex(), calc_.txtBase->text().toStdString(),
               calc_.txtPagos->text().toStdString(), boxes_);
     for (const ResultBoxInfo& box : kResultBoxes) {

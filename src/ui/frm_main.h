@@ -40,6 +40,7 @@ class FrmMain : public QWidget {
     void Form_Load();
     void FitCaptions(const AutoSizeLabels& autoSize);
     void Connect();
+    void FormatEntriesAsLeavingThemWould();
 
     NavBar nav_;
     std::array<QWidget*, 3> frame_{};

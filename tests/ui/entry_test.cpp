@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: MIT
 // The entry fields and the period list under real key, mouse and focus events, and the
 // calculation they feed.
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSignalSpy>
 
 #include "window_fixture.h"
@@ -306,6 +308,9 @@ TEST_F(EntryTest, MouseClickOnCalcularShowsTheWorkedExamples) {
     }
 }
 
+const std::vector<std::string> kRounded496075 = {"496.08", "0.00",     "6.40",   "9.52",   "9.52",
+                                                 "0.01",   "1,768.96", "407.02", "-397.50"};
+
 TEST_F(EntryTest, AltCFormatsTheFieldBeforeCalculatingAsAClickDoes) {
     TabToBase();
     // Unrounded, 496.075 falls between two brackets; formatted first it is 496.08.
@@ -313,8 +318,68 @@ TEST_F(EntryTest, AltCFormatsTheFieldBeforeCalculatingAsAClickDoes) {
     Press(Qt::Key_C, Qt::AltModifier);
     EXPECT_EQ(FocusName(), "cmdCalc");
     EXPECT_EQ(TextOf("txtBase"), QStringLiteral("496.08"));
-    EXPECT_EQ(Results(), (std::vector<std::string>{"496.08", "0.00", "6.40", "9.52", "9.52", "0.01",
-                                                   "1,768.96", "407.02", "-397.50"}));
+    EXPECT_EQ(Results(), kRounded496075);
+}
+
+// However "&Calcular" is pressed, it calculates on the rounded amount and the field shows it, also
+// when the text got into the field without passing through the focus (a screen reader wrote it)
+// or the press leaves the focus in the field (the button's accessible action).
+TEST_F(EntryTest, EveryWayOfCalculatingFormatsTheFieldsFirst) {
+    const auto writtenByAScreenReader = [this](const char* focus) {
+        Find(focus)->setFocus(Qt::OtherFocusReason);
+        QAccessible::queryAccessibleInterface(Field("txtBase"))
+            ->setText(QAccessible::Value, QStringLiteral("496.075"));
+    };
+    struct Row {
+        const char* name;
+        std::function<void()> calculate;
+    };
+    const Row rows[] = {
+        {"a mouse click",
+         [&] {
+             writtenByAScreenReader("cmbTarifa");
+             ClickAt("cmdCalc");
+         }},
+        {"Space on the button",
+         [&] {
+             writtenByAScreenReader("cmdCalc");
+             Press(Qt::Key_Space);
+         }},
+        {"Alt+C",
+         [&] {
+             writtenByAScreenReader("cmbTarifa");
+             Press(Qt::Key_C, Qt::AltModifier);
+         }},
+        {"the accessible press, the focus left in the field",
+         [&] {
+             TabToBase();
+             Type("496.075");
+             QSignalSpy clicked(Find<QPushButton>("cmdCalc"), &QPushButton::clicked);
+             QAccessible::queryAccessibleInterface(Find("cmdCalc"))
+                 ->actionInterface()
+                 ->doAction(QAccessibleActionInterface::pressAction());
+             // The press shows the button pushed for a moment before it clicks.
+             EXPECT_TRUE(clicked.wait(1000));
+         }},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        Field("txtBase")->setText(QStringLiteral("0"));
+        row.calculate();
+        EXPECT_EQ(TextOf("txtBase"), QStringLiteral("496.08"));
+        EXPECT_EQ(Results(), kRounded496075);
+    }
+}
+
+// The drop of 496.075 on txtBase, the focus elsewhere, then a click on "&Calcular": the drop is
+// refused, and the calculation is that of the zero the field still holds.
+TEST_F(EntryTest, ADroppedAmountNeverReachesTheCalculation) {
+    ASSERT_EQ(FocusName(), "cmbTarifa");
+    EXPECT_FALSE(Drop(QStringLiteral("496.075"), "txtBase"));
+    ClickAt("cmdCalc");
+    EXPECT_EQ(TextOf("txtBase"), QStringLiteral("0.00"));
+    EXPECT_EQ(Results(),
+              (std::vector<std::string>{"0", "0", "0", "0", "0.00", "0", "0", "0", "0.00"}));
 }
 
 TEST_F(EntryTest, ResultsStayThroughOtherPanelsAndEditsUntilTheNextClick) {
