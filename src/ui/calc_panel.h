@@ -28,7 +28,7 @@ struct CalcPanel {
 
 // The period list holds the six periods and nothing is selected yet: the window's load selects
 // the first one.
-CalcPanel BuildCalcPanel(QWidget* frame, AutoSizeLabels& autoSize);
+CalcPanel BuildCalcPanel(QWidget* frame);
 
 // The result box that shows one box of the calculation's store.
 QLineEdit* ResultBox(const CalcPanel& panel, const ResultBoxInfo& box);

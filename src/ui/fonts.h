@@ -3,7 +3,6 @@
 #pragma once
 
 #include <QFont>
-#include <QLabel>
 
 namespace isr {
 
@@ -20,10 +19,5 @@ QFont WindowFont();
 // Courier New 8.25 pt, or the metric-compatible Liberation Mono; letter spacing pinned, so the
 // columns of the tariff listing keep their place whatever the window's font does.
 QFont ListingFont();
-
-// Tightens the letter spacing of a one-line label, by the least whole percent needed, until its
-// caption fits the label's width. A substitute font may run a pixel or two wider than the
-// typeface the layout was measured with; tighter spacing keeps the letters' size.
-void FitCaption(QLabel* label);
 
 }  // namespace isr

@@ -53,22 +53,16 @@ FrmMain::FrmMain(QWidget* parent) : QWidget(parent) {
     setPalette(palette);
     setFont(WindowFont());
 
-    AutoSizeLabels autoSize;
-    nav_ = BuildNavBar(this, autoSize);
+    nav_ = BuildNavBar(this);
     for (std::size_t k = 0; k < frame_.size(); ++k) frame_[k] = AddFrame(this, k);
-    calc_ = BuildCalcPanel(frame_[0], autoSize);
-    tariffs_ = BuildTariffsPanel(frame_[1], autoSize);
-    products_ = BuildProductsPanel(frame_[2], autoSize);
-    FitCaptions(autoSize);
+    calc_ = BuildCalcPanel(frame_[0]);
+    tariffs_ = BuildTariffsPanel(frame_[1]);
+    products_ = BuildProductsPanel(frame_[2]);
     NameFocusableControls(nav_, frame_, calc_, tariffs_);
     SetTabOrder(this);
     Connect();
     Form_Load();
     calc_.cmbTarifa->setFocus();
-}
-
-void FrmMain::FitCaptions(const AutoSizeLabels& autoSize) {
-    for (QLabel* label : autoSize) FitCaption(label);
 }
 
 void FrmMain::Connect() {

@@ -38,7 +38,6 @@ class FrmMain : public QWidget {
 
   private:
     void Form_Load();
-    void FitCaptions(const AutoSizeLabels& autoSize);
     void Connect();
     void FormatEntriesAsLeavingThemWould();
 

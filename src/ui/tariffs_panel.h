@@ -14,6 +14,6 @@ struct TariffsPanel {
     ClickLabel* lbllink3 = nullptr;  // web address
 };
 
-TariffsPanel BuildTariffsPanel(QWidget* frame, AutoSizeLabels& autoSize);
+TariffsPanel BuildTariffsPanel(QWidget* frame);
 
 }  // namespace isr
