@@ -56,13 +56,35 @@ FrmMain::FrmMain(QWidget* parent) : QWidget(parent) {
     nav_ = BuildNavBar(this);
     for (std::size_t k = 0; k < frame_.size(); ++k) frame_[k] = AddFrame(this, k);
     calc_ = BuildCalcPanel(frame_[0]);
-    tariffs_ = BuildTariffsPanel(frame_[1]);
-    products_ = BuildProductsPanel(frame_[2]);
-    NameFocusableControls(nav_, frame_, calc_, tariffs_);
+    NameFocusableControls(nav_, frame_, calc_);
     SetTabOrder(this);
     Connect();
     Form_Load();
     calc_.cmbTarifa->setFocus();
+}
+
+// The window opens on the calculation panel; building the other two, and loading the listing's
+// font and the products' pictures for them, would only delay its first paint. Each is built
+// hidden, in the place and drawing order it would have had, just before it is first shown.
+void FrmMain::FillPanel(std::int16_t Index) {
+    if (Index == 1 && !tariffs_) {
+        tariffs_ = BuildTariffsPanel(frame_[1]);
+        NameTariffListing(nav_, *tariffs_);
+        SetTabOrder(this);
+        ConnectLink(tariffs_->lbllink3, 3);
+    } else if (Index == 2 && !products_) {
+        products_ = BuildProductsPanel(frame_[2]);
+        ConnectLink(products_->lbllink2, 2);
+        for (std::size_t k = 0; k < products_->lblProdlink.size(); ++k) {
+            const auto index = static_cast<std::int16_t>(k);
+            connect(products_->lblProdlink[k], &ClickLabel::clicked, this,
+                    [this, index] { lblProdlink_Click(index); });
+        }
+    }
+}
+
+void FrmMain::ConnectLink(ClickLabel* link, std::int16_t Index) {
+    connect(link, &ClickLabel::clicked, this, [this, Index] { lbllink_Click(Index); });
 }
 
 void FrmMain::Connect() {
@@ -71,24 +93,15 @@ void FrmMain::Connect() {
         connect(nav_.lblBtn[k], &ClickLabel::clicked, this, [this, index] { lblBtn_Click(index); });
         connect(nav_.picBtn[k], &ClickBox::clicked, this, [this, index] { picBtn_Click(index); });
     }
-    const std::array<ClickLabel*, 4> links = {calc_.lbllink[0], calc_.lbllink[1],
-                                              products_.lbllink2, tariffs_.lbllink3};
-    for (std::size_t k = 0; k < links.size(); ++k) {
-        const auto index = static_cast<std::int16_t>(k);
-        connect(links[k], &ClickLabel::clicked, this, [this, index] { lbllink_Click(index); });
-    }
-    for (std::size_t k = 0; k < products_.lblProdlink.size(); ++k) {
-        const auto index = static_cast<std::int16_t>(k);
-        connect(products_.lblProdlink[k], &ClickLabel::clicked, this,
-                [this, index] { lblProdlink_Click(index); });
-    }
+    ConnectLink(calc_.lbllink[0], 0);
+    ConnectLink(calc_.lbllink[1], 1);
     connect(calc_.cmdCalc, &QPushButton::clicked, this, [this] { cmdCalc_Click(); });
     lbl13_.emplace(calc_.lbl13);
     connect(calc_.cmbTarifa, &QComboBox::currentIndexChanged, this,
             [this](int index) { cmbTarifa_Click(index, *calc_.txtPagos, *lbl13_); });
 }
 
-// The tariff tables exist by now: the tariffs panel's listing was generated from them.
+// The tariff tables are constant data, built with the program.
 void FrmMain::Form_Load() {
     nav_.Shape1->resize(nav_.Shape1->width(),
                         height() - nav_.Shape1->y() - TwipsToPixels(kShape1BottomMargin));
@@ -96,6 +109,7 @@ void FrmMain::Form_Load() {
 }
 
 void FrmMain::lblBtn_Click(std::int16_t Index) {
+    FillPanel(Index);
     for (std::size_t k = 0; k < frame_.size(); ++k) {
         frame_[k]->setVisible(static_cast<int>(k) == Index);
     }

@@ -101,6 +101,7 @@ bool StackedByDesign(const QString& a, const QString& b) {
 }
 
 TEST_F(WindowTest, NoTwoControlsOverlapUnlessTheDesignStacksThem) {
+    VisitEveryPanel();
     for (QWidget* container : Containers(window_.get())) {
         ASSERT_NE(container, nullptr);
         const std::vector<QWidget*> controls = ControlsOn(container);
@@ -116,6 +117,7 @@ TEST_F(WindowTest, NoTwoControlsOverlapUnlessTheDesignStacksThem) {
 }
 
 TEST_F(WindowTest, EveryControlLiesInsideItsContainer) {
+    VisitEveryPanel();
     int checked = 0;
     for (const QWidget* container : Containers(window_.get())) {
         ASSERT_NE(container, nullptr);
@@ -158,6 +160,7 @@ TEST_F(WindowTest, PositionsInPixelsMatchTheDesignsTwips) {
         {"imgProd(2)", {16, 168}, {32, 32}},  // a 64 x 64 drawing shown in 32 x 32
         {"Image1", {8, 392}, {200, 50}},      // the logo at its natural 200 x 50
     };
+    VisitEveryPanel();
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         const QWidget* widget = Find(row.name);
@@ -183,6 +186,7 @@ TEST_F(WindowTest, AlignedCaptionsKeepTheSideTheyAreAlignedTo) {
         {"lbl(30)", Qt::AlignRight, 428},    // 5040 + 1380
         {"lbl(31)", Qt::AlignHCenter, 492},  // 6525 + 1725 / 2
     };
+    VisitEveryPanel();
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         const QWidget* label = Find(row.name);
@@ -274,6 +278,7 @@ std::vector<LabelRow> Labels() {
 }
 
 TEST_F(WindowTest, LabelsShowTheirCaptionInTheirFontColourAndCursor) {
+    VisitEveryPanel();
     for (const LabelRow& row : Labels()) {
         SCOPED_TRACE(row.name);
         const auto* label = Find<QLabel>(row.name);
@@ -295,6 +300,7 @@ TEST_F(WindowTest, LabelsShowTheirCaptionInTheirFontColourAndCursor) {
 // where its text ends. Its letters are set closer only where the caption would otherwise reach
 // past its panel's edge, as a substitute font wider than the design's might make it.
 TEST_F(WindowTest, EveryAutoSizeLabelIsExactlyAsLargeAsItsCaption) {
+    VisitEveryPanel();
     for (const LabelRow& row : Labels()) {
         if (!row.autoSize) continue;
         SCOPED_TRACE(row.name);
@@ -358,6 +364,7 @@ TEST_F(WindowTest, PeriodListHoldsTheSixPeriodsWithMonthlySelected) {
 }
 
 TEST_F(WindowTest, TariffListingIsReadOnlyCourierWithEightCharacterTabs) {
+    ClickAt("lblBtn(1)");
     const auto* text = Find<QPlainTextEdit>("Text1");
     EXPECT_TRUE(text->isReadOnly());
     EXPECT_EQ(text->toPlainText().toStdString(), TariffListing());
@@ -373,6 +380,7 @@ TEST_F(WindowTest, PicturesAreTheMakersDrawingsAndTheIconHasBothSizes) {
         const char* resource;
     };
     // Product k's picture goes with link lblProdlink(k).
+    VisitEveryPanel();
     const Row rows[] = {
         {"Image1", ":/maker/logo.svg"},         {"Image2", ":/maker/logo.svg"},
         {"Image3", ":/maker/logo.svg"},         {"imgProd(0)", ":/maker/product0.svg"},
@@ -403,6 +411,7 @@ TEST_F(WindowTest, DrawingOrderPutsBoxesOverCaptionsAndCaptionsOverLinesAndPictu
         {"Shape1", "picBtn(2)"},   {"shapeProd(0)", "imgProd(0)"}, {"shapeProd(1)", "lblProd(0)"},
         {"lbl(6)", "txtISR08(2)"}, {"Line7", "cmbTarifa"},
     };
+    VisitEveryPanel();
     for (const Row& row : rows) {
         SCOPED_TRACE(std::string(row.below) + " beneath " + row.above);
         const QWidget* below = Find(row.below);

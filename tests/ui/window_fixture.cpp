@@ -91,6 +91,10 @@ bool WindowTest::Drop(const QString& text, const std::string& name) const {
            DropText(*window_, widget->mapTo(window_.get(), widget->rect().center()), text);
 }
 
+void WindowTest::VisitEveryPanel() const {
+    for (const char* caption : {"lblBtn(1)", "lblBtn(2)", "lblBtn(0)"}) ClickAt(caption);
+}
+
 void WindowTest::Press(Qt::Key key, Qt::KeyboardModifiers modifiers) const {
     QTest::keyClick(window_->windowHandle(), key, modifiers);
 }

@@ -62,6 +62,10 @@ class WindowTest : public ::testing::Test {
     void ClickAt(const std::string& name) const;
     void ClickAt(const QWidget* widget, QPoint point) const;
 
+    // Clicks through the tariffs and products panels and back to the calculation, as a user who
+    // has seen them all: the two are built when first shown.
+    void VisitEveryPanel() const;
+
     QWidget* FocusWidget() const { return QApplication::focusWidget(); }
     std::string FocusName() const;
 
