@@ -26,6 +26,7 @@ void SetUpApplication(QApplication& app) {
     QApplication::setPalette(app.style()->standardPalette());
     QApplication::setWindowIcon(QIcon(kIconResource));
     RegisterSubstituteFonts();
+    MakeWindowFontTheDefault();
     InstallAccessibleInterfaces();
 }
 

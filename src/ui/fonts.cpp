@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/fonts.h"
 
+#include <QApplication>
 #include <QFontDatabase>
 #include <QStringList>
 
@@ -34,6 +35,12 @@ QFont WindowFont() {
     font.setStyleStrategy(QFont::NoAntialias);
     font.setHintingPreference(QFont::PreferFullHinting);
     return font;
+}
+
+void MakeWindowFontTheDefault() {
+    const QFont desktop = QApplication::font();
+    QApplication::setFont(WindowFont());  // clears the fonts set per class, so it comes first
+    QApplication::setFont(desktop, "QMenu");
 }
 
 QFont ListingFont() {

@@ -16,6 +16,11 @@ void RegisterSubstituteFonts();
 // was measured on drew it: the clone then matches Tahoma's widths and its bold reads as bold.
 QFont WindowFont();
 
+// Makes WindowFont the application's default font, so that building the window loads no other:
+// a line edit lays out its empty text in the default font before it takes its own. Menus, which
+// are windows of their own (a text box's context menu), keep the desktop's font.
+void MakeWindowFontTheDefault();
+
 // Courier New 8.25 pt, or the metric-compatible Liberation Mono; letter spacing pinned, so the
 // columns of the tariff listing keep their place whatever the window's font does.
 QFont ListingFont();
