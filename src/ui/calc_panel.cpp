@@ -6,6 +6,7 @@
 #include "tariffs/periods.h"
 #include "ui/maker_content.h"
 #include "ui/maker_look.h"
+#include "ui/result_line_edit.h"
 #include "ui/system_colours.h"
 
 namespace isr {
@@ -78,12 +79,14 @@ CalcPanel BuildCalcPanel(QWidget* frame) {
     Place(panel.cmdCalc, "cmdCalc");
 
     for (std::size_t i = 0; i < panel.txtISR08.size(); ++i) {
-        panel.txtISR08[i] = AddTextBox(frame, "txtISR08(" + std::to_string(i) + ")", true);
+        panel.txtISR08[i] =
+            AddTextBox<ResultLineEdit>(frame, "txtISR08(" + std::to_string(i) + ")", true);
     }
     for (std::size_t i = 0; i < panel.txtSUB08.size(); ++i) {
-        panel.txtSUB08[i] = AddTextBox(frame, "txtSUB08(" + std::to_string(i) + ")", true);
+        panel.txtSUB08[i] =
+            AddTextBox<ResultLineEdit>(frame, "txtSUB08(" + std::to_string(i) + ")", true);
     }
-    QLineEdit* result = AddTextBox(frame, "txtRet08(0)", true);
+    QLineEdit* result = AddTextBox<ResultLineEdit>(frame, "txtRet08(0)", true);
     result->setAlignment(Qt::AlignCenter);
     QFont big;
     big.setPointSizeF(12);

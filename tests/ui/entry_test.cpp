@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QInputMethod>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -194,6 +196,20 @@ TEST_F(EntryTest, InputMethodCommitsPassTheKeyRule) {
         SendInputMethod(row.preedit, row.commit, row.replaceFrom, row.replaceLength);
         EXPECT_EQ(TextOf("txtBase"), row.text);
         EXPECT_EQ(Field("txtBase")->selectedText(), row.selected);
+    }
+}
+
+// A result box takes the focus and a selection but no text, from an input method neither.
+TEST_F(EntryTest, ResultBoxesTakeNoInputMethodText) {
+    for (const char* name : {"txtISR08(0)", "txtISR08(4)", "txtSUB08(2)", "txtRet08(0)"}) {
+        SCOPED_TRACE(name);
+        ClickAt(name);
+        ASSERT_EQ(FocusName(), name);
+        EXPECT_FALSE(QInputMethod::queryFocusObject(Qt::ImEnabled, {}).toBool());
+        QInputMethodEvent commit;
+        commit.setCommitString(QStringLiteral("66"));
+        QApplication::sendEvent(FocusWidget(), &commit);
+        EXPECT_EQ(TextOf(name), QStringLiteral("0"));
     }
 }
 
