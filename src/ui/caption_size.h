@@ -9,8 +9,8 @@ namespace isr {
 
 // Sizes the label, placed in its designed box, to its caption in its font. The top stays, and
 // so does the side the caption is aligned to: the left, or the right edge of a right-aligned
-// caption, or the middle of a centred one. The boxes were designed around the original captions,
-// so aligned captions of other widths still line up as designed.
+// caption, or the middle of a centred one, so that captions of other widths than the ones the
+// boxes were drawn for still line up as designed (the contact lines at the panel's right edge).
 //
 // A substitute font may run wider than the typeface the layout was measured with; where the
 // caption would then reach past the right edge of the label's container, its letter spacing
