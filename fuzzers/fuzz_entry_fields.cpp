@@ -4,6 +4,12 @@
 // another. After every event both fields must hold a numeric text with at most one point,
 // txtPagos and its caption must be enabled exactly for "Anual", and leaving a field must show
 // its value as RoundedAmountText does.
+//
+// Besides single keys, the events include what the window turns other input into: several
+// characters arriving in one key event or input-method commit (typed one by one, the rules checked
+// only once all are in), a commit in place of characters around the caret, the context menu's
+// Delete, and "&Calcular", which formats each enabled field as leaving it would. Drops and an
+// input method's pre-edit never reach the fields, so they have no event here.
 #include <algorithm>
 #include <array>
 #include <cstddef>
@@ -70,6 +76,21 @@ class Panel {
         if (target != nullptr) target->FocusIn();
     }
 
+    // "&Calcular": the button takes the focus, then every enabled field shows its value formatted
+    // as leaving it would, and formatting it again would change nothing.
+    void Calculate() {
+        FocusOn(nullptr);
+        for (MemoryTextField* field : {&txtBase_, &txtPagos_}) {
+            if (!field->Enabled()) continue;
+            AmountFieldFocusOut(*field);
+            const std::string shown = field->Text();
+            AmountFieldFocusOut(*field);
+            if (field->Text() != shown) {
+                Fail("formatting ", Shown(shown), " again shows ", Shown(field->Text()));
+            }
+        }
+    }
+
     // The list takes the focus when the user picks from it.
     void SelectPeriod(int listIndex) {
         FocusOn(nullptr);
@@ -115,11 +136,17 @@ std::string PasteFrom(ByteReader& input) {
     return std::string(repeat, static_cast<char>(input.Byte()));
 }
 
-// One event; returns its name for the report.
+// Several characters in one event, each typed as a key of its own.
+void TypeEach(MemoryTextField& field, std::string_view characters) {
+    for (const char c : characters) field.TypeKey(static_cast<unsigned char>(c));
+}
+
+// One event; returns its name for the report. Operations 0 to 15 decode as they did before the
+// later events were added, so the corpus keeps its meaning.
 const char* Play(Panel& panel, ByteReader& input) {
     const auto op = input.Byte();
     MemoryTextField& field = panel.Field(op & 1);
-    switch ((op >> 1) % 8) {
+    switch ((op >> 1) % 12) {
         case 0:
             field.TypeKey(static_cast<std::uint16_t>(input.Int16()));
             return "any key";
@@ -161,9 +188,32 @@ const char* Play(Panel& panel, ByteReader& input) {
             panel.FocusOn(target == 2 ? nullptr : &panel.Field(target == 1));
             return "focus change";
         }
-        default:
+        case 7:
             panel.SelectPeriod(static_cast<std::int8_t>(input.Byte()));
             return "period change";
+        case 8:
+            TypeEach(field, input.Bytes(input.Byte() % 9));
+            return "several characters in one event";
+        case 9: {
+            // An input method's commit in place of up to 3 characters from up to 3 before the
+            // caret: they are selected for the typed ones to replace, or deleted when it commits
+            // nothing.
+            const int back = input.Byte() % 4;
+            const int length = input.Byte() % 4;
+            const std::string_view commit = input.Bytes(input.Byte() % 5);
+            if (!field.Enabled()) return "input-method commit to a disabled field";
+            field.SetSelStart(std::max(0, field.SelStart() - back));
+            field.SetSelLength(length);
+            if (commit.empty() && field.SelLength() > 0) field.PressDelete();
+            TypeEach(field, commit);
+            return "input-method commit in place of characters";
+        }
+        case 10:
+            if (field.SelLength() > 0) field.PressDelete();  // enabled with a selection only
+            return "context-menu delete";
+        default:
+            panel.Calculate();
+            return "calculate";
     }
 }
 

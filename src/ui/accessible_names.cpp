@@ -63,13 +63,16 @@ void NameCalcPanel(const CalcPanel& calc) {
 }  // namespace
 
 void NameFocusableControls(const NavBar& nav, const std::array<QWidget*, 3>& panels,
-                           const CalcPanel& calc, const TariffsPanel& tariffs) {
+                           const CalcPanel& calc) {
     for (std::size_t k = 0; k < panels.size(); ++k) {
         panels[k]->setAccessibleName(nav.lblBtn[k]->text());
         nav.picBtn[k]->setAccessibleName(nav.lblBtn[k]->text());
     }
-    tariffs.Text1->setAccessibleName(nav.lblBtn[1]->text());
     NameCalcPanel(calc);
+}
+
+void NameTariffListing(const NavBar& nav, const TariffsPanel& tariffs) {
+    tariffs.Text1->setAccessibleName(nav.lblBtn[1]->text());
 }
 
 }  // namespace isr

@@ -14,8 +14,11 @@ namespace isr {
 
 // The calculation panel's boxes are named by their captions, which become their buddies; a
 // result box is also described by its section, since "Límite Inferior" names one box in each.
-// The panels, the navigation buttons and the tariff listing take the navigation captions.
+// The panels and the navigation buttons take the navigation captions.
 void NameFocusableControls(const NavBar& nav, const std::array<QWidget*, 3>& panels,
-                           const CalcPanel& calc, const TariffsPanel& tariffs);
+                           const CalcPanel& calc);
+
+// The tariff listing is named as its panel.
+void NameTariffListing(const NavBar& nav, const TariffsPanel& tariffs);
 
 }  // namespace isr

@@ -13,6 +13,7 @@
 #include "ui/controls.h"
 #include "ui/fonts.h"
 #include "ui/maker_look.h"
+#include "ui/svg_icon_engine.h"
 
 // The pictures are compiled into this static library; the linker keeps them only when asked for.
 static void InitResources() {
@@ -28,8 +29,9 @@ void SetUpApplication(QApplication& app) {
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopFileName));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setPalette(app.style()->standardPalette());
-    QApplication::setWindowIcon(QIcon(kIconResource));
+    QApplication::setWindowIcon(QIcon(new SvgIconEngine(kIconResource)));
     RegisterSubstituteFonts();
+    MakeWindowFontTheDefault();
     InstallAccessibleInterfaces();
 }
 

@@ -6,6 +6,7 @@
 #include "tariffs/periods.h"
 #include "ui/maker_content.h"
 #include "ui/maker_look.h"
+#include "ui/result_line_edit.h"
 #include "ui/system_colours.h"
 
 namespace isr {
@@ -20,7 +21,7 @@ struct Caption {
 
 // Drawn on the panel beneath the boxes, in this order: the opaque section title covers the
 // separator line it lies on.
-void AddSeparatorsAndCaptions(QWidget* frame, AutoSizeLabels& autoSize) {
+void AddSeparatorsAndCaptions(QWidget* frame) {
     const char* shadowLines[] = {"Line1", "Line4", "Line5", "Line7"};
     const char* highlightLines[] = {"Line2", "Line3", "Line6", "Line8"};
     for (const char* name : shadowLines) AddLine(frame, name, ButtonShadow());
@@ -43,29 +44,26 @@ void AddSeparatorsAndCaptions(QWidget* frame, AutoSizeLabels& autoSize) {
         {"lbl(31)", "Procedimiento 2016", LabelLook().Bold().Aligned(Qt::AlignHCenter)},
     };
     for (const Caption& c : captions) {
-        AddLabel(frame, c.name, QString::fromUtf8(c.text), c.look, autoSize);
+        AddLabel(frame, c.name, QString::fromUtf8(c.text), c.look);
     }
 }
 
-void AddFooter(QWidget* frame, CalcPanel& panel, AutoSizeLabels& autoSize) {
+void AddFooter(QWidget* frame, CalcPanel& panel) {
     AddImage(frame, "Image1", kLogoResource);
-    AddLabel(frame, "lbl(23)", ToQString(maker::kSlogan), LabelLook().Coloured(kSloganColour),
-             autoSize);
-    panel.lbllink[0] =
-        AddLink(frame, "lbllink(0)", ToQString(maker::kHost), kWebAddressLook, autoSize);
-    panel.lbllink[1] =
-        AddLink(frame, "lbllink(1)", QStringLiteral("más Productos..."),
-                LabelLook().Underlined().Coloured(QColor(0xC0, 0x00, 0x00)), autoSize);
+    AddLabel(frame, "lbl(23)", ToQString(maker::kSlogan), LabelLook().Coloured(kSloganColour));
+    panel.lbllink[0] = AddLink(frame, "lbllink(0)", ToQString(maker::kHost), kWebAddressLook);
+    panel.lbllink[1] = AddLink(frame, "lbllink(1)", QStringLiteral("más Productos..."),
+                               LabelLook().Underlined().Coloured(QColor(0xC0, 0x00, 0x00)));
 }
 
 }  // namespace
 
-CalcPanel BuildCalcPanel(QWidget* frame, AutoSizeLabels& autoSize) {
+CalcPanel BuildCalcPanel(QWidget* frame) {
     CalcPanel panel;
-    AddSeparatorsAndCaptions(frame, autoSize);
+    AddSeparatorsAndCaptions(frame);
     panel.lbl13 = frame->findChild<QLabel*>(QStringLiteral("lbl(13)"));
     panel.lbl13->setEnabled(false);
-    AddFooter(frame, panel, autoSize);
+    AddFooter(frame, panel);
 
     // The boxes and the button are created last: they lie above everything drawn on the panel.
     panel.cmbTarifa = new QComboBox(frame);
@@ -81,12 +79,14 @@ CalcPanel BuildCalcPanel(QWidget* frame, AutoSizeLabels& autoSize) {
     Place(panel.cmdCalc, "cmdCalc");
 
     for (std::size_t i = 0; i < panel.txtISR08.size(); ++i) {
-        panel.txtISR08[i] = AddTextBox(frame, "txtISR08(" + std::to_string(i) + ")", true);
+        panel.txtISR08[i] =
+            AddTextBox<ResultLineEdit>(frame, "txtISR08(" + std::to_string(i) + ")", true);
     }
     for (std::size_t i = 0; i < panel.txtSUB08.size(); ++i) {
-        panel.txtSUB08[i] = AddTextBox(frame, "txtSUB08(" + std::to_string(i) + ")", true);
+        panel.txtSUB08[i] =
+            AddTextBox<ResultLineEdit>(frame, "txtSUB08(" + std::to_string(i) + ")", true);
     }
-    QLineEdit* result = AddTextBox(frame, "txtRet08(0)", true);
+    QLineEdit* result = AddTextBox<ResultLineEdit>(frame, "txtRet08(0)", true);
     result->setAlignment(Qt::AlignCenter);
     QFont big;
     big.setPointSizeF(12);

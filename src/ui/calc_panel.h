@@ -28,7 +28,7 @@ struct CalcPanel {
 
 // The period list holds the six periods and nothing is selected yet: the window's load selects
 // the first one.
-CalcPanel BuildCalcPanel(QWidget* frame, AutoSizeLabels& autoSize);
+CalcPanel BuildCalcPanel(QWidget* frame);
 
 // The control that shows a result box.
 QLineEdit* ResultBoxEdit(const CalcPanel& panel, ResultBox box);

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "ui/caption_size.h"
 #include "ui/control_geometry.h"
 
 namespace isr {
@@ -16,7 +17,7 @@ void Place(QWidget* widget, std::string_view name) {
 
 template <class Label>
 Label* AddLabel(QWidget* parent, std::string_view name, const QString& caption,
-                const LabelLook& look, AutoSizeLabels& autoSize) {
+                const LabelLook& look) {
     auto* label = new Label(parent);
     Place(label, name);
     label->setTextFormat(Qt::PlainText);
@@ -35,18 +36,17 @@ Label* AddLabel(QWidget* parent, std::string_view name, const QString& caption,
     if (look.colour) palette.setColor(QPalette::WindowText, *look.colour);
     label->setPalette(palette);
     label->setAutoFillBackground(look.opaque);
-    if (look.autoSize) autoSize.push_back(label);
+    if (look.autoSize) SizeToCaption(label);
     return label;
 }
 
-template QLabel* AddLabel<QLabel>(QWidget*, std::string_view, const QString&, const LabelLook&,
-                                  AutoSizeLabels&);
+template QLabel* AddLabel<QLabel>(QWidget*, std::string_view, const QString&, const LabelLook&);
 template ClickLabel* AddLabel<ClickLabel>(QWidget*, std::string_view, const QString&,
-                                          const LabelLook&, AutoSizeLabels&);
+                                          const LabelLook&);
 
 LinkLabel* AddLink(QWidget* parent, std::string_view name, const QString& caption,
-                   const LabelLook& look, AutoSizeLabels& autoSize) {
-    return AddLabel<LinkLabel>(parent, name, caption, look, autoSize);
+                   const LabelLook& look) {
+    return AddLabel<LinkLabel>(parent, name, caption, look);
 }
 
 ShapeWidget* AddShape(QWidget* parent, std::string_view name, std::optional<QColor> border,

@@ -8,7 +8,6 @@
 #include <QString>
 #include <optional>
 #include <string_view>
-#include <vector>
 
 #include "ui/click_label.h"
 #include "ui/link_label.h"
@@ -27,7 +26,7 @@ struct LabelLook {
     bool underline = false;
     std::optional<QColor> colour;
     Qt::Alignment alignment = Qt::AlignLeft;
-    bool autoSize = true;  // one line; otherwise the caption wraps within the box
+    bool autoSize = true;  // one line, the label as large as it; otherwise wrapped within the box
     bool opaque = false;   // filled with the button face instead of showing what lies beneath
 
     LabelLook Bold() const { return With(&LabelLook::bold, true); }
@@ -46,15 +45,12 @@ struct LabelLook {
     }
 };
 
-// Collects the labels whose one-line caption must fit their box.
-using AutoSizeLabels = std::vector<QLabel*>;
-
 template <class Label = QLabel>
 Label* AddLabel(QWidget* parent, std::string_view name, const QString& caption,
-                const LabelLook& look, AutoSizeLabels& autoSize);
+                const LabelLook& look);
 
 LinkLabel* AddLink(QWidget* parent, std::string_view name, const QString& caption,
-                   const LabelLook& look, AutoSizeLabels& autoSize);
+                   const LabelLook& look);
 
 // A right-aligned text box holding "0".
 template <class Box = QLineEdit>

@@ -2,6 +2,7 @@
 #include "ui/entry_line_edit.h"
 
 #include <QFocusEvent>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <algorithm>
 #include <cstdint>
@@ -22,6 +23,12 @@ bool FieldKeepsFocus(Qt::FocusReason reason) {
 }  // namespace
 
 EntryLineEdit::EntryLineEdit(QWidget* parent) : QLineEdit(parent) {
+    // A drop would put its text in past the key rule, and into a field that may never have the
+    // focus to be formatted on leaving it.
+    setAcceptDrops(false);
+    setMaxLength(std::numeric_limits<int>::max());
+    // Input methods that read it (on-screen keyboards) offer digits rather than compose words.
+    setInputMethodHints(Qt::ImhFormattedNumbersOnly);
     // Runs inside every change, the program's own writes included; a reset to "0" nests the
     // rule once more, and "0" ends it.
     connect(this, &QLineEdit::textChanged, this, [this] { AmountFieldTextChanged(*this); });
@@ -58,12 +65,19 @@ void EntryLineEdit::SetSelLength(int length) {
 }
 
 // A key that types a character (the text of the event, control characters such as backspace
-// (8), Enter (13) and Ctrl+V (22) included) goes through the key rule first; a code of 0 coming
-// back drops the key. Keys without a character (arrows, Home, Delete) edit as usual.
+// (8), Enter (13) and Ctrl+V (22) included) goes through the key rule first, which may drop it.
+// Keys without a character (arrows, Home, Delete) edit as usual. An event that carries several
+// characters (a compose sequence, an input method's keys, key repeats compressed into one) is typed
+// one character at a time.
 void EntryLineEdit::keyPressEvent(QKeyEvent* event) {
     const QString typed = event->text();
     if (typed.isEmpty() || event->key() == Qt::Key_Delete) {
         QLineEdit::keyPressEvent(event);
+        return;
+    }
+    if (typed.size() > 1) {
+        TypeEach(typed, event->modifiers());
+        event->accept();
         return;
     }
     if (!AmountFieldKeyTyped(*this, typed.at(0).unicode())) {
@@ -71,6 +85,30 @@ void EntryLineEdit::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QLineEdit::keyPressEvent(event);
+}
+
+// What an input method is still composing (its pre-edit) is neither shown in the field nor put
+// in it: only a commit brings characters, and they pass the key rule as typed keys do. The
+// characters a commit replaces around the caret are selected first, for the typed ones to replace.
+void EntryLineEdit::inputMethodEvent(QInputMethodEvent* event) {
+    if (event->replacementLength() > 0) {
+        const int length = static_cast<int>(text().size());
+        const int from = std::clamp(cursorPosition() + event->replacementStart(), 0, length);
+        setSelection(from, std::min(event->replacementLength(), length - from));
+        if (event->commitString().isEmpty()) del();
+    }
+    TypeEach(event->commitString(), Qt::NoModifier);
+    event->accept();
+}
+
+// A lone half of a surrogate pair is no character the key rule lets through, so splitting a pair
+// drops it as a whole, as its first half alone would.
+void EntryLineEdit::TypeEach(const QString& characters, Qt::KeyboardModifiers modifiers) {
+    for (const QChar c : characters) {
+        const Qt::Key key = c == u'\b' ? Qt::Key_Backspace : Qt::Key_unknown;
+        QKeyEvent single(QEvent::KeyPress, key, modifiers, QString(c));
+        keyPressEvent(&single);
+    }
 }
 
 void EntryLineEdit::focusInEvent(QFocusEvent* event) {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 // A line edit driven by the entry rules (entry/amount_field.h): it is the rules' TextField and
-// hands them its focus changes, character keys and every change of its text.
+// hands them its focus changes, character keys and every change of its text. Characters reach it
+// by keys and input methods only, each through the key rule; it takes no drops and has no length
+// limit.
 #pragma once
 
 #include <QLineEdit>
@@ -27,11 +29,15 @@ class EntryLineEdit : public QLineEdit, public TextField {
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
   private:
+    // Each character as a key of its own, one after the other.
+    void TypeEach(const QString& characters, Qt::KeyboardModifiers modifiers);
+
     // Set when a mouse press brought the focus: that press must not drop the selection that
     // focus-in made.
     bool keepSelectionOnPress_ = false;

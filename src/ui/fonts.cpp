@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "ui/fonts.h"
 
+#include <QApplication>
 #include <QFontDatabase>
-#include <QFontMetrics>
+#include <QStringList>
 
 namespace isr {
 
@@ -15,8 +16,6 @@ constexpr const char* kLiberationMono = "Liberation Mono";
 // 8 pt (the 12 pt result box would look regular), while Qt's bold synthesised from the regular
 // face reads as bold at every size.
 constexpr const char* kWineTahoma = "/usr/share/wine/fonts/tahoma.ttf";
-// Below this the letters would visibly crowd; a caption that still does not fit is left so.
-constexpr int kTightestLetterSpacing = 90;
 
 bool Installed(const char* family) {
     return QFontDatabase::families().contains(QString::fromLatin1(family));
@@ -38,6 +37,12 @@ QFont WindowFont() {
     return font;
 }
 
+void MakeWindowFontTheDefault() {
+    const QFont desktop = QApplication::font();
+    QApplication::setFont(WindowFont());  // clears the fonts set per class, so it comes first
+    QApplication::setFont(desktop, "QMenu");
+}
+
 QFont ListingFont() {
     QFont font(QString::fromLatin1(Installed(kCourierNew) ? kCourierNew : kLiberationMono));
     font.setPointSizeF(kWindowPointSize);
@@ -46,15 +51,6 @@ QFont ListingFont() {
     font.setHintingPreference(QFont::PreferFullHinting);
     font.setLetterSpacing(QFont::PercentageSpacing, 100);
     return font;
-}
-
-void FitCaption(QLabel* label) {
-    QFont font = label->font();
-    for (int spacing = 100; spacing >= kTightestLetterSpacing; --spacing) {
-        font.setLetterSpacing(QFont::PercentageSpacing, spacing);
-        if (QFontMetrics(font).horizontalAdvance(label->text()) <= label->width()) break;
-    }
-    if (font != label->font()) label->setFont(font);
 }
 
 }  // namespace isr

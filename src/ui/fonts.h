@@ -3,7 +3,6 @@
 #pragma once
 
 #include <QFont>
-#include <QLabel>
 
 namespace isr {
 
@@ -17,13 +16,13 @@ void RegisterSubstituteFonts();
 // was measured on drew it: the clone then matches Tahoma's widths and its bold reads as bold.
 QFont WindowFont();
 
+// Makes WindowFont the application's default font, so that building the window loads no other:
+// a line edit lays out its empty text in the default font before it takes its own. Menus, which
+// are windows of their own (a text box's context menu), keep the desktop's font.
+void MakeWindowFontTheDefault();
+
 // Courier New 8.25 pt, or the metric-compatible Liberation Mono; letter spacing pinned, so the
 // columns of the tariff listing keep their place whatever the window's font does.
 QFont ListingFont();
-
-// Tightens the letter spacing of a one-line label, by the least whole percent needed, until its
-// caption fits the label's width. A substitute font may run a pixel or two wider than the
-// typeface the layout was measured with; tighter spacing keeps the letters' size.
-void FitCaption(QLabel* label);
 
 }  // namespace isr

@@ -6,7 +6,6 @@
 #include "calc/entered_calculation.h"
 #include "calc/result_boxes.h"
 #include "entry/amount_field.h"
-#include "tariffs/table_sets.h"
 #include "ui/accessible_names.h"
 #include "ui/control_geometry.h"
 #include "ui/fonts.h"
@@ -55,22 +54,38 @@ FrmMain::FrmMain(const TableSet& tables, QWidget* parent) : QWidget(parent), tab
     setPalette(palette);
     setFont(WindowFont());
 
-    AutoSizeLabels autoSize;
-    nav_ = BuildNavBar(this, autoSize);
+    nav_ = BuildNavBar(this);
     for (std::size_t k = 0; k < frame_.size(); ++k) frame_[k] = AddFrame(this, k);
-    calc_ = BuildCalcPanel(frame_[0], autoSize);
-    tariffs_ = BuildTariffsPanel(frame_[1], autoSize, tables_);
-    products_ = BuildProductsPanel(frame_[2], autoSize);
-    FitCaptions(autoSize);
-    NameFocusableControls(nav_, frame_, calc_, tariffs_);
+    calc_ = BuildCalcPanel(frame_[0]);
+    NameFocusableControls(nav_, frame_, calc_);
     SetTabOrder(this);
     Connect();
     Form_Load();
     calc_.cmbTarifa->setFocus();
 }
 
-void FrmMain::FitCaptions(const AutoSizeLabels& autoSize) {
-    for (QLabel* label : autoSize) FitCaption(label);
+// The window opens on the calculation panel; building the other two, and loading the listing's
+// font and the products' pictures for them, would only delay its first paint. Each is built
+// hidden, in the place and drawing order it would have had, just before it is first shown.
+void FrmMain::FillPanel(std::int16_t Index) {
+    if (Index == 1 && !tariffs_) {
+        tariffs_ = BuildTariffsPanel(frame_[1], tables_);
+        NameTariffListing(nav_, *tariffs_);
+        SetTabOrder(this);
+        ConnectLink(tariffs_->lbllink3, 3);
+    } else if (Index == 2 && !products_) {
+        products_ = BuildProductsPanel(frame_[2]);
+        ConnectLink(products_->lbllink2, 2);
+        for (std::size_t k = 0; k < products_->lblProdlink.size(); ++k) {
+            const auto index = static_cast<std::int16_t>(k);
+            connect(products_->lblProdlink[k], &ClickLabel::clicked, this,
+                    [this, index] { lblProdlink_Click(index); });
+        }
+    }
+}
+
+void FrmMain::ConnectLink(ClickLabel* link, std::int16_t Index) {
+    connect(link, &ClickLabel::clicked, this, [this, Index] { lbllink_Click(Index); });
 }
 
 void FrmMain::Connect() {
@@ -79,23 +94,14 @@ void FrmMain::Connect() {
         connect(nav_.lblBtn[k], &ClickLabel::clicked, this, [this, index] { lblBtn_Click(index); });
         connect(nav_.picBtn[k], &ClickBox::clicked, this, [this, index] { picBtn_Click(index); });
     }
-    const std::array<ClickLabel*, 4> links = {calc_.lbllink[0], calc_.lbllink[1],
-                                              products_.lbllink2, tariffs_.lbllink3};
-    for (std::size_t k = 0; k < links.size(); ++k) {
-        const auto index = static_cast<std::int16_t>(k);
-        connect(links[k], &ClickLabel::clicked, this, [this, index] { lbllink_Click(index); });
-    }
-    for (std::size_t k = 0; k < products_.lblProdlink.size(); ++k) {
-        const auto index = static_cast<std::int16_t>(k);
-        connect(products_.lblProdlink[k], &ClickLabel::clicked, this,
-                [this, index] { lblProdlink_Click(index); });
-    }
+    ConnectLink(calc_.lbllink[0], 0);
+    ConnectLink(calc_.lbllink[1], 1);
     connect(calc_.cmdCalc, &QPushButton::clicked, this, [this] { cmdCalc_Click(); });
     lbl13_.emplace(calc_.lbl13);
     connect(calc_.cmbTarifa, &QComboBox::currentIndexChanged, this, [this] { cmbTarifa_Click(); });
 }
 
-// The tariff tables exist by now: the tariffs panel's listing was generated from them.
+// The tariff tables are constant data, built with the program.
 void FrmMain::Form_Load() {
     nav_.Shape1->resize(nav_.Shape1->width(),
                         height() - nav_.Shape1->y() - TwipsToPixels(kShape1BottomMargin));
@@ -103,6 +109,7 @@ void FrmMain::Form_Load() {
 }
 
 void FrmMain::lblBtn_Click(std::int16_t Index) {
+    FillPanel(Index);
     for (std::size_t k = 0; k < frame_.size(); ++k) {
         frame_[k]->setVisible(static_cast<int>(k) == Index);
     }
@@ -137,11 +144,23 @@ void FrmMain::lblProdlink_Click(std::int16_t Index) {
     }
 }
 
+// A field shows its formatted value once the focus leaves it, as a click on "&Calcular" makes it
+// do. A text that arrived without the focus (a screen reader's write), or a press that left the
+// focus in the field (the button's accessible action), is formatted here, so that the calculation
+// reads, and the field shows, the amount rounded to cents. A disabled field (txtPagos outside
+// "Anual") takes no part in the calculation and is left as it is.
+void FrmMain::FormatEntriesAsLeavingThemWould() {
+    for (EntryLineEdit* field : {calc_.txtBase, calc_.txtPagos}) {
+        if (field->isEnabled()) AmountFieldFocusOut(*field);
+    }
+}
+
 void FrmMain::cmbTarifa_Click() {
     EnableSubsidySumFor(calc_.cmbTarifa->currentIndex(), *calc_.txtPagos, *lbl13_);
 }
 
 void FrmMain::cmdCalc_Click() {
+    FormatEntriesAsLeavingThemWould();
     const auto period = PeriodAt(calc_.cmbTarifa->currentIndex());
     if (!period) return;  // nothing selected: the load selects "Mensual" before anyone can click
     const Withholding w = CalculateEntered(tables_, *period, calc_.txtBase->text().toStdString(),

@@ -42,15 +42,17 @@ class FrmMain : public QWidget {
 
   private:
     void Form_Load();
-    void FitCaptions(const AutoSizeLabels& autoSize);
+    void FillPanel(std::int16_t Index);
     void Connect();
+    void ConnectLink(ClickLabel* link, std::int16_t Index);
+    void FormatEntriesAsLeavingThemWould();
 
     const TableSet& tables_;
     NavBar nav_;
     std::array<QWidget*, 3> frame_{};
     CalcPanel calc_;
-    TariffsPanel tariffs_;
-    ProductsPanel products_;
+    std::optional<TariffsPanel> tariffs_;  // built when first shown, as is products_
+    std::optional<ProductsPanel> products_;
     std::optional<WidgetSwitch> lbl13_;
 };
 

@@ -15,7 +15,7 @@ std::string Indexed(const char* array, std::size_t index) {
 
 }  // namespace
 
-NavBar BuildNavBar(QWidget* window, AutoSizeLabels& autoSize) {
+NavBar BuildNavBar(QWidget* window) {
     NavBar bar;
     const QColor white(0xFF, 0xFF, 0xFF);
     bar.shapeBtn[0] = AddShape(window, "shapeBtn(0)", ButtonShadow(), white);
@@ -34,8 +34,8 @@ NavBar BuildNavBar(QWidget* window, AutoSizeLabels& autoSize) {
         bar.picBtn[k] = new ClickBox(window);
         Place(bar.picBtn[k], Indexed("picBtn", k));
         bar.picBtn[k]->SetBackground(k == 0 ? ButtonFace() : white);
-        bar.lblBtn[k] = AddLabel<ClickLabel>(bar.picBtn[k], Indexed("lblBtn", k), captions[k],
-                                             looks[k], autoSize);
+        bar.lblBtn[k] =
+            AddLabel<ClickLabel>(bar.picBtn[k], Indexed("lblBtn", k), captions[k], looks[k]);
     }
     return bar;
 }

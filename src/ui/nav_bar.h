@@ -21,6 +21,6 @@ struct NavBar {
 // Creates the bar on the window in its state at start: the calculation button selected and
 // raised (365 twips high), the other two white. The outlines lie beneath everything created
 // afterwards.
-NavBar BuildNavBar(QWidget* window, AutoSizeLabels& autoSize);
+NavBar BuildNavBar(QWidget* window);
 
 }  // namespace isr

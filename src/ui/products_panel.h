@@ -15,6 +15,6 @@ struct ProductsPanel {
     std::array<ClickLabel*, 6> lblProdlink{};  // products 0 to 4, then the support address
 };
 
-ProductsPanel BuildProductsPanel(QWidget* frame, AutoSizeLabels& autoSize);
+ProductsPanel BuildProductsPanel(QWidget* frame);
 
 }  // namespace isr

@@ -36,6 +36,7 @@ void SetTabOrder(QWidget* window) {
     QWidget* previous = nullptr;
     for (const char* name : kTabOrder) {
         auto* widget = window->findChild<QWidget*>(QString::fromLatin1(name));
+        if (!widget) continue;
         if (previous) QWidget::setTabOrder(previous, widget);
         previous = widget;
     }

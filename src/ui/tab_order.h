@@ -7,7 +7,8 @@
 namespace isr {
 
 // Chains the window's focusable controls in ascending tab index. Qt skips hidden and disabled
-// ones as the user tabs, as the design expects.
+// ones as the user tabs, as the design expects. Controls of a panel not built yet are left out;
+// chaining again once it is built puts them in their place.
 void SetTabOrder(QWidget* window);
 
 }  // namespace isr

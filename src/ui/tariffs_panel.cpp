@@ -10,18 +10,16 @@
 
 namespace isr {
 
-TariffsPanel BuildTariffsPanel(QWidget* frame, AutoSizeLabels& autoSize, const TableSet& tables) {
+TariffsPanel BuildTariffsPanel(QWidget* frame, const TableSet& tables) {
     TariffsPanel panel;
     AddImage(frame, "Image2", kLogoResource);
-    AddLabel(frame, "lbl(24)", ToQString(maker::kSlogan), LabelLook().Coloured(kSloganColour),
-             autoSize);
-    panel.lbllink3 =
-        AddLink(frame, "lbllink(3)", ToQString(maker::kHost), kWebAddressLook, autoSize);
+    AddLabel(frame, "lbl(24)", ToQString(maker::kSlogan), LabelLook().Coloured(kSloganColour));
+    panel.lbllink3 = AddLink(frame, "lbllink(3)", ToQString(maker::kHost), kWebAddressLook);
     const QColor black(0x00, 0x00, 0x00);
     AddLabel(frame, "lbl(25)", QStringLiteral("Productos y Servicios sobre:"),
-             LabelLook().Bold().Coloured(black), autoSize);
+             LabelLook().Bold().Coloured(black));
     AddLabel(frame, "lbl(26)", ToQString(maker::kServiceAreas),
-             LabelLook().Coloured(black).Wrapping(), autoSize);
+             LabelLook().Coloured(black).Wrapping());
 
     auto* text = new QPlainTextEdit(frame);
     Place(text, "Text1");

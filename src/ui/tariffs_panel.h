@@ -16,6 +16,6 @@ struct TariffsPanel {
 };
 
 // The listing shows `tables`, the set the window calculates with.
-TariffsPanel BuildTariffsPanel(QWidget* frame, AutoSizeLabels& autoSize, const TableSet& tables);
+TariffsPanel BuildTariffsPanel(QWidget* frame, const TableSet& tables);
 
 }  // namespace isr

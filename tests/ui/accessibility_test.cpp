@@ -72,6 +72,7 @@ const std::map<std::string, Announced> kFocusable = {
 };
 
 TEST_F(WindowTest, EveryFocusableControlIsAnnouncedByItsCaption) {
+    VisitEveryPanel();
     std::map<std::string, QAccessibleInterface*> found;
     Walk(InterfaceOf(window_.get()), [&](QAccessibleInterface* iface) {
         // Items such as the period list's entries are no objects of their own, and the list
@@ -124,6 +125,7 @@ TEST_F(WindowTest, LinksAndNavigationButtonsArePressedAsAClickWould) {
         {"lblProdlink(5)", QAccessible::Link, nullptr},
         {"picBtn(1)", QAccessible::PageTab, "Tarifas"},
     };
+    VisitEveryPanel();
     for (const Row& row : rows) {
         SCOPED_TRACE(row.control);
         QWidget* control = Find(row.control);

@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: MIT
 // The entry fields and the period list under real key, mouse and focus events, and the
 // calculation they feed.
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QInputMethod>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSignalSpy>
 
 #include "window_fixture.h"
@@ -132,6 +136,119 @@ TEST_F(EntryTest, PastedLettersBecomeASelectedZero) {
     EXPECT_EQ(TextOf("txtPagos"), QStringLiteral("0"));
 }
 
+// Characters that arrive several to one event, as a compose sequence or an input method's keys
+// can send them, each pass the key rule as if typed one after another.
+TEST_F(EntryTest, KeyEventsWithSeveralCharactersTypeThemOneByOne) {
+    struct Row {
+        const char* name;
+        QString start;
+        QString characters;
+        QString text;
+    };
+    const Row rows[] = {
+        {"digits replace the selected zero", "0", "3000", "3000"},
+        {"a second point is dropped, not the whole text", "0", "1.5.2", "1.52"},
+        {"a point on zero gives 0.", "0", ".5", "0.5"},
+        {"letters, comma, blank and minus are dropped", "0", "7a,b -1", "71"},
+        {"a backspace among them deletes", "0", "12\b3", "13"},
+        {"a digit from outside the basic plane is dropped whole", "0", "4\U0001D7D3", "4"},
+        {"full-width digits are dropped", "8", "５６", "8"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        TabToBase(row.start);
+        KeyWithText(row.characters);
+        EXPECT_EQ(TextOf("txtBase"), row.text);
+    }
+}
+
+// An input method's commit is typed as keys are; what it is still composing never lands in the
+// field, and neither does the selected text it would replace.
+TEST_F(EntryTest, InputMethodCommitsPassTheKeyRule) {
+    struct Row {
+        const char* name;
+        QString start;  // wholly selected, or with the caret at the end
+        bool caretAtEnd;
+        QString preedit;
+        QString commit;
+        int replaceFrom;
+        int replaceLength;
+        QString text;
+        QString selected;
+    };
+    const Row rows[] = {
+        {"a digit replaces the selected zero", "0", false, "", "7", 0, 0, "7", ""},
+        {"a second point is dropped", "1.5", true, "", ".", 0, 0, "1.5", ""},
+        {"each character of a commit passes on its own", "0", false, "", "12a.5.7", 0, 0, "12.57",
+         ""},
+        {"a composed full-width digit is dropped", "3", false, "５", "５", 0, 0, "3", "3"},
+        {"what is being composed changes nothing", "1,234.50", false, "9", "", 0, 0, "1,234.50",
+         "1,234.50"},
+        {"composing then committing a digit types it", "0", false, "4", "4", 0, 0, "4", ""},
+        {"a commit in place of the digit before the caret", "125", true, "", "9", -1, 1, "129", ""},
+        {"a refused commit leaves what it would replace", "125", true, "", "x", -1, 1, "125", "5"},
+        {"deleting through the input method keeps a number", "5", true, "", "", -1, 1, "0", "0"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        TabToBase(row.start);
+        if (row.caretAtEnd) Press(Qt::Key_End);
+        SendInputMethod(row.preedit, row.commit, row.replaceFrom, row.replaceLength);
+        EXPECT_EQ(TextOf("txtBase"), row.text);
+        EXPECT_EQ(Field("txtBase")->selectedText(), row.selected);
+    }
+}
+
+// A result box takes the focus and a selection but no text, from an input method neither.
+TEST_F(EntryTest, ResultBoxesTakeNoInputMethodText) {
+    for (const char* name : {"txtISR08(0)", "txtISR08(4)", "txtSUB08(2)", "txtRet08(0)"}) {
+        SCOPED_TRACE(name);
+        ClickAt(name);
+        ASSERT_EQ(FocusName(), name);
+        EXPECT_FALSE(QInputMethod::queryFocusObject(Qt::ImEnabled, {}).toBool());
+        QInputMethodEvent commit;
+        commit.setCommitString(QStringLiteral("66"));
+        QApplication::sendEvent(FocusWidget(), &commit);
+        EXPECT_EQ(TextOf(name), QStringLiteral("0"));
+    }
+}
+
+// Nothing dropped on an entry field gets in, whether the field has the focus or not.
+TEST_F(EntryTest, DropsOnTheEntryFieldsAreRefused) {
+    struct Row {
+        const char* name;
+        const char* field;
+        bool focused;
+        QString dropped;
+    };
+    const Row rows[] = {
+        {"an amount on txtBase while the period list has the focus", "txtBase", false, "496.075"},
+        {"an amount on txtBase being edited", "txtBase", true, "5"},
+        {"letters on txtBase", "txtBase", false, "12abc"},
+        {"an amount on the enabled txtPagos", "txtPagos", false, "250"},
+    };
+    ChoosePeriod(1);  // "Anual", for txtPagos
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        Find("cmbTarifa")->setFocus(Qt::OtherFocusReason);
+        if (row.focused) Field(row.field)->setFocus(Qt::TabFocusReason);
+        const QString before = TextOf(row.field);
+        EXPECT_FALSE(Drop(row.dropped, row.field));
+        EXPECT_EQ(TextOf(row.field), before);
+    }
+}
+
+TEST_F(EntryTest, FieldsHoldTextsOfAnyLength) {
+    TabToBase();
+    // 40,000 characters that read as 1: a number that long would not fit a double.
+    QApplication::clipboard()->setText(QString(39'999, u'0') + u'1');
+    Field("txtBase")->paste();
+    Press(Qt::Key_End);
+    Type("2");
+    EXPECT_EQ(TextOf("txtBase").size(), 40'001);
+    EXPECT_TRUE(TextOf("txtBase").endsWith(QStringLiteral("12")));
+}
+
 TEST_F(EntryTest, LeavingAFieldShowsItsValueFormatted) {
     struct Row {
         const char* typed;
@@ -207,6 +324,9 @@ TEST_F(EntryTest, MouseClickOnCalcularShowsTheWorkedExamples) {
     }
 }
 
+const std::vector<std::string> kRounded496075 = {"496.08", "0.00",     "6.40",   "9.52",   "9.52",
+                                                 "0.01",   "1,768.96", "407.02", "-397.50"};
+
 TEST_F(EntryTest, AltCFormatsTheFieldBeforeCalculatingAsAClickDoes) {
     TabToBase();
     // Unrounded, 496.075 falls between two brackets; formatted first it is 496.08.
@@ -214,8 +334,68 @@ TEST_F(EntryTest, AltCFormatsTheFieldBeforeCalculatingAsAClickDoes) {
     Press(Qt::Key_C, Qt::AltModifier);
     EXPECT_EQ(FocusName(), "cmdCalc");
     EXPECT_EQ(TextOf("txtBase"), QStringLiteral("496.08"));
-    EXPECT_EQ(Results(), (std::vector<std::string>{"496.08", "0.00", "6.40", "9.52", "9.52", "0.01",
-                                                   "1,768.96", "407.02", "-397.50"}));
+    EXPECT_EQ(Results(), kRounded496075);
+}
+
+// However "&Calcular" is pressed, it calculates on the rounded amount and the field shows it, also
+// when the text got into the field without passing through the focus (a screen reader wrote it)
+// or the press leaves the focus in the field (the button's accessible action).
+TEST_F(EntryTest, EveryWayOfCalculatingFormatsTheFieldsFirst) {
+    const auto writtenByAScreenReader = [this](const char* focus) {
+        Find(focus)->setFocus(Qt::OtherFocusReason);
+        QAccessible::queryAccessibleInterface(Field("txtBase"))
+            ->setText(QAccessible::Value, QStringLiteral("496.075"));
+    };
+    struct Row {
+        const char* name;
+        std::function<void()> calculate;
+    };
+    const Row rows[] = {
+        {"a mouse click",
+         [&] {
+             writtenByAScreenReader("cmbTarifa");
+             ClickAt("cmdCalc");
+         }},
+        {"Space on the button",
+         [&] {
+             writtenByAScreenReader("cmdCalc");
+             Press(Qt::Key_Space);
+         }},
+        {"Alt+C",
+         [&] {
+             writtenByAScreenReader("cmbTarifa");
+             Press(Qt::Key_C, Qt::AltModifier);
+         }},
+        {"the accessible press, the focus left in the field",
+         [&] {
+             TabToBase();
+             Type("496.075");
+             QSignalSpy clicked(Find<QPushButton>("cmdCalc"), &QPushButton::clicked);
+             QAccessible::queryAccessibleInterface(Find("cmdCalc"))
+                 ->actionInterface()
+                 ->doAction(QAccessibleActionInterface::pressAction());
+             // The press shows the button pushed for a moment before it clicks.
+             EXPECT_TRUE(clicked.wait(1000));
+         }},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        Field("txtBase")->setText(QStringLiteral("0"));
+        row.calculate();
+        EXPECT_EQ(TextOf("txtBase"), QStringLiteral("496.08"));
+        EXPECT_EQ(Results(), kRounded496075);
+    }
+}
+
+// The drop of 496.075 on txtBase, the focus elsewhere, then a click on "&Calcular": the drop is
+// refused, and the calculation is that of the zero the field still holds.
+TEST_F(EntryTest, ADroppedAmountNeverReachesTheCalculation) {
+    ASSERT_EQ(FocusName(), "cmbTarifa");
+    EXPECT_FALSE(Drop(QStringLiteral("496.075"), "txtBase"));
+    ClickAt("cmdCalc");
+    EXPECT_EQ(TextOf("txtBase"), QStringLiteral("0.00"));
+    EXPECT_EQ(Results(),
+              (std::vector<std::string>{"0", "0", "0", "0", "0.00", "0", "0", "0", "0.00"}));
 }
 
 TEST_F(EntryTest, ResultsStayThroughOtherPanelsAndEditsUntilTheNextClick) {

@@ -1,5 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The link labels and what they hand to the desktop.
+#include <QFontMetrics>
+#include <QLabel>
+
 #include "ui/maker_content.h"
 #include "ui/open_document.h"
 #include "window_fixture.h"
@@ -55,6 +58,30 @@ TEST_F(WindowTest, EachLinkOpensItsTarget) {
         ASSERT_EQ(opened_.size(), 1u);
         EXPECT_EQ(opened_[0].toString().toStdString(), row.url);
         EXPECT_TRUE(Find("frame(" + std::to_string(row.panel) + ")")->isVisible());
+    }
+}
+
+// A link is a link on its text and no further: just right of where its text ends, on the panel's
+// blank space, the pointer is an arrow and a click opens nothing and leaves the panel shown.
+TEST_F(WindowTest, LinksEndWhereTheirTextEnds) {
+    const std::pair<const char*, int> links[] = {
+        {"lbllink(0)", 0},     {"lbllink(1)", 0},     {"lbllink(3)", 1},     {"lbllink(2)", 2},
+        {"lblProdlink(0)", 2}, {"lblProdlink(1)", 2}, {"lblProdlink(2)", 2}, {"lblProdlink(3)", 2},
+        {"lblProdlink(4)", 2}, {"lblProdlink(5)", 2},
+    };
+    for (const auto& [name, panel] : links) {
+        SCOPED_TRACE(name);
+        window_->lblBtn_Click(static_cast<std::int16_t>(panel));
+        const auto* link = Find<QLabel>(name);
+        ASSERT_NE(link, nullptr);
+        const int textEnd = QFontMetrics(link->font()).horizontalAdvance(link->text());
+        const QPoint rightOfText(textEnd + 2, link->height() / 2);
+        const QWidget* under = window_->childAt(link->mapTo(window_.get(), rightOfText));
+        EXPECT_EQ((under ? under : window_.get())->cursor().shape(), Qt::ArrowCursor);
+        opened_.clear();
+        ClickAt(link, rightOfText);
+        EXPECT_TRUE(opened_.empty());
+        EXPECT_TRUE(Find("frame(" + std::to_string(panel) + ")")->isVisible());
     }
 }
 

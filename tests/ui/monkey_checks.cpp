@@ -5,9 +5,10 @@
 
 #include "calc/entered_calculation.h"
 #include "calc/result_boxes.h"
-#include "tariffs/table_sets.h"
 #include "entry/numeric_text.h"
+#include "money/amount_text.h"
 #include "tariffs/periods.h"
+#include "tariffs/table_sets.h"
 #include "ui/click_box.h"
 #include "ui/control_geometry.h"
 #include "ui/system_colours.h"
@@ -41,10 +42,13 @@ MonkeyChecks::MonkeyChecks(QWidget& window)
 
 void MonkeyChecks::Calculated() {
     ++calculations_;
-    const QWidget* focus = QApplication::focusWidget();
-    if (calculationFault_.empty() && (focus == base_ || focus == pagos_)) {
-        calculationFault_ = "calculated while " + focus->objectName().toStdString() +
-                            " had the focus, its text unformatted";
+    for (const QLineEdit* field : {base_, pagos_}) {
+        const std::string text = field->text().toStdString();
+        const std::string formatted = RoundedAmountText(text).value_or("0.00");
+        if (calculationFault_.empty() && field->isEnabled() && text != formatted) {
+            calculationFault_ = "calculated with " + field->objectName().toStdString() +
+                                " showing \"" + text.substr(0, 60) + "\", not " + formatted;
+        }
     }
     const auto period = PeriodAt(periods_->currentIndex());
     if (!period) return;
@@ -52,9 +56,19 @@ void MonkeyChecks::Calculated() {
                                  pagos_->text().toStdString());
 }
 
+void MonkeyChecks::Before(const MonkeyEvent& event) {
+    const bool composingOnly = event.kind == MonkeyEvent::Kind::InputMethod &&
+                               event.text.isEmpty() && event.replaceLength == 0;
+    untouched_.reset();
+    if (event.kind == MonkeyEvent::Kind::Drop || composingOnly) {
+        untouched_.emplace(base_->text(), pagos_->text());
+    }
+}
+
 std::string MonkeyChecks::Check() const {
     if (!calculationFault_.empty()) return calculationFault_;
-    for (const std::string& fault : {CheckEntry(), CheckNavigation(), CheckResults()}) {
+    for (const std::string& fault :
+         {CheckUntouched(), CheckEntry(), CheckNavigation(), CheckResults()}) {
         if (!fault.empty()) return fault;
     }
     return {};
@@ -74,6 +88,17 @@ std::string MonkeyChecks::CheckEntry() const {
                (lbl13_->isEnabled() ? "enabled" : "disabled");
     }
     return {};
+}
+
+std::string MonkeyChecks::CheckUntouched() const {
+    if (!untouched_ ||
+        (base_->text() == untouched_->first && pagos_->text() == untouched_->second)) {
+        return {};
+    }
+    return "the fields went from \"" + untouched_->first.left(40).toStdString() + "\" and \"" +
+           untouched_->second.left(40).toStdString() + "\" to \"" +
+           base_->text().left(40).toStdString() + "\" and \"" +
+           pagos_->text().left(40).toStdString() + "\"";
 }
 
 // One panel shown, and the bar saying which: its button raised in button face, the other two

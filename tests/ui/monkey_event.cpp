@@ -62,6 +62,40 @@ MonkeyEvent MonkeyEvent::Period(int period) {
     return event;
 }
 
+MonkeyEvent MonkeyEvent::DropOn(std::string target, QString text, QPointF at) {
+    MonkeyEvent event;
+    event.kind = Kind::Drop;
+    event.target = std::move(target);
+    event.text = std::move(text);
+    event.at = at;
+    return event;
+}
+
+MonkeyEvent MonkeyEvent::Commit(QString text, QString preedit, int replaceFrom, int replaceLength) {
+    MonkeyEvent event;
+    event.kind = Kind::InputMethod;
+    event.text = std::move(text);
+    event.preedit = std::move(preedit);
+    event.replaceFrom = replaceFrom;
+    event.replaceLength = replaceLength;
+    return event;
+}
+
+MonkeyEvent MonkeyEvent::MenuOn(std::string target, std::optional<QString> clipboard) {
+    MonkeyEvent event;
+    event.kind = Kind::ContextMenu;
+    event.target = std::move(target);
+    event.clipboard = std::move(clipboard);
+    return event;
+}
+
+MonkeyEvent MonkeyEvent::Menu(QString item) {
+    MonkeyEvent event;
+    event.kind = Kind::MenuItem;
+    event.text = std::move(item);
+    return event;
+}
+
 std::string MonkeyEvent::Describe() const {
     const std::string keys = QKeySequence(QKeyCombination(modifiers, key)).toString().toStdString();
     switch (kind) {
@@ -80,6 +114,19 @@ std::string MonkeyEvent::Describe() const {
             return "period " + std::to_string(period) + " picked";
         case Kind::PopupItem:
             return "click on item " + std::to_string(period) + " of the open list";
+        case Kind::Drop:
+            return "drop " + Quoted(text) + " on " + target + " at " + Point(at);
+        case Kind::InputMethod:
+            return "input method" + (preedit.isEmpty() ? "" : " composing " + Quoted(preedit)) +
+                   " commits " + Quoted(text) +
+                   (replaceLength ? " over " + std::to_string(replaceLength) + " from " +
+                                        std::to_string(replaceFrom)
+                                  : "");
+        case Kind::ContextMenu:
+            return "context menu on " + target +
+                   (clipboard ? " with " + Quoted(*clipboard) + " on the clipboard" : "");
+        case Kind::MenuItem:
+            return "menu item " + Quoted(text);
     }
     return {};
 }

@@ -2,6 +2,7 @@
 #include "monkey_generator.h"
 
 #include <array>
+#include <optional>
 
 #include "ui/control_geometry.h"
 
@@ -55,6 +56,7 @@ const Stroke kCommandKeys[] = {
     {Qt::Key_X, "\x18", M::ControlModifier},
     {Qt::Key_Z, "\x1a", M::ControlModifier},
     {Qt::Key_V, "\x16", M::ControlModifier},
+    {Qt::Key_Menu, "", {}},  // opens a text box's context menu
 };
 
 // Characters beyond the digits and letters: the point, signs, separators and some that only a
@@ -102,9 +104,14 @@ QPointF MonkeyGenerator::AnyPoint() {
     return {fraction(random_), fraction(random_)};
 }
 
-MonkeyEvent MonkeyGenerator::Next(bool popupOpen) {
+MonkeyEvent MonkeyGenerator::Next(Popup popup) {
     const int roll = Below(100);
-    if (popupOpen) {
+    if (popup == Popup::ContextMenu) {
+        if (roll < 60) return MenuItem();
+        if (roll < 90) return PopupKey();
+        return Click(AnyControl());
+    }
+    if (popup == Popup::PeriodList) {
         if (roll < 70) return PopupKey();
         if (roll < 90) {
             MonkeyEvent event;
@@ -114,10 +121,17 @@ MonkeyEvent MonkeyGenerator::Next(bool popupOpen) {
         }
         return Click(AnyControl());
     }
-    if (roll < 40) return AnyKey();
-    if (roll < 48) return Paste();
-    if (roll < 70) return Click(AnyControl());
-    if (roll < 76) {  // the entry fields and the period list, where most happens
+    if (roll < 36) return AnyKey();
+    if (roll < 40) return SeveralCharacters();
+    if (roll < 46) return Paste();
+    if (roll < 49) {
+        return MonkeyEvent::MenuOn(EntryOrAnyControl(),
+                                   Chance(0.7) ? std::optional(ClipboardText()) : std::nullopt);
+    }
+    if (roll < 52) return InputMethod();
+    if (roll < 54) return MonkeyEvent::DropOn(EntryOrAnyControl(), ClipboardText(), AnyPoint());
+    if (roll < 72) return Click(AnyControl());
+    if (roll < 77) {  // the entry fields and the period list, where most happens
         static const std::array<std::string, 3> kEntry = {"txtBase", "txtPagos", "cmbTarifa"};
         return Click(kEntry[static_cast<std::size_t>(Below(3))]);
     }
@@ -130,9 +144,41 @@ MonkeyEvent MonkeyGenerator::Next(bool popupOpen) {
     if (roll < 86) {
         return Chance(0.5) ? MonkeyEvent::Press(Qt::Key_C, "c", Qt::AltModifier) : Click("cmdCalc");
     }
-    if (roll < 90) return Drag();
-    if (roll < 94) return Wheel();
+    if (roll < 89) return Drag();
+    if (roll < 93) return Wheel();
     return MonkeyEvent::Period(Below(6));
+}
+
+const std::string& MonkeyGenerator::EntryOrAnyControl() {
+    static const std::array<std::string, 2> kEntries = {"txtBase", "txtPagos"};
+    return Chance(0.7) ? kEntries[static_cast<std::size_t>(Below(2))] : AnyControl();
+}
+
+// A key event carrying several characters, as a compose sequence or an input method's keys send.
+MonkeyEvent MonkeyGenerator::SeveralCharacters() {
+    return MonkeyEvent::Press(Qt::Key_unknown,
+                              Chance(0.5) ? Digits(2 + Below(4)) : Junk(2 + Below(5)));
+}
+
+// A commit, sometimes after composing, sometimes in place of characters before the caret (or
+// deleting them); or a composition that goes on without a commit yet.
+MonkeyEvent MonkeyGenerator::InputMethod() {
+    const QString preedit = Chance(0.4) ? Junk(1 + Below(3)) : QString();
+    if (!preedit.isEmpty() && Chance(0.3)) return MonkeyEvent::Commit({}, preedit);
+    const QString commit = Chance(0.5) ? Digits(1 + Below(4)) : Junk(1 + Below(3));
+    if (Chance(0.2)) {
+        return MonkeyEvent::Commit(Chance(0.3) ? QString() : commit, preedit, -1 - Below(2),
+                                   1 + Below(2));
+    }
+    return MonkeyEvent::Commit(commit, preedit);
+}
+
+// Mostly the two items that change a field's text.
+MonkeyEvent MonkeyGenerator::MenuItem() {
+    static const char* const kItems[] = {"Paste", "Paste",      "Paste", "Delete", "Delete",
+                                         "Cut",   "Select All", "Undo",  "Redo",   "Copy"};
+    return MonkeyEvent::Menu(
+        QString::fromLatin1(kItems[Below(static_cast<int>(std::size(kItems)))]));
 }
 
 MonkeyEvent MonkeyGenerator::AnyKey() {
@@ -198,9 +244,12 @@ QString MonkeyGenerator::ClipboardText() {
     if (roll < 65) {  // longer than the 1000 characters that selecting all once took
         return QString(900 + Below(400), '0') + Digits(1 + Below(12));
     }
-    static const QString kJunk = QStringLiteral("0123456789.,-+ eE$abcñ٣\t\n");
+    return Junk(Below(16));
+}
+
+QString MonkeyGenerator::Junk(int length) {
+    static const QString kJunk = QStringLiteral("0123456789.,-+ eE$abcñ٣５\t\n\b");
     QString junk;
-    const int length = Below(16);
     for (int i = 0; i < length; ++i) junk += kJunk.at(Below(static_cast<int>(kJunk.size())));
     return junk;
 }

@@ -15,20 +15,27 @@ namespace isr {
 
 class MonkeyGenerator {
   public:
+    enum class Popup { None, PeriodList, ContextMenu };
+
     explicit MonkeyGenerator(std::uint64_t start);
 
-    // The next action; while the period list is open, mostly keys and clicks meant for it.
-    MonkeyEvent Next(bool popupOpen);
+    // The next action; while a popup is open, mostly keys and clicks meant for it.
+    MonkeyEvent Next(Popup popup);
 
   private:
     MonkeyEvent AnyKey();
+    MonkeyEvent SeveralCharacters();
+    MonkeyEvent InputMethod();
     MonkeyEvent PopupKey();
+    MonkeyEvent MenuItem();
     MonkeyEvent Paste();
     MonkeyEvent Click(const std::string& target);
     MonkeyEvent Drag();
     MonkeyEvent Wheel();
     QString ClipboardText();
     QString Digits(int count);
+    QString Junk(int length);
+    const std::string& EntryOrAnyControl();
     QPointF AnyPoint();
     int Below(int n);
     bool Chance(double p);

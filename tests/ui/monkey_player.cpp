@@ -5,10 +5,13 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QTest>
 #include <QWheelEvent>
 #include <algorithm>
+
+#include "platform_input.h"
 
 namespace isr {
 
@@ -26,6 +29,16 @@ void MonkeyPlayer::Play(const MonkeyEvent& event) const {
             return SetPeriod(event.period);
         case MonkeyEvent::Kind::PopupItem:
             return PopupItem(event.period);
+        case MonkeyEvent::Kind::Drop:
+            DropText(window_, PointIn(event.target, event.at), event.text);
+            return;
+        case MonkeyEvent::Kind::InputMethod:
+            return SendInputMethod(event.preedit, event.text, event.replaceFrom,
+                                   event.replaceLength);
+        case MonkeyEvent::Kind::ContextMenu:
+            return ContextMenu(event);
+        case MonkeyEvent::Kind::MenuItem:
+            return MenuItem(event.text);
     }
 }
 
@@ -82,6 +95,25 @@ void MonkeyPlayer::Wheel(const MonkeyEvent& event) const {
     QWheelEvent wheel(local, window_.mapToGlobal(QPointF(point)), QPoint(), QPoint(0, event.delta),
                       Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(under, &wheel);
+}
+
+// Opens a text box's context menu, where the click lands on one; it opens without waiting.
+void MonkeyPlayer::ContextMenu(const MonkeyEvent& event) const {
+    if (event.clipboard) QGuiApplication::clipboard()->setText(*event.clipboard);
+    QTest::mouseClick(window_.windowHandle(), Qt::RightButton, {}, PointIn(event.target, event.at));
+}
+
+// A click on the open menu's item of that text ("&Paste\tCtrl+V" is "Paste"); a disabled item
+// takes no click.
+void MonkeyPlayer::MenuItem(const QString& item) const {
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    if (!menu) return;
+    for (QAction* action : menu->actions()) {
+        if (action->text().section(u'\t', 0, 0).remove(u'&') != item) continue;
+        QTest::mouseClick(menu->windowHandle(), Qt::LeftButton, {},
+                          menu->actionGeometry(action).center());
+        return;
+    }
 }
 
 // What a mouse choice in the list amounts to.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Sends a monkey action to the window as the platform would deliver it: keys and mouse through
-// the window's QWindow, so focus, shortcuts and the open period list get them as from a user.
+// the window's QWindow, so focus, shortcuts and the open popups get them as from a user; drops
+// through the window too, input-method events to the focus widget.
 #pragma once
 
 #include <QWidget>
@@ -22,6 +23,8 @@ class MonkeyPlayer {
     void Wheel(const MonkeyEvent& event) const;
     void SetPeriod(int period) const;
     void PopupItem(int period) const;
+    void ContextMenu(const MonkeyEvent& event) const;
+    void MenuItem(const QString& item) const;
     QPoint PointIn(const std::string& name, QPointF at) const;
 
     QWidget& window_;

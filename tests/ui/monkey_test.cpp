@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: MIT
-// The monkey: long random sequences of real key, mouse and wheel events on frmMain, checking
-// after every event what must always hold. ./test runs 10,000 events; more on demand:
+// The monkey: long random sequences of real key, mouse and wheel events, drops, input-method
+// commits and context-menu choices on frmMain, checking after every event what must always hold.
+// ./test runs 10,000 events; more on demand:
 //
 //   ISR_MONKEY_EVENTS=1000000 ISR_MONKEY_START=7 build/release/tests/ui/ui_monkey_test
 //
 // A failure prints the starting value, the event number and the last events before it.
 #include <QApplication>
+#include <QMenu>
 #include <chrono>
 #include <cstdlib>
 #include <deque>
@@ -33,6 +35,13 @@ void QuietUnsupported(QtMsgType type, const QMessageLogContext& context, const Q
     previousHandler(type, context, message);
 }
 
+MonkeyGenerator::Popup OpenPopup() {
+    QWidget* popup = QApplication::activePopupWidget();
+    if (!popup) return MonkeyGenerator::Popup::None;
+    return qobject_cast<QMenu*>(popup) ? MonkeyGenerator::Popup::ContextMenu
+                                       : MonkeyGenerator::Popup::PeriodList;
+}
+
 class MonkeyTest : public WindowTest {
   protected:
     static void SetUpTestSuite() {
@@ -49,6 +58,7 @@ class MonkeyTest : public WindowTest {
             const MonkeyEvent event = next();
             recent.push_back(std::to_string(i) + ": " + event.Describe());
             if (recent.size() > 30) recent.pop_front();
+            checks.Before(event);
             player.Play(event);
             if (const std::string fault = checks.Check(); !fault.empty()) {
                 std::string log;
@@ -74,7 +84,7 @@ TEST_F(MonkeyTest, RandomEventsKeepEveryRuleOfTheWindow) {
     SCOPED_TRACE("ISR_MONKEY_START=" + std::to_string(start));
     MonkeyGenerator generator(start);
     const auto began = std::chrono::steady_clock::now();
-    Run(count, [&] { return generator.Next(QApplication::activePopupWidget() != nullptr); });
+    Run(count, [&] { return generator.Next(OpenPopup()); });
     if (HasFatalFailure()) return;
     const std::chrono::duration<double> took = std::chrono::steady_clock::now() - began;
     std::cout << count << " events, " << calculations_ << " calculations, " << took.count()

@@ -71,6 +71,7 @@ TEST_F(ScaleTest, PicturesAreDrawnAtTheDeviceResolution) {
         QImage logical;
     };
     std::vector<Picture> pictures;
+    VisitEveryPanel();
     for (const char* name : {"Image1", "Image2", "imgProd(0)", "imgProd(2)", "imgProd(3)"}) {
         auto* image = Find<SvgImage>(name);
         if (!image) continue;

@@ -12,7 +12,10 @@ namespace {
 
 TEST_F(WindowTest, PublishedTablesAreListedAndCalculatedWith) {
     OpenWindow(kAnexo8Tables);
-    const QString listing = Find<QPlainTextEdit>("Text1")->toPlainText();
+    window_->lblBtn_Click(1);
+    const auto* text = Find<QPlainTextEdit>("Text1");
+    ASSERT_NE(text, nullptr);
+    const QString listing = text->toPlainText();
     EXPECT_TRUE(listing.startsWith(QStringLiteral("Las Tarifas utilizadas son las publicadas")))
         << listing.left(80).toStdString();
     // The monthly tariff's row 2 as published: fee 247.24 where the program's own has 247.23.
@@ -21,6 +24,7 @@ TEST_F(WindowTest, PublishedTablesAreListedAndCalculatedWith) {
 
     // Quincenal 35,000.00 lies in row 8, published as 30,838.81 to 41,118.45 with a fee of
     // 7,436.25: 4,161.19 x 32 / 100 = 1,331.5808, so 1,331.58 + 7,436.25 = 8,767.83.
+    window_->lblBtn_Click(0);
     Find<QComboBox>("cmbTarifa")->setCurrentIndex(5);
     Find<QLineEdit>("txtBase")->setFocus();
     Type(QStringLiteral("35000"));

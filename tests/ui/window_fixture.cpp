@@ -49,6 +49,21 @@ void WindowTest::ClickAt(const QWidget* widget, QPoint point) const {
                       widget->mapTo(window_.get(), point));
 }
 
+void WindowTest::KeyWithText(const QString& text) const {
+    QTest::sendKeyEvent(QTest::Click, window_->windowHandle(), Qt::Key_unknown, text,
+                        Qt::NoModifier);
+}
+
+bool WindowTest::Drop(const QString& text, const std::string& name) const {
+    const QWidget* widget = Find(name);
+    return widget &&
+           DropText(*window_, widget->mapTo(window_.get(), widget->rect().center()), text);
+}
+
+void WindowTest::VisitEveryPanel() const {
+    for (const char* caption : {"lblBtn(1)", "lblBtn(2)", "lblBtn(0)"}) ClickAt(caption);
+}
+
 void WindowTest::Press(Qt::Key key, Qt::KeyboardModifiers modifiers) const {
     QTest::keyClick(window_->windowHandle(), key, modifiers);
 }

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "platform_input.h"
 #include "ui/frm_main.h"
 #include "ui/open_document.h"
 
@@ -44,10 +45,18 @@ class WindowTest : public ::testing::Test {
 
     // Replaces the window with one that calculates with `tables`, shown and active.
     void OpenWindow(const TableSet& tables);
+    // A key event that carries several characters at once, to the focus widget.
+    void KeyWithText(const QString& text) const;
+    // Dropped on the centre of a control.
+    bool Drop(const QString& text, const std::string& name) const;
 
     // A left click at a point of the control (its centre by default), through the window.
     void ClickAt(const std::string& name) const;
     void ClickAt(const QWidget* widget, QPoint point) const;
+
+    // Clicks through the tariffs and products panels and back to the calculation, as a user who
+    // has seen them all: the two are built when first shown.
+    void VisitEveryPanel() const;
 
     QWidget* FocusWidget() const { return QApplication::focusWidget(); }
     std::string FocusName() const;
