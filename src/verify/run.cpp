@@ -58,10 +58,11 @@ int Run(std::span<const std::string_view> args, const Calculator& calculate,
         total.checked += count.checked;
         total.mismatches += count.mismatches;
     }
-    // The rounding of typed amounts, on random texts from a fixed seed so that a run repeats.
-    constexpr std::uint64_t kTextSeed = 2016;
+    // The rounding of typed amounts, on random texts drawn the same way every run, so that a run
+    // repeats.
+    constexpr std::uint64_t kTextStream = 2016;
     const auto texts =
-        CheckAmountTexts(options.texts, kTextSeed, readers, [&](const TextMismatch& m) {
+        CheckAmountTexts(options.texts, kTextStream, readers, [&](const TextMismatch& m) {
             out << "mismatch: text \"" << m.text << "\", " << m.what << ": program \"" << m.program
                 << "\", exact \"" << m.exact << "\"\n";
         });

@@ -53,9 +53,9 @@ AmountReaders ProgramAmountReaders() {
     return {RoundedAmountText, ReadAmount};
 }
 
-TextCount CheckAmountTexts(std::int64_t count, std::uint64_t seed, const AmountReaders& readers,
+TextCount CheckAmountTexts(std::int64_t count, std::uint64_t stream, const AmountReaders& readers,
                            const std::function<void(const TextMismatch&)>& onMismatch) {
-    std::mt19937_64 random(seed);
+    std::mt19937_64 random(stream);
     TextCount total;
     for (std::int64_t i = 0; i < count; ++i) {
         const std::string text = RandomAmountText(random);

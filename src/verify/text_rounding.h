@@ -41,10 +41,10 @@ struct TextCount {
     std::int64_t mismatches = 0;
 };
 
-// `count` random texts from `seed` through `readers`: the text a field shows after it is left
-// (every digit kept), and the cents the calculation reads (or that the text is beyond their
+// `count` random texts, numbered `stream`, through `readers`: the text a field shows after it is
+// left (every digit kept), and the cents the calculation reads (or that the text is beyond their
 // range).
-TextCount CheckAmountTexts(std::int64_t count, std::uint64_t seed, const AmountReaders& readers,
+TextCount CheckAmountTexts(std::int64_t count, std::uint64_t stream, const AmountReaders& readers,
                            const std::function<void(const TextMismatch&)>& onMismatch);
 
 }  // namespace isr::verify

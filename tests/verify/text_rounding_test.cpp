@@ -12,7 +12,7 @@
 namespace isr::verify {
 namespace {
 
-constexpr std::uint64_t kSeed = 2016;
+constexpr std::uint64_t kStream = 2016;
 constexpr std::int64_t kTexts = 3000;
 
 mpq_class Value(std::string_view text) {
@@ -69,7 +69,7 @@ TypedAmount Saturating(std::string_view text) {
 }
 
 TEST(RandomAmountText, ReachesTheTextsThatDecideRounding) {
-    std::mt19937_64 random(kSeed);
+    std::mt19937_64 random(kStream);
     int negative = 0, grouped = 0, leadingZeros = 0, halfCent = 0, beyond = 0, long40 = 0;
     for (int i = 0; i < kTexts; ++i) {
         const std::string text = RandomAmountText(random);
@@ -91,7 +91,7 @@ TEST(RandomAmountText, ReachesTheTextsThatDecideRounding) {
 
 TEST(CheckAmountTexts, TheProgramsReadersAgreeWithTheExactReading) {
     std::vector<TextMismatch> found;
-    const auto count = CheckAmountTexts(kTexts, kSeed, ProgramAmountReaders(),
+    const auto count = CheckAmountTexts(kTexts, kStream, ProgramAmountReaders(),
                                         [&](const TextMismatch& m) { found.push_back(m); });
     EXPECT_EQ(count.checked, kTexts);
     EXPECT_EQ(count.mismatches, 0);
@@ -128,7 +128,7 @@ TEST(CheckAmountTexts, CatchesAFaultyReaderAndNamesTheReading) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         std::vector<TextMismatch> found;
-        const auto count = CheckAmountTexts(kTexts, kSeed, c.readers,
+        const auto count = CheckAmountTexts(kTexts, kStream, c.readers,
                                             [&](const TextMismatch& m) { found.push_back(m); });
         EXPECT_EQ(count.checked, kTexts);
         EXPECT_GT(count.mismatches, 0);

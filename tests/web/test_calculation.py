@@ -137,13 +137,13 @@ return cases.map(([grossUp, tables, period, amount, sum]) => {
 
 class AgreementWithTheCommandLine(PageTest):
     def test_random_calculations_match_isr2016_cli(self):
-        seed = int(os.environ.get('ISR_SEED', '2016'))
-        cases = list(random_inputs(random.Random(seed), 300))
+        stream = int(os.environ.get('ISR_RANDOM_STREAM', '2016'))
+        cases = list(random_inputs(random.Random(stream), 300))
         shown = self.driver.execute_script(CALCULATE_ALL, cases, RESULT_BOXES)
         for (gross_up, tables, period, amount, subsidy_sum), page in zip(cases, shown):
             args = (['--neto'] if gross_up else []) + ['--tablas', tables, period, amount] + (
                 [subsidy_sum] if subsidy_sum else [])
-            with self.subTest(seed=seed, args=args):
+            with self.subTest(stream=stream, args=args):
                 run = subprocess.run([os.environ['ISR_CLI'], '--json'] + args,
                                      capture_output=True, text=True)
                 if gross_up and run.returncode == 2:
