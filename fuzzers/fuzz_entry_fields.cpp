@@ -39,15 +39,6 @@ std::string TagFrom(ByteReader& input) {
     return std::string(input.Bytes(choice % 8));
 }
 
-class Caption : public Switchable {
-  public:
-    bool Enabled() const override { return enabled_; }
-    void SetEnabled(bool enabled) override { enabled_ = enabled; }
-
-  private:
-    bool enabled_ = false;
-};
-
 // The calculation panel's entry part, with focus moving among the two fields and the rest.
 class Panel {
   public:
@@ -77,12 +68,19 @@ class Panel {
     }
 
     // "&Calcular": the button takes the focus, then every enabled field shows its value formatted
-    // as leaving it would, and formatting it again would change nothing.
+    // as leaving it would, and formatting it again would change nothing; a disabled one is left
+    // as it is.
     void Calculate() {
         FocusOn(nullptr);
         for (MemoryTextField* field : {&txtBase_, &txtPagos_}) {
-            if (!field->Enabled()) continue;
-            AmountFieldFocusOut(*field);
+            const std::string before = field->Text();
+            AmountFieldBeforeCalculation(*field);
+            if (!field->Enabled()) {
+                if (field->Text() != before) {
+                    Fail("Calcular changes disabled ", Shown(before), " to ", Shown(field->Text()));
+                }
+                continue;
+            }
             const std::string shown = field->Text();
             AmountFieldFocusOut(*field);
             if (field->Text() != shown) {
@@ -124,7 +122,7 @@ class Panel {
   private:
     MemoryTextField txtBase_;
     MemoryTextField txtPagos_;
-    Caption lbl13_;
+    MemorySwitch lbl13_;
     int period_ = -1;
 };
 

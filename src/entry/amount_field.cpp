@@ -34,6 +34,10 @@ void AmountFieldFocusOut(TextField& field) {
     field.SetText(RoundedAmountText(field.Text()).value_or("0.00"));
 }
 
+void AmountFieldBeforeCalculation(TextField& field) {
+    if (field.Enabled()) AmountFieldFocusOut(field);
+}
+
 void EnableSubsidySumFor(int periodListIndex, Switchable& subsidySum, Switchable& caption) {
     const bool annual = PeriodAt(periodListIndex) == Period::kAnual;
     subsidySum.SetEnabled(annual);

@@ -27,6 +27,11 @@ bool AmountFieldKeyTyped(TextField& field, char32_t key);
 void AmountFieldTextChanged(TextField& field);
 // On focus-out: shows the value as "#,0.00", rounded to cents, every digit kept.
 void AmountFieldFocusOut(TextField& field);
+// On "&Calcular", before the calculation reads the field: formats it as leaving it would, since a
+// text can arrive without the focus (a screen reader's write) and a press can leave the focus in
+// the field (an accessible action), so the calculation reads, and the field shows, the amount
+// rounded to cents. A disabled field (txtPagos outside "Anual") takes no part and stays as it is.
+void AmountFieldBeforeCalculation(TextField& field);
 
 // On choosing a period: the subsidy already paid (txtPagos) and its caption (lbl(13)) count only
 // for "Anual", so both are enabled exactly for it. The text of txtPagos stays as it is.

@@ -144,23 +144,13 @@ void FrmMain::lblProdlink_Click(std::int16_t Index) {
     }
 }
 
-// A field shows its formatted value once the focus leaves it, as a click on "&Calcular" makes it
-// do. A text that arrived without the focus (a screen reader's write), or a press that left the
-// focus in the field (the button's accessible action), is formatted here, so that the calculation
-// reads, and the field shows, the amount rounded to cents. A disabled field (txtPagos outside
-// "Anual") takes no part in the calculation and is left as it is.
-void FrmMain::FormatEntriesAsLeavingThemWould() {
-    for (EntryLineEdit* field : {calc_.txtBase, calc_.txtPagos}) {
-        if (field->isEnabled()) AmountFieldFocusOut(*field);
-    }
-}
-
 void FrmMain::cmbTarifa_Click() {
     EnableSubsidySumFor(calc_.cmbTarifa->currentIndex(), *calc_.txtPagos, *lbl13_);
 }
 
 void FrmMain::cmdCalc_Click() {
-    FormatEntriesAsLeavingThemWould();
+    AmountFieldBeforeCalculation(*calc_.txtBase);
+    AmountFieldBeforeCalculation(*calc_.txtPagos);
     const auto period = PeriodAt(calc_.cmbTarifa->currentIndex());
     if (!period) return;  // nothing selected: the load selects "Mensual" before anyone can click
     const Withholding w = CalculateEntered(tables_, *period, calc_.txtBase->text().toStdString(),

@@ -45,7 +45,6 @@ class FrmMain : public QWidget {
     void FillPanel(std::int16_t Index);
     void Connect();
     void ConnectLink(ClickLabel* link, std::int16_t Index);
-    void FormatEntriesAsLeavingThemWould();
 
     const TableSet& tables_;
     NavBar nav_;

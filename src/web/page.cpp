@@ -76,6 +76,8 @@ void ShowBoxes(const Withholding& w) {
 }
 
 void cmdCalc_Click() {
+    AmountFieldBeforeCalculation(txtBase);
+    AmountFieldBeforeCalculation(txtPagos);
     const auto period = PeriodAt(dom::SelectedIndex(kPeriodList));
     if (!period) return;
     ShowBoxes(CalculateEntered(ChosenTables(), *period, txtBase.Text(), txtPagos.Text()));
@@ -85,6 +87,8 @@ void cmdCalc_Click() {
 // calculated; beside them, the net it leaves and whether that is the target itself. For a
 // target that no income reaches, a message instead, and the boxes stay as they were.
 void cmdNeto_Click() {
+    AmountFieldBeforeCalculation(txtNetoBuscado);
+    AmountFieldBeforeCalculation(txtPagos);
     const auto period = PeriodAt(dom::SelectedIndex(kPeriodList));
     if (!period) return;
     const auto found =

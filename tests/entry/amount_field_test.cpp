@@ -8,7 +8,6 @@
 
 #include "field_actions.h"
 #include "memory_entry_field.h"
-#include "tariffs/periods.h"
 
 namespace isr {
 namespace {
@@ -54,12 +53,26 @@ TEST(EntryField, KeepsANumericTextThroughEveryEdit) {
     }
 }
 
-TEST(EntryField, FocusOutOfAFieldLeftUnguardedShowsZero) {
-    MemoryTextField field("N", "abc");
-    field.OnLostFocus(AmountFieldFocusOut);
-    field.FocusIn();
-    field.FocusOut();
-    EXPECT_EQ(field.Text(), "0.00");
+// Fields bound to no rule, so that each text reaches the formatting as it stands.
+TEST(EntryField, CalcularFormatsEnabledFieldsAndLeavesDisabledOnes) {
+    const struct {
+        std::string text;
+        bool enabled;
+        std::string shown;
+    } cases[] = {
+        {"496.075", true, "496.08"},
+        {"496.075", false, "496.075"},
+        {"abc", true, "0.00"},  // a field left unguarded shows zero
+        {"1234567890123456789012345678901234567890.125", true,
+         "1,234,567,890,123,456,789,012,345,678,901,234,567,890.13"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text + (c.enabled ? ", enabled" : ", disabled"));
+        MemoryTextField field("N", c.text);
+        field.SetEnabled(c.enabled);
+        AmountFieldBeforeCalculation(field);
+        EXPECT_EQ(field.Text(), c.shown);
+    }
 }
 
 TEST(EntryField, AResetTouchesOnlyItsOwnField) {
@@ -75,18 +88,13 @@ TEST(EntryField, AResetTouchesOnlyItsOwnField) {
 }
 
 TEST(EnableSubsidySumFor, EnablesSubsidyPaidAndItsCaptionOnlyForAnual) {
-    struct Caption : Switchable {
-        bool enabled;
-        bool Enabled() const override { return enabled; }
-        void SetEnabled(bool value) override { enabled = value; }
-    };
     for (int index = -1; index <= 6; ++index) {
         for (const bool before : {false, true}) {
             SCOPED_TRACE(testing::Message() << "list index " << index << ", enabled " << before);
             MemoryTextField txtPagos("N", "1,500.00");
             txtPagos.SetEnabled(before);
-            Caption lbl13;
-            lbl13.enabled = before;
+            MemorySwitch lbl13;
+            lbl13.SetEnabled(before);
             EnableSubsidySumFor(index, txtPagos, lbl13);
             const bool annual = index == 1;  // "Anual" is the second period of the list
             EXPECT_EQ(txtPagos.Enabled(), annual);

@@ -11,6 +11,16 @@
 
 namespace isr {
 
+// A caption, or anything else that is only ever enabled or disabled.
+class MemorySwitch : public Switchable {
+  public:
+    bool Enabled() const override { return enabled_; }
+    void SetEnabled(bool enabled) override { enabled_ = enabled; }
+
+  private:
+    bool enabled_ = false;
+};
+
 // One byte is one character. The selection runs from the caret on (SelStart, SelLength), as in
 // TextField. Every text change, a program write or a user edit, runs the change handler before
 // the call returns; a write made inside a handler runs it again, nested. The user methods act only

@@ -63,9 +63,9 @@ function figures(ids) {
 // Made once: a formatter takes longer to make than a whole calculation.
 const recordDate = new Intl.DateTimeFormat('es-MX', {dateStyle: 'long', timeStyle: 'short'});
 
-// As a click on the window's button: the button takes the focus first, so the input being
-// edited is formatted before the core reads it. Then the record's date, whether the gross-up
-// belongs in it, and what the live region says.
+// As a click on the window's button: the button takes the focus, as in the window (the core
+// formats the inputs before it reads them). Then the record's date, whether the gross-up belongs
+// in it, and what the live region says.
 function clickThrough(button, coreClick, announcement) {
   button.focus();
   coreClick();
