@@ -9,19 +9,10 @@
 #include <string>
 #include <string_view>
 
+#include "cents_of_count.h"
+
 namespace isr {
 namespace {
-
-// Any 64-bit count as Cents. Checked construction stops at Cents::kLargestCount, but sums go on
-// (a result is a tax minus a typed subsidy sum), so a count past it is still a figure to show.
-Cents CentsOfCount(std::int64_t count) {
-    const std::int64_t largest = Cents::kLargestCount;
-    Cents sum = *Cents::FromCount(count % largest);
-    for (std::int64_t n = count / largest; n != 0; n += n > 0 ? -1 : 1) {
-        sum = sum + (n > 0 ? Cents::Largest() : -Cents::Largest());
-    }
-    return sum;
-}
 
 TEST(AmountText, ShowsCentsGroupedInThreesWithTwoDecimals) {
     constexpr auto kMax = std::numeric_limits<std::int64_t>::max();
