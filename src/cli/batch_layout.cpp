@@ -24,7 +24,7 @@ std::optional<BatchLayout> LayoutFromHeader(const CsvRecordBatch& batch,
                   std::string(header.fault->what);
         return std::nullopt;
     }
-    BatchLayout layout{{}, 0, 0, AmountRole::kBase, std::nullopt};
+    BatchLayout layout{{}, 0, 0, false, std::nullopt};
     std::optional<std::size_t> period;
     std::optional<std::size_t> income;
     std::optional<std::size_t> targetNet;
@@ -60,7 +60,7 @@ std::optional<BatchLayout> LayoutFromHeader(const CsvRecordBatch& batch,
     }
     layout.period = *period;
     layout.amount = targetNet ? *targetNet : *income;
-    layout.role = targetNet ? AmountRole::kTargetNet : AmountRole::kBase;
+    layout.grossUps = targetNet.has_value();
     return layout;
 }
 

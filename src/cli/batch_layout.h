@@ -8,7 +8,6 @@
 #include <string_view>
 #include <vector>
 
-#include "cli/calculation_input.h"
 #include "cli/csv_reader.h"
 
 namespace isr::cli {
@@ -24,7 +23,7 @@ struct BatchLayout {
     std::vector<std::string> columnNames;  // the header's fields as written
     std::size_t period;
     std::size_t amount;  // the column of ingreso_gravable, or of neto
-    AmountRole role;     // which of the two
+    bool grossUps;       // whether it is neto
     std::optional<std::size_t> subsidySum;
 };
 

@@ -71,12 +71,11 @@ std::optional<CalculationInput> ReadRow(const BatchLayout& layout, const CsvReco
     }
 
     const auto subsidySum = layout.subsidySum ? batch.Field(record, *layout.subsidySum) : "";
-    const auto input =
-        ReadCalculationInput(batch.Field(record, layout.period), batch.Field(record, layout.amount),
-                             subsidySum, layout.role);
+    const auto input = ReadCalculationInput(batch.Field(record, layout.period),
+                                            batch.Field(record, layout.amount), subsidySum);
     if (const auto* error = std::get_if<InputError>(&input)) {
         const std::size_t columnsByField[] = {layout.period, layout.amount,
-                                              layout.subsidySum.value_or(0), layout.amount};
+                                              layout.subsidySum.value_or(0)};
         const auto column = columnsByField[static_cast<std::size_t>(error->field)];
         StartMessage(message, layout, batch.FieldLine(record, column), column + 1);
         AppendProblem(message, error->problem);
@@ -90,13 +89,13 @@ std::optional<CalculationInput> ReadRow(const BatchLayout& layout, const CsvReco
 }  // namespace
 
 void WriteBatchHeader(const BatchLayout& layout, CsvRecordWriter& writer) {
-    const bool grossUps = layout.role == AmountRole::kTargetNet;
     for (std::size_t i = 0; i < layout.columnNames.size(); ++i) {
-        writer.Field(grossUps && i == layout.amount ? kSoughtNetColumn : layout.columnNames[i]);
+        writer.Field(layout.grossUps && i == layout.amount ? kSoughtNetColumn
+                                                           : layout.columnNames[i]);
     }
-    if (grossUps) writer.Field(kIncomeColumn);
+    if (layout.grossUps) writer.Field(kIncomeColumn);
     for (const auto& box : kBoxLabels) writer.Field(box.csvColumn);
-    if (grossUps) {
+    if (layout.grossUps) {
         writer.Field(kNetColumn);
         writer.Field(kExactColumn);
     }
@@ -108,12 +107,11 @@ bool WriteBatchRow(const TableSet& tables, const BatchLayout& layout, const CsvR
                    const CsvRecordBatch::Record& record, RowScratch& scratch,
                    CsvRecordWriter& writer) {
     scratch.message.clear();
-    const bool grossUps = layout.role == AmountRole::kTargetNet;
     std::optional<Withholding> calculated;
     std::optional<GrossUpResult> grossUp;
     const Withholding* shown = nullptr;  // what the boxes show; nothing for a bad row
     if (const auto input = ReadRow(layout, batch, record, scratch)) {
-        if (!grossUps) {
+        if (!layout.grossUps) {
             calculated = Calculate(tables, input->period, input->amount, input->subsidySum);
             shown = &*calculated;
         } else if ((grossUp = GrossUp(tables, input->period, input->amount, input->subsidySum))) {
@@ -130,7 +128,7 @@ bool WriteBatchRow(const TableSet& tables, const BatchLayout& layout, const CsvR
     for (std::size_t i = 0; i < layout.columnNames.size(); ++i) {
         writer.Field(i < record.fieldCount ? batch.Field(record, i) : std::string_view{});
     }
-    if (grossUps) {
+    if (layout.grossUps) {
         if (grossUp) {
             writer.AmountField(AmountText(grossUp->base));
         } else {
@@ -144,7 +142,7 @@ bool WriteBatchRow(const TableSet& tables, const BatchLayout& layout, const CsvR
             writer.Field({});
         }
     }
-    if (grossUps) {
+    if (layout.grossUps) {
         if (grossUp) {
             writer.AmountField(AmountText(grossUp->net));
             writer.Field(grossUp->exact ? "true" : "false");

@@ -5,14 +5,12 @@ namespace isr::cli {
 
 std::variant<CalculationInput, InputError> ReadCalculationInput(std::string_view period,
                                                                 std::string_view amount,
-                                                                std::string_view subsidySum,
-                                                                AmountRole role) {
+                                                                std::string_view subsidySum) {
     const auto foundPeriod = FindPeriod(period);
     if (!foundPeriod) return InputError{InputField::kPeriod, InputProblem::kUnknownPeriod};
     const TypedAmount typedAmount = ReadAmount(amount);
     if (typedAmount.kind == TypedAmount::Kind::kNotAnAmount) {
-        const auto field = role == AmountRole::kBase ? InputField::kBase : InputField::kTargetNet;
-        return InputError{field, InputProblem::kNotAnAmount};
+        return InputError{InputField::kAmount, InputProblem::kNotAnAmount};
     }
     TypedAmount typedSum{TypedAmount::Kind::kAmount, Cents()};
     if (!subsidySum.empty()) typedSum = ReadAmount(subsidySum);

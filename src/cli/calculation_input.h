@@ -14,13 +14,9 @@
 
 namespace isr::cli {
 
-enum class InputField : std::uint8_t { kPeriod, kBase, kSubsidySum, kTargetNet };
-
-// What the amount after the period is.
-enum class AmountRole : std::uint8_t {
-    kBase,       // the taxable income of a calculation
-    kTargetNet,  // the net pay a gross-up looks for (--neto, the "neto" column)
-};
+// kAmount is the amount after the period: the base of a calculation, or the target net of a
+// gross-up (--neto, the "neto" column); each caller names it as its own input does.
+enum class InputField : std::uint8_t { kPeriod, kAmount, kSubsidySum };
 
 enum class InputProblem : std::uint8_t {
     kUnknownPeriod,
@@ -35,7 +31,7 @@ struct InputError {
 
 struct CalculationInput {
     Period period;
-    // The amount after the period, in its role: the base, or the target net of a gross-up. Rounded
+    // The amount after the period: the base, or the target net of a gross-up. Rounded
     // to cents; a base beyond the range of an amount lies above every table and matches no row, as
     // any base above a table's top row does, and a target beyond it is beyond every net.
     Cents amount;
@@ -43,11 +39,10 @@ struct CalculationInput {
 };
 
 // Amounts are read as the window reads a typed amount (see ReadAmount), a target net exactly as a
-// base; an error in the amount names the field of its role. An empty subsidy sum, like an omitted
-// one, is zero.
-std::variant<CalculationInput, InputError> ReadCalculationInput(
-    std::string_view period, std::string_view amount, std::string_view subsidySum,
-    AmountRole role = AmountRole::kBase);
+// base. An empty subsidy sum, like an omitted one, is zero.
+std::variant<CalculationInput, InputError> ReadCalculationInput(std::string_view period,
+                                                                std::string_view amount,
+                                                                std::string_view subsidySum);
 
 // What is wrong, in the words every message uses ("no es un importe"), appended to `message`.
 void AppendProblem(std::string& message, InputProblem problem);

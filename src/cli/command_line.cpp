@@ -2,7 +2,6 @@
 #include "cli/command_line.h"
 
 #include <algorithm>
-#include <array>
 #include <cerrno>
 #include <cstring>
 #include <fstream>
@@ -109,25 +108,17 @@ int UsageError(std::ostream& err, std::string_view problem) {
     return kExitUsage;
 }
 
-// The operand of each InputField: its name in messages and its position.
-struct Operand {
-    std::string_view name;
-    std::size_t position;
-};
-constexpr std::array<Operand, 4> kOperands = {{
-    {"", 0},
-    {"BASE ", 1},
-    {"SUMA_SUBSIDIO ", 2},
-    {"NETO ", 1},
-}};
-
-// "BASE no es un importe: "abc"", or for the period the list of periods after the text.
-std::string InputMessage(const InputError& error, std::span<const std::string_view> operands) {
-    const Operand& operand = kOperands[static_cast<std::size_t>(error.field)];
-    std::string message(operand.name);
+// "BASE no es un importe: "abc"", or for the period the list of periods after the text. The
+// operands stand in the order of InputField; the amount is named BASE, or NETO for a gross-up.
+std::string InputMessage(const InputError& error, std::span<const std::string_view> operands,
+                         std::string_view amountName) {
+    const auto position = static_cast<std::size_t>(error.field);
+    std::string message;
+    if (error.field == InputField::kAmount) message = std::string(amountName) + ' ';
+    if (error.field == InputField::kSubsidySum) message = "SUMA_SUBSIDIO ";
     AppendProblem(message, error.problem);
     message += ": ";
-    message += QuotedArgument(operands[operand.position]);
+    message += QuotedArgument(operands[position]);
     if (error.field == InputField::kPeriod) {
         message += " (Mensual, Anual, Semanal, Decenal, Catorcenal o Quincenal)";
     }
@@ -232,17 +223,16 @@ int Run(std::span<const std::string_view> args, const Console& console) {
         if (operands.size() > 2) return UsageError(err, "--csv acepta a lo sumo ENTRADA y SALIDA");
         return RunCsv(operands, *tables, console);
     }
+    const std::string_view amountName = grossUp ? "NETO" : "BASE";
     if (operands.size() < 2 || operands.size() > 3) {
-        return UsageError(err, grossUp
-                                   ? "se esperan PERIODO, NETO y, opcionalmente, SUMA_SUBSIDIO"
-                                   : "se esperan PERIODO, BASE y, opcionalmente, SUMA_SUBSIDIO");
+        return UsageError(err, "se esperan PERIODO, " + std::string(amountName) +
+                                   " y, opcionalmente, SUMA_SUBSIDIO");
     }
 
     const std::string_view subsidySum = operands.size() == 3 ? operands[2] : "";
-    const auto read = ReadCalculationInput(operands[0], operands[1], subsidySum,
-                                           grossUp ? AmountRole::kTargetNet : AmountRole::kBase);
+    const auto read = ReadCalculationInput(operands[0], operands[1], subsidySum);
     if (const auto* error = std::get_if<InputError>(&read)) {
-        return UsageError(err, InputMessage(*error, operands));
+        return UsageError(err, InputMessage(*error, operands, amountName));
     }
     const auto& input = std::get<CalculationInput>(read);
     std::optional<SingleCalculation> found;

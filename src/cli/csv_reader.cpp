@@ -2,9 +2,10 @@
 #include "cli/csv_reader.h"
 
 #include <algorithm>
-#include <array>
 #include <cstring>
 #include <istream>
+
+#include "cli/csv_characters.h"
 
 namespace isr::cli {
 
@@ -17,17 +18,11 @@ constexpr std::string_view kRecordTooLong = "registro de más de 1 MiB";
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
-// The characters that end a run of field text, as tables: the reader tests every byte.
-constexpr auto CharacterTable(std::string_view characters) {
-    std::array<bool, 256> table{};
-    for (const char c : characters) table[static_cast<unsigned char>(c)] = true;
-    return table;
-}
-constexpr auto kEndsPlainRun = CharacterTable(",\"\n\r");
+// Inside quotes, only a quote or a line end stops a run of field text.
 constexpr auto kEndsQuotedRun = CharacterTable("\"\n\r");
 
 bool EndsPlainRun(char c) {
-    return kEndsPlainRun[static_cast<unsigned char>(c)];
+    return kCsvSpecial[static_cast<unsigned char>(c)];
 }
 
 bool EndsQuotedRun(char c) {

@@ -1,24 +1,17 @@
 // SPDX-License-Identifier: MIT
 #include "cli/csv_writer.h"
 
-#include <algorithm>
-#include <array>
 #include <cstdint>
 #include <cstring>
+
+#include "cli/csv_characters.h"
 
 namespace isr::cli {
 
 namespace {
 
-// The characters that make a field need quotes, as a table: the writer tests every character.
-constexpr auto kNeedsQuotes = [] {
-    std::array<bool, 256> table{};
-    for (const unsigned char c : {',', '"', '\n', '\r'}) table[c] = true;
-    return table;
-}();
-
 bool NeedsQuotes(char c) {
-    return kNeedsQuotes[static_cast<unsigned char>(c)];
+    return kCsvSpecial[static_cast<unsigned char>(c)];
 }
 
 // Whether any of the eight bytes of `word` is `c` (the classic test for a zero byte, applied to

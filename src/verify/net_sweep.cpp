@@ -4,20 +4,14 @@
 #include <algorithm>
 #include <atomic>
 #include <mutex>
-#include <ostream>
 #include <vector>
 
 #include "calc/withholding.h"
 #include "money/amount_text.h"
-#include "parallel/worker_pool.h"
-#include "verify/run.h"
 
 namespace isr::verify {
 
 namespace {
-
-// Bases (of the stride) per chunk: the workers take chunks in turn.
-constexpr std::int64_t kChunk = 1 << 16;
 
 // The jobs' bases, sums and nets lie far inside the range of an amount.
 Cents C(std::int64_t count) {
@@ -69,27 +63,10 @@ class NetChecker {
     Cents subsidySum_;
 };
 
-// Runs `work(chunk)` for every chunk of `chunks` on `threads` workers, calling `progress` from the
-// calling thread every `every` until all are done.
-template <class Work>
-void OverChunks(std::int64_t chunks, unsigned threads, std::chrono::milliseconds every,
-                const Work& work, const std::function<void()>& progress) {
-    std::atomic<std::int64_t> next{0};
-    const auto run = [&](unsigned) {
-        for (std::int64_t c = next.fetch_add(1); c < chunks; c = next.fetch_add(1)) work(c);
-    };
-    std::vector<PoolJob> jobs(std::max(threads, 1U), PoolJob(run));
-    WorkerPool pool(std::max(threads, 1U));
-    for (auto& j : jobs) pool.Submit(j);
-    for (const auto& j : jobs) {
-        while (!pool.WaitFor(j, every)) progress();
-    }
-}
-
 }  // namespace
 
-NetSweepCount NetSweep(const Job& job, std::int64_t stride, unsigned threads,
-                       const GrossUpFunction& grossUp, const NetSweepHooks& hooks) {
+SweepCount NetSweep(const Job& job, std::int64_t stride, unsigned threads,
+                    const GrossUpFunction& grossUp, const NetSweepHooks& hooks) {
     const NetChecker checker(job, stride, grossUp);
     const std::int64_t bases = BasesToCheck(job, stride);
     const std::int64_t chunks = (bases + kChunk - 1) / kChunk;
@@ -155,41 +132,6 @@ NetSweepCount NetSweep(const Job& job, std::int64_t stride, unsigned threads,
         },
         progress);
     return {checked.load(), mismatches.load()};
-}
-
-int RunNetSweeps(const Options& options, unsigned threads, std::ostream& out, std::ostream& err) {
-    NetSweepCount total;
-    for (const auto& job : PlanJobs(*options.tables, options.period)) {
-        const auto label = JobLabel(job);
-        const auto start = std::chrono::steady_clock::now();
-        const auto seconds = [&] {
-            return std::chrono::duration_cast<std::chrono::seconds>(
-                       std::chrono::steady_clock::now() - start)
-                .count();
-        };
-        err << label << ": gross-ups of the nets of " << BasesToCheck(job, options.stride)
-            << " bases from 0.00 to " << AmountText(C(job.lastBaseCents)).View() << ", every "
-            << options.stride << " cent(s), " << threads << " thread(s)" << std::endl;
-        NetSweepHooks hooks;
-        hooks.onMismatch = [&](const NetMismatch& m) {
-            out << "mismatch: " << label << ", target " << AmountText(C(m.targetCents)).View()
-                << ": program " << m.what << "; first reached at base "
-                << AmountText(C(m.passBaseCents)).View() << ", net "
-                << AmountText(C(m.passNetCents)).View() << '\n';
-        };
-        hooks.onProgress = [&](std::int64_t checked) {
-            err << label << ": " << checked << " targets, " << seconds() << " s" << std::endl;
-        };
-        const auto count = NetSweep(job, options.stride, threads, GrossUp, hooks);
-        err << label << ": done in " << seconds() << " s" << std::endl;
-        out << label << ": checked " << count.checked << " targets, " << count.mismatches
-            << " mismatches" << std::endl;
-        total.checked += count.checked;
-        total.mismatches += count.mismatches;
-    }
-    out << "checked " << total.checked << " targets, " << total.mismatches << " mismatches"
-        << std::endl;
-    return total.mismatches == 0 ? kExitAgree : kExitMismatch;
 }
 
 }  // namespace isr::verify

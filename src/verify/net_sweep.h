@@ -8,12 +8,10 @@
 #include <chrono>
 #include <cstdint>
 #include <functional>
-#include <iosfwd>
 #include <optional>
 #include <string>
 
 #include "calc/gross_up.h"
-#include "verify/options.h"
 #include "verify/sweep.h"
 
 namespace isr::verify {
@@ -38,23 +36,13 @@ struct NetSweepHooks {
     std::chrono::milliseconds progressEvery{5000};
 };
 
-struct NetSweepCount {
-    std::int64_t checked = 0;  // targets
-    std::int64_t mismatches = 0;
-};
-
 // The targets from 0.00 (or the net of the base 0.00, when that is below zero) up to the highest
 // net of the job's bases. With a stride of 1 every base and every target cent is checked, and the
 // gross-up must answer each target with exactly the base the pass found. With a larger stride
 // only every stride-th base is run and every stride-th target checked; then the gross-up's base
 // must be no higher than the pass's, net the target, and be the first base that does so at least
 // against the cent below it.
-NetSweepCount NetSweep(const Job& job, std::int64_t stride, unsigned threads,
-                       const GrossUpFunction& grossUp, const NetSweepHooks& hooks);
-
-// isr2016-verify --neto: NetSweep over the jobs of PlanJobs with the program's GrossUp. Results and
-// mismatches go to `out`, the last line "checked N targets, M mismatches"; progress goes to `err`.
-// Returns kExitAgree or kExitMismatch.
-int RunNetSweeps(const Options& options, unsigned threads, std::ostream& out, std::ostream& err);
+SweepCount NetSweep(const Job& job, std::int64_t stride, unsigned threads,
+                    const GrossUpFunction& grossUp, const NetSweepHooks& hooks);
 
 }  // namespace isr::verify

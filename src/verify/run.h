@@ -6,6 +6,7 @@
 #include <span>
 #include <string_view>
 
+#include "verify/options.h"
 #include "verify/sweep.h"
 #include "verify/text_rounding.h"
 
@@ -20,5 +21,10 @@ inline constexpr int kExitUsage = 2;
 // amount texts that differ); progress and usage errors go to `err`.
 int Run(std::span<const std::string_view> args, const Calculator& calculate,
         const AmountReaders& readers, unsigned threads, std::ostream& out, std::ostream& err);
+
+// isr2016-verify --neto: NetSweep over the jobs of PlanJobs with the program's GrossUp. Results and
+// mismatches go to `out`, the last line "checked N targets, M mismatches"; progress goes to `err`.
+// Returns kExitAgree or kExitMismatch.
+int RunNetSweeps(const Options& options, unsigned threads, std::ostream& out, std::ostream& err);
 
 }  // namespace isr::verify

@@ -22,9 +22,6 @@ constexpr std::int64_t kRangeAboveLastBracket = 1'000'000;  // 10,000.00
 constexpr std::array<std::int64_t, 4> kExtraAnnualSubsidySums = {1, 123'456, 9'999'999,
                                                                  100'000'000};
 
-// Bases are handed out in chunks of this many, so that every worker stays busy to the end.
-constexpr std::int64_t kChunk = 1 << 16;
-
 constexpr std::array<std::string_view, 9> kBoxNames = {
     "txtISR08(0)", "txtISR08(1)", "txtISR08(2)", "txtISR08(3)", "txtISR08(4)",
     "txtSUB08(0)", "txtSUB08(1)", "txtSUB08(2)", "txtRet08(0)",
@@ -69,56 +66,56 @@ std::int64_t BasesToCheck(const Job& job, std::int64_t stride) {
     return job.lastBaseCents / stride + 1;
 }
 
+void OverChunks(std::int64_t chunks, unsigned threads, std::chrono::milliseconds every,
+                const std::function<void(std::int64_t chunk)>& work,
+                const std::function<void()>& progress) {
+    std::atomic<std::int64_t> next{0};
+    const auto run = [&](unsigned) {
+        for (std::int64_t c = next.fetch_add(1); c < chunks; c = next.fetch_add(1)) work(c);
+    };
+    std::vector<PoolJob> jobs(std::max(threads, 1U), PoolJob(run));
+    WorkerPool pool(std::max(threads, 1U));
+    for (auto& j : jobs) pool.Submit(j);
+    for (const auto& j : jobs) {
+        while (!pool.WaitFor(j, every)) progress();
+    }
+}
+
 SweepCount Sweep(const Job& job, std::int64_t stride, unsigned threads, const Calculator& calculate,
                  const SweepHooks& hooks) {
     const oracle::ExactTables exact(job.tables->Text());
     const std::int64_t total = BasesToCheck(job, stride);
     const mpq_class subsidySum = oracle::FromCents(job.subsidySumCents);
     const std::string subsidySumText = oracle::ShownCents(subsidySum);
-    std::atomic<std::int64_t> nextChunk{0};
     std::atomic<std::int64_t> checked{0};
     std::atomic<std::int64_t> mismatches{0};
     std::mutex mutex;  // one mismatch hook at a time
 
-    const auto work = [&](unsigned) {
+    const auto work = [&](std::int64_t chunk) {
+        const std::int64_t first = chunk * kChunk;
+        const std::int64_t end = std::min(total, first + kChunk);
         BoxTexts program;
         std::vector<Mismatch> found;
-        for (;;) {
-            const std::int64_t first = nextChunk.fetch_add(1) * kChunk;
-            if (first >= total) break;
-            const std::int64_t end = std::min(total, first + kChunk);
-            for (std::int64_t i = first; i < end; ++i) {
-                const std::int64_t base = i * stride;
-                const mpq_class exactBase = oracle::FromCents(base);
-                calculate(*job.tables, job.period, oracle::ShownCents(exactBase), subsidySumText,
-                          program);
-                const auto expected =
-                    oracle::ExactCalculate(exact, job.period, exactBase, subsidySum);
-                for (std::size_t b = 0; b < program.size(); ++b) {
-                    if (program[b] != expected[b]) {
-                        found.push_back({base, std::string(kBoxNames[b]), program[b], expected[b]});
-                    }
+        for (std::int64_t i = first; i < end; ++i) {
+            const std::int64_t base = i * stride;
+            const mpq_class exactBase = oracle::FromCents(base);
+            calculate(*job.tables, job.period, oracle::ShownCents(exactBase), subsidySumText,
+                      program);
+            const auto expected = oracle::ExactCalculate(exact, job.period, exactBase, subsidySum);
+            for (std::size_t b = 0; b < program.size(); ++b) {
+                if (program[b] != expected[b]) {
+                    found.push_back({base, std::string(kBoxNames[b]), program[b], expected[b]});
                 }
             }
-            checked.fetch_add(end - first);
-            if (!found.empty()) {
-                mismatches.fetch_add(static_cast<std::int64_t>(found.size()));
-                const std::scoped_lock lock(mutex);
-                for (const auto& m : found) hooks.onMismatch(m);
-                found.clear();
-            }
         }
+        checked.fetch_add(end - first);
+        if (found.empty()) return;
+        mismatches.fetch_add(static_cast<std::int64_t>(found.size()));
+        const std::scoped_lock lock(mutex);
+        for (const auto& m : found) hooks.onMismatch(m);
     };
-
-    const unsigned workers = std::max(threads, 1U);
-    std::vector<PoolJob> jobs(workers, PoolJob(work));
-    {
-        WorkerPool pool(workers);
-        for (auto& j : jobs) pool.Submit(j);
-        for (const auto& j : jobs) {
-            while (!pool.WaitFor(j, hooks.progressEvery)) hooks.onProgress(checked.load());
-        }
-    }
+    OverChunks((total + kChunk - 1) / kChunk, threads, hooks.progressEvery, work,
+               [&] { hooks.onProgress(checked.load()); });
     return {checked.load(), mismatches.load()};
 }
 

@@ -46,6 +46,16 @@ std::string JobLabel(const Job& job);
 // How many bases a job checks: 0.00 and every stride-th cent after it, up to its last base.
 std::int64_t BasesToCheck(const Job& job, std::int64_t stride);
 
+// Bases (of the stride) per chunk: the workers take chunks in turn, so that all stay busy to the
+// end.
+inline constexpr std::int64_t kChunk = 1 << 16;
+
+// Runs `work(chunk)` for every chunk from 0 to `chunks` - 1 on `threads` workers (one at least),
+// calling `progress` from the calling thread every `every` until all are done.
+void OverChunks(std::int64_t chunks, unsigned threads, std::chrono::milliseconds every,
+                const std::function<void(std::int64_t chunk)>& work,
+                const std::function<void()>& progress);
+
 struct Mismatch {
     std::int64_t baseCents;
     std::string box;  // "txtISR08(4)"

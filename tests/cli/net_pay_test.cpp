@@ -92,7 +92,8 @@ TEST(NetPay, APayrollOfNetsGetsItsBasesAndNets) {
                            "empleado,periodo,NETO,suma_subsidio\r\n"
                            "7,Mensual,\"7,000.00\",\r\n"
                            "8,Anual,740383.75,\"1,234.56\"\r\n"
-                           "9,Semanal,\"7,000,000\",\r\n");
+                           "9,Semanal,\"7,000,000\",\r\n"
+                           "10,Quincenal,siete mil,\r\n");
     EXPECT_EQ(r.status, kExitBadRows);
     EXPECT_EQ(r.out,
               "empleado,periodo,neto_buscado,suma_subsidio,ingreso_gravable,isr_limite_inferior,"
@@ -104,7 +105,9 @@ TEST(NetPay, APayrollOfNetsGetsItsBasesAndNets) {
               "8,Anual,740383.75,\"1,234.56\",\"1,000,000.01\",\"1,000,000.01\",0.00,34.00,"
               "\"260,850.81\",\"260,850.81\",0,0,0,\"259,616.25\",\"740,383.76\",false,\r\n"
               "9,Semanal,\"7,000,000\",,,,,,,,,,,,,,\"línea 4, columna 3 (NETO): más allá de las "
-              "tablas (el mayor neto Semanal es 6,502,094.41): \"\"7,000,000\"\"\"\r\n");
+              "tablas (el mayor neto Semanal es 6,502,094.41): \"\"7,000,000\"\"\"\r\n"
+              "10,Quincenal,siete mil,,,,,,,,,,,,,,\"línea 5, columna 3 (NETO): no es un importe: "
+              "\"\"siete mil\"\"\"\r\n");
 
     const auto both = RunWith({"--csv"}, "periodo,neto,ingreso_gravable\nmensual,1,1\n");
     EXPECT_EQ(both.status, kExitUsage);

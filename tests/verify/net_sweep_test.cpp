@@ -17,7 +17,7 @@ namespace isr::verify {
 namespace {
 
 struct Outcome {
-    NetSweepCount count;
+    SweepCount count;
     std::vector<NetMismatch> mismatches;
 };
 

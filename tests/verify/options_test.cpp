@@ -10,12 +10,14 @@
 namespace isr::verify {
 namespace {
 
-TEST(ParseOptions, AcceptsStridePeriodAndTexts) {
+TEST(ParseOptions, AcceptsEachOption) {
     struct Case {
         std::vector<std::string_view> args;
         std::int64_t stride;
         std::optional<Period> period;
         std::int64_t texts;
+        std::string_view tables = "programa";
+        bool grossUp = false;
     };
     const Case cases[] = {
         {{}, 1, std::nullopt, 1'000'000},
@@ -26,6 +28,7 @@ TEST(ParseOptions, AcceptsStridePeriodAndTexts) {
          1000,
          Period::kQuincenal,
          250},
+        {{"--tablas", "anexo8", "--neto"}, 1, std::nullopt, 1'000'000, "anexo8", true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::PrintToString(c.args));
@@ -34,6 +37,8 @@ TEST(ParseOptions, AcceptsStridePeriodAndTexts) {
         EXPECT_EQ(std::get<Options>(parsed).stride, c.stride);
         EXPECT_EQ(std::get<Options>(parsed).period, c.period);
         EXPECT_EQ(std::get<Options>(parsed).texts, c.texts);
+        EXPECT_EQ(std::get<Options>(parsed).tables->Name(), c.tables);
+        EXPECT_EQ(std::get<Options>(parsed).grossUp, c.grossUp);
     }
 }
 
@@ -41,7 +46,8 @@ TEST(ParseOptions, RefusesWhatItCannotRun) {
     const std::vector<std::string_view> cases[] = {
         {"--stride"},      {"--stride", "0"},     {"--stride", "-5"}, {"--stride", "3x"},
         {"--stride", ""},  {"--period", "Anuel"}, {"--period"},       {"--texts"},
-        {"--texts", "-1"}, {"--texts", "1e6"},    {"--full"},         {"37"}};
+        {"--texts", "-1"}, {"--texts", "1e6"},    {"--full"},         {"37"},
+        {"--tablas"},      {"--tablas", "anexo9"}};
     for (const auto& args : cases) {
         SCOPED_TRACE(testing::PrintToString(args));
         EXPECT_TRUE(std::holds_alternative<std::string>(ParseOptions(args)));
