@@ -5,7 +5,8 @@
 // 7-, 10- and 15-day tariffs are the published daily tariff times the days. The SAT publishes no
 // 14-day tables: those here are its daily tariff and daily subsidy times 14. Where the
 // publication and the program's own set agree (the annual tariff, the monthly, 7-, 10- and 15-day
-// subsidy tables), the program's rows are used.
+// subsidy tables, and all but one cell of the monthly tariff and the 14-day subsidy), the
+// program's rows are used.
 #include "tariffs/anexo8_tables.h"
 
 #include "tariffs/program_table_text.h"
@@ -18,24 +19,26 @@ namespace {
 constexpr auto kProgramIsr = kProgramTableText.isr;
 constexpr auto kProgramSubsidy = kProgramTableText.subsidy;
 
+// The monthly tariff is the program's but for one cell: row 2's fee, 247.23 there (the figure of
+// 2010 to 2013).
+constexpr auto kMonthlyIsr = [] {
+    auto rows = kProgramIsr[PeriodIndex(Period::kMensual)];
+    rows[2].fixedFee = "247.24";
+    return rows;
+}();
+
+// The 14-day subsidy is the program's but for row 0: 13.39 a day times 14 (187.44 there).
+constexpr auto kFourteenDaySubsidy = [] {
+    auto rows = kProgramSubsidy[PeriodIndex(Period::kCatorcenal)];
+    rows[0].subsidy = "187.46";
+    return rows;
+}();
+
 constexpr TableSetText kAnexo8Text = {
     "anexo8",
     "Las Tarifas utilizadas son las publicadas en el Anexo 8 de la RMF para 2016.",
     {{
-        // Mensual: lower limit, upper limit, fixed fee, rate %
-        {{
-            {"0.01", "496.07", "0.00", "1.92"},
-            {"496.08", "4210.41", "9.52", "6.40"},
-            {"4210.42", "7399.42", "247.24", "10.88"},
-            {"7399.43", "8601.50", "594.21", "16.00"},
-            {"8601.51", "10298.35", "786.54", "17.92"},
-            {"10298.36", "20770.29", "1090.61", "21.36"},
-            {"20770.30", "32736.83", "3327.42", "23.52"},
-            {"32736.84", "62500.00", "6141.95", "30.00"},
-            {"62500.01", "83333.33", "15070.90", "32.00"},
-            {"83333.34", "250000.00", "21737.57", "34.00"},
-            {"250000.01", "99999999.99", "78404.23", "35.00"},
-        }},
+        kMonthlyIsr,
         kProgramIsr[PeriodIndex(Period::kAnual)],
         // Semanal: lower limit, upper limit, fixed fee, rate %
         {{
@@ -99,20 +102,7 @@ constexpr TableSetText kAnexo8Text = {
         {},  // Anual: no subsidy table
         kProgramSubsidy[PeriodIndex(Period::kSemanal)],
         kProgramSubsidy[PeriodIndex(Period::kDecenal)],
-        // Catorcenal: lower limit, upper limit, subsidy
-        {{
-            {"0.01", "814.66", "187.46"},
-            {"814.67", "1221.92", "187.32"},
-            {"1221.93", "1599.36", "187.32"},
-            {"1599.37", "1629.32", "180.88"},
-            {"1629.33", "2047.50", "176.12"},
-            {"2047.51", "2172.38", "163.10"},
-            {"2172.39", "2457.14", "149.66"},
-            {"2457.15", "2866.64", "135.66"},
-            {"2866.65", "3276.14", "116.76"},
-            {"3276.15", "3399.76", "100.24"},
-            {"3399.77", "9999999.99", "0.00"},
-        }},
+        kFourteenDaySubsidy,
         kProgramSubsidy[PeriodIndex(Period::kQuincenal)],
     }},
 };

@@ -41,28 +41,31 @@ TEST(ProgramTables, EachPeriodReadsItsOwnTables) {
 }
 
 // The figures are read while compiling by a reader of their own; the one that reads what users
-// type must find the same cents in every text ("103218", "81.3", "6.4").
-TEST(ProgramTables, EveryFigureIsItsTextReadAsAnAmount) {
+// type must find the same cents in every text of every set ("103218", "81.3", "6.4", "0.00").
+TEST(TableSets, EveryFigureIsItsTextReadAsAnAmount) {
     const auto read = [](std::string_view text) {
         const TypedAmount amount = ReadAmount(text);
         EXPECT_EQ(amount.kind, TypedAmount::Kind::kAmount) << text;
         return amount.cents;
     };
-    const TableSetText& text = kProgramTables.Text();
-    for (const Period period : kPeriods) {
-        const auto p = PeriodIndex(period);
-        for (std::size_t r = 0; r < kRowsPerTable; ++r) {
-            SCOPED_TRACE(std::string(PeriodName(period)) + ", row " + std::to_string(r));
-            const IsrRow& isr = kProgramTables.IsrTariff(period)[r];
-            EXPECT_EQ(isr.lowerLimit, read(text.isr[p][r].lowerLimit));
-            EXPECT_EQ(isr.upperLimit, read(text.isr[p][r].upperLimit));
-            EXPECT_EQ(isr.fixedFee, read(text.isr[p][r].fixedFee));
-            EXPECT_EQ(isr.rate.Hundredths(), read(text.isr[p][r].rate).Count());
-            if (!TableSet::HasSubsidyTable(period)) continue;
-            const SubsidyRow& subsidy = kProgramTables.SubsidyTable(period)[r];
-            EXPECT_EQ(subsidy.lowerLimit, read(text.subsidy[p][r].lowerLimit));
-            EXPECT_EQ(subsidy.upperLimit, read(text.subsidy[p][r].upperLimit));
-            EXPECT_EQ(subsidy.subsidy, read(text.subsidy[p][r].subsidy));
+    for (const TableSet* tables : AllTableSets()) {
+        const TableSetText& text = tables->Text();
+        for (const Period period : kPeriods) {
+            const auto p = PeriodIndex(period);
+            for (std::size_t r = 0; r < kRowsPerTable; ++r) {
+                SCOPED_TRACE(std::string(tables->Name()) + ", " + std::string(PeriodName(period)) +
+                             ", row " + std::to_string(r));
+                const IsrRow& isr = tables->IsrTariff(period)[r];
+                EXPECT_EQ(isr.lowerLimit, read(text.isr[p][r].lowerLimit));
+                EXPECT_EQ(isr.upperLimit, read(text.isr[p][r].upperLimit));
+                EXPECT_EQ(isr.fixedFee, read(text.isr[p][r].fixedFee));
+                EXPECT_EQ(isr.rate.Hundredths(), read(text.isr[p][r].rate).Count());
+                if (!TableSet::HasSubsidyTable(period)) continue;
+                const SubsidyRow& subsidy = tables->SubsidyTable(period)[r];
+                EXPECT_EQ(subsidy.lowerLimit, read(text.subsidy[p][r].lowerLimit));
+                EXPECT_EQ(subsidy.upperLimit, read(text.subsidy[p][r].upperLimit));
+                EXPECT_EQ(subsidy.subsidy, read(text.subsidy[p][r].subsidy));
+            }
         }
     }
 }
@@ -72,6 +75,8 @@ TEST(TableSets, FoundByTheirExactNameWithTheProgramsFirst) {
     ASSERT_FALSE(AllTableSets().empty());
     EXPECT_EQ(AllTableSets().front(), &kProgramTables);
     EXPECT_EQ(FindTableSet("programa"), &kProgramTables);
+    ASSERT_NE(FindTableSet("anexo8"), nullptr);
+    EXPECT_EQ(FindTableSet("anexo8")->Name(), "anexo8");
     for (const std::string_view other : {"", "Programa", "programa ", "program"}) {
         EXPECT_EQ(FindTableSet(other), nullptr) << '"' << other << '"';
     }
