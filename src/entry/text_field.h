@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // What the entry rules read and write of a text field, whatever draws it. The window adapts its
-// line edits to this interface; MemoryTextField implements it without any toolkit.
+// line edits and the page its inputs to this interface; the tests hold one in memory.
 #pragma once
 
 #include <string>

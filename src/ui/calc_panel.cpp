@@ -71,8 +71,8 @@ CalcPanel BuildCalcPanel(QWidget* frame) {
     for (const auto name : kPeriodNames) panel.cmbTarifa->addItem(ToQString(name));
     panel.cmbTarifa->setCurrentIndex(-1);
 
-    panel.txtBase = AddTextBox<EntryLineEdit>(frame, "txtBase", false);
-    panel.txtPagos = AddTextBox<EntryLineEdit>(frame, "txtPagos", false);
+    panel.txtBase = AddTextBox<EntryLineEdit>(frame, "txtBase");
+    panel.txtPagos = AddTextBox<EntryLineEdit>(frame, "txtPagos");
     panel.txtPagos->setEnabled(false);
 
     panel.cmdCalc = new AccessKeyButton(QStringLiteral("&Calcular"), frame);
@@ -80,13 +80,13 @@ CalcPanel BuildCalcPanel(QWidget* frame) {
 
     for (std::size_t i = 0; i < panel.txtISR08.size(); ++i) {
         panel.txtISR08[i] =
-            AddTextBox<ResultLineEdit>(frame, "txtISR08(" + std::to_string(i) + ")", true);
+            AddTextBox<ResultLineEdit>(frame, "txtISR08(" + std::to_string(i) + ")");
     }
     for (std::size_t i = 0; i < panel.txtSUB08.size(); ++i) {
         panel.txtSUB08[i] =
-            AddTextBox<ResultLineEdit>(frame, "txtSUB08(" + std::to_string(i) + ")", true);
+            AddTextBox<ResultLineEdit>(frame, "txtSUB08(" + std::to_string(i) + ")");
     }
-    QLineEdit* result = AddTextBox<ResultLineEdit>(frame, "txtRet08(0)", true);
+    QLineEdit* result = AddTextBox<ResultLineEdit>(frame, "txtRet08(0)");
     result->setAlignment(Qt::AlignCenter);
     QFont big;
     big.setPointSizeF(12);

@@ -52,14 +52,13 @@ Label* AddLabel(QWidget* parent, std::string_view name, const QString& caption,
 LinkLabel* AddLink(QWidget* parent, std::string_view name, const QString& caption,
                    const LabelLook& look);
 
-// A right-aligned text box holding "0".
-template <class Box = QLineEdit>
-Box* AddTextBox(QWidget* parent, std::string_view name, bool readOnly) {
+// A right-aligned text box holding "0": an entry field or a result box.
+template <class Box>
+Box* AddTextBox(QWidget* parent, std::string_view name) {
     auto* box = new Box(parent);
     Place(box, name);
     box->setText(QStringLiteral("0"));
     box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    box->setReadOnly(readOnly);
     return box;
 }
 

@@ -5,7 +5,6 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <algorithm>
-#include <cstdint>
 #include <limits>
 
 #include "entry/amount_field.h"

@@ -101,7 +101,8 @@ void FrmMain::Connect() {
     connect(calc_.cmbTarifa, &QComboBox::currentIndexChanged, this, [this] { cmbTarifa_Click(); });
 }
 
-// The tariff tables are constant data, built with the program.
+// The navigation bar's line reaches down to its margin, and "Mensual" is chosen, which leaves
+// txtPagos disabled.
 void FrmMain::Form_Load() {
     nav_.Shape1->resize(nav_.Shape1->width(),
                         height() - nav_.Shape1->y() - TwipsToPixels(kShape1BottomMargin));

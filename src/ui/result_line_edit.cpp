@@ -5,6 +5,10 @@
 
 namespace isr {
 
+ResultLineEdit::ResultLineEdit(QWidget* parent) : QLineEdit(parent) {
+    setReadOnly(true);
+}
+
 QVariant ResultLineEdit::inputMethodQuery(Qt::InputMethodQuery query) const {
     return inputMethodQuery(query, QVariant());
 }

@@ -12,7 +12,7 @@ class ResultLineEdit : public QLineEdit {
     Q_OBJECT
 
   public:
-    using QLineEdit::QLineEdit;
+    explicit ResultLineEdit(QWidget* parent);
 
     QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
     // Input methods also ask through this one, by name; it hides the line edit's.
