@@ -111,7 +111,6 @@ TEST(GrossUp, FindsTheCheapestBaseThatPaysTheTarget) {
         EXPECT_EQ(found->base.Count(), C(c.base).Count());
         EXPECT_EQ(found->net.Count(), C(c.net).Count());
         EXPECT_EQ(found->exact, c.exact);
-        EXPECT_EQ(found->withholding, Calculate(tables, c.period, found->base, C(c.subsidySum)));
     }
 }
 

@@ -230,33 +230,32 @@ TEST(CommandLine, TablasChoosesTheSetAndJsonNamesIt) {
     struct Case {
         std::string_view name;
         std::vector<std::string_view> args;
-        std::string_view wanted;  // a part of the output
+        std::vector<std::string_view> wanted;  // parts of the output
     };
     const Case cases[] = {
         {"published quincenal tax",
          {"--json", "--tablas", "anexo8", "quincenal", "35000"},
-         R"({"tablas":"anexo8","periodo":"Quincenal",)"},
-        {"published quincenal tax",
-         {"--json", "--tablas", "anexo8", "quincenal", "35000"},
-         R"("impuesto_determinado":"8,767.83")"},
+         {R"({"tablas":"anexo8","periodo":"Quincenal",)", R"("impuesto_determinado":"8,767.83")"}},
         {"program's own quincenal tax",
          {"--json", "quincenal", "35000"},
-         R"("impuesto_determinado":"8,768.00")"},
+         {R"("impuesto_determinado":"8,768.00")"}},
         {"published monthly fee of row 2",
          {"--json", "--tablas=anexo8", "mensual", "5000"},
-         R"("cuota_fija":"247.24")"},
+         {R"("cuota_fija":"247.24")"}},
         {"program's set named when chosen",
          {"--tablas", "programa", "mensual", "5000"},
-         "Tablas                                    programa\nTipo de Tarifa"},
+         {"Tablas                                    programa\nTipo de Tarifa"}},
         {"the option may follow the operands",
          {"mensual", "5000", "--json", "--tablas", "anexo8"},
-         R"("cuota_fija":"247.24")"},
+         {R"("cuota_fija":"247.24")"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         const auto r = RunWith(c.args);
         EXPECT_EQ(r.status, kExitOk) << r.err;
-        EXPECT_NE(r.out.find(c.wanted), std::string::npos) << r.out;
+        for (const auto wanted : c.wanted) {
+            EXPECT_NE(r.out.find(wanted), std::string::npos) << wanted << " in " << r.out;
+        }
     }
     // Without the option the JSON has no "tablas" key at all.
     EXPECT_EQ(RunWith({"--json", "quincenal", "35000"}).out.find("tablas"), std::string::npos);

@@ -62,6 +62,12 @@ TEST(NetSweep, CatchesFaultyGrossUps) {
     const TableSet& tables = DefaultTableSet();
     const Job job{&tables, Period::kSemanal, 0, 40'733};
     const Cents cent = *Cents::FromCount(1);
+    const GrossUpFunction aCentTooHigh = Altered([&](GrossUpResult& r, Cents target) {
+        r.base = r.base + cent;
+        r.withholding = Calculate(tables, Period::kSemanal, r.base, Cents());
+        r.net = r.base - *r.withholding.result;
+        r.exact = r.net == target;
+    });
     struct Case {
         std::string name;
         std::int64_t stride;
@@ -71,22 +77,10 @@ TEST(NetSweep, CatchesFaultyGrossUps) {
     };
     const Case cases[] = {
         {"the program's own is clean at a stride too", 7, GrossUp, 0, ""},
-        {"a base a cent too high, with its own figures", 1,
-         Altered([&](GrossUpResult& r, Cents target) {
-             r.base = r.base + cent;
-             r.withholding = Calculate(tables, Period::kSemanal, r.base, Cents());
-             r.net = r.base - *r.withholding.result;
-             r.exact = r.net == target;
-         }),
-         48'014, "a lower base reaches the target"},
-        {"the same at a stride, where the pass runs every 7th base only", 7,
-         Altered([&](GrossUpResult& r, Cents target) {
-             r.base = r.base + cent;
-             r.withholding = Calculate(tables, Period::kSemanal, r.base, Cents());
-             r.net = r.base - *r.withholding.result;
-             r.exact = r.net == target;
-         }),
-         6'860, ""},  // every 7th target: 0.00 to 480.13
+        {"a base a cent too high, with its own figures", 1, aCentTooHigh, 48'014,
+         "a lower base reaches the target"},
+        {"the same at a stride, where the pass runs every 7th base only", 7, aCentTooHigh, 6'860,
+         ""},  // every 7th target: 0.00 to 480.13
         {"a net that is not its base's", 1,
          Altered([&](GrossUpResult& r, Cents) { r.net = r.net + cent; }), 48'014,
          "not the calculation of that base"},

@@ -68,10 +68,14 @@ class Calculations(PageTest):
                 self.assertEqual(self.boxes(), boxes)
 
     def test_a_net_beyond_the_tables_changes_no_box(self):
-        self.calculate('programa', 'Mensual', '3000', None)
-        self.calculate('programa', 'Mensual', '100000000', None, 'txtNetoBuscado', 'cmdNeto')
+        period, target, _, base, _, _, boxes = GROSS_UPS[0]
+        self.calculate('programa', period, target, None, 'txtNetoBuscado', 'cmdNeto')
+        self.calculate('programa', period, '100000000', None, 'txtNetoBuscado', 'cmdNeto')
         self.assertIn('más allá de las tablas', self.element('anuncio').get_attribute('textContent'))
-        self.assertEqual([self.value('txtBase'), self.value('txtRet08-0')], ['3,000.00', '-236.85'])
+        # The net reached and "exacto" belonged to the target before: they are emptied.
+        self.assertEqual([self.value('txtBase'), self.value('txtNeto'), self.value('txtExacto')],
+                         [base, '', ''])
+        self.assertEqual(self.boxes(), boxes)
 
     def test_results_are_announced(self):
         self.calculate('programa', 'Mensual', '3000', None)
@@ -90,6 +94,7 @@ class Calculations(PageTest):
         self.choose('cmbTablas', 'anexo8')
         listing = self.element('Text1').get_attribute('textContent')
         self.assertIn('Anexo 8', listing.splitlines()[0])
+        self.assertEqual(self.element('lblTablas').text, listing.splitlines()[0])
         self.assertIn('    4,210.42\t    7,399.42\t    247.24\t     10.88', listing)
 
 
