@@ -9,8 +9,6 @@ namespace isr {
 
 namespace {
 
-constexpr Cents kOneCent = *Cents::FromCount(1);
-
 // Bases over which neither the ISR row nor the subsidy row changes. There the net is
 //   base - (PercentOf(base - lowerLimit, rate) + fixedFee - credit),
 // and a cent more of base adds 0 or 1 cent of tax (every rate is below 100 %): the net never

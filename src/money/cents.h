@@ -38,6 +38,9 @@ class Cents {
     std::int64_t count_ = 0;
 };
 
+// The step between neighbouring amounts: where one table row ends, the next begins.
+inline constexpr Cents kOneCent = *Cents::FromCount(1);
+
 // A percentage held in hundredths: 1.92 % is 192.
 class Rate {
   public:

@@ -11,18 +11,6 @@ constexpr char LowerAscii(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-// What FindPeriod relies on to pick its one candidate.
-static_assert(
-    [] {
-        for (std::size_t i = 0; i < kPeriodNames.size(); ++i) {
-            for (std::size_t j = 0; j < i; ++j) {
-                if (kPeriodNames[i].substr(0, 2) == kPeriodNames[j].substr(0, 2)) return false;
-            }
-        }
-        return true;
-    }(),
-    "period names differ in their first two letters");
-
 bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
     // std::equal rather than std::ranges::equal, which the libc++ of the page's toolchain lacks.
     return std::equal(a.begin(), a.end(), b.begin(), b.end(),
@@ -32,19 +20,9 @@ bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
 }  // namespace
 
 std::optional<Period> FindPeriod(std::string_view name) {
-    // Every row of a batch names its period. The names differ in their first two letters, so
-    // those pick the one candidate; the whole name must then match it.
-    if (name.size() < 2) return std::nullopt;
-    const auto key = [](std::string_view text) {
-        return LowerAscii(text[0]) * 256 + LowerAscii(text[1]);
-    };
-    const int wanted = key(name);
+    // Names of other lengths are passed over at once: std::equal compares the lengths first.
     for (const Period period : kPeriods) {
-        const auto candidate = PeriodName(period);
-        if (key(candidate) == wanted) {
-            if (EqualsIgnoringCase(name, candidate)) return period;
-            return std::nullopt;
-        }
+        if (EqualsIgnoringCase(name, PeriodName(period))) return period;
     }
     return std::nullopt;
 }

@@ -20,8 +20,6 @@ constexpr bool AllOf(const Range& range, Predicate predicate) {
     return std::all_of(std::begin(range), std::end(range), predicate);
 }
 
-inline constexpr Cents kOneCent = TableAmount("0.01");
-
 // The sentinel upper limit of a table's top row: the monthly and annual tariffs and the monthly
 // subsidy table end at 99,999,999.99, every other table at 9,999,999.99.
 constexpr Cents TopSentinel(Period period, bool subsidy) {

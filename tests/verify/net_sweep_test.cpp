@@ -61,9 +61,8 @@ GrossUpFunction Altered(std::function<void(GrossUpResult&, Cents target)> alter)
 TEST(NetSweep, CatchesFaultyGrossUps) {
     const TableSet& tables = DefaultTableSet();
     const Job job{&tables, Period::kSemanal, 0, 40'733};
-    const Cents cent = *Cents::FromCount(1);
     const GrossUpFunction aCentTooHigh = Altered([&](GrossUpResult& r, Cents target) {
-        r.base = r.base + cent;
+        r.base = r.base + kOneCent;
         r.withholding = Calculate(tables, Period::kSemanal, r.base, Cents());
         r.net = r.base - *r.withholding.result;
         r.exact = r.net == target;
@@ -82,7 +81,7 @@ TEST(NetSweep, CatchesFaultyGrossUps) {
         {"the same at a stride, where the pass runs every 7th base only", 7, aCentTooHigh, 6'860,
          ""},  // every 7th target: 0.00 to 480.13
         {"a net that is not its base's", 1,
-         Altered([&](GrossUpResult& r, Cents) { r.net = r.net + cent; }), 48'014,
+         Altered([&](GrossUpResult& r, Cents) { r.net = r.net + kOneCent; }), 48'014,
          "not the calculation of that base"},
         {"every answer said exact", 1, Altered([](GrossUpResult& r, Cents) { r.exact = true; }),
          9'375, "said exact"},
