@@ -113,7 +113,7 @@ constexpr TableSet kAnexo8Tables{kAnexo8Text};
 
 static_assert(table_checks::BracketsChainFromOneCentToTheSentinel(kAnexo8Tables));
 static_assert(table_checks::EveryTariffHasTheRatesOf2016(kAnexo8Tables));
-static_assert(table_checks::FeesAndSubsidiesAreNotNegative(kAnexo8Tables));
+static_assert(table_checks::TopSubsidyRowsPayNothing(kAnexo8Tables));
 static_assert(table_checks::ExcessTimesRateFits(kAnexo8Tables));
 
 }  // namespace isr

@@ -10,7 +10,7 @@ constexpr TableSet kProgramTables{kProgramTableText};
 
 static_assert(table_checks::BracketsChainFromOneCentToTheSentinel(kProgramTables));
 static_assert(table_checks::EveryTariffHasTheRatesOf2016(kProgramTables));
-static_assert(table_checks::FeesAndSubsidiesAreNotNegative(kProgramTables));
+static_assert(table_checks::TopSubsidyRowsPayNothing(kProgramTables));
 static_assert(table_checks::ExcessTimesRateFits(kProgramTables));
 
 }  // namespace isr

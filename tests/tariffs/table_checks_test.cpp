@@ -77,7 +77,7 @@ constexpr TableSetText Subsidy(TableSetText set, Period period, std::size_t row,
 struct Verdicts {
     bool chained = true;
     bool ratesOf2016 = true;
-    bool feesAndSubsidies = true;
+    bool topSubsidyPaysNothing = true;
     bool fits = true;
 };
 
@@ -131,7 +131,7 @@ constexpr Case kCases[] = {
      {.ratesOf2016 = false}},
     {"a top subsidy row paying a cent",
      Subsidy(kSound, kMensual, 10, &S::subsidy, "0.01"),
-     {.feesAndSubsidies = false}},
+     {.topSubsidyPaysNothing = false}},
     {"a top limit whose excess times a rate would pass 64 bits",
      Isr(kSound, kMensual, 10, &R::upperLimit, "9223372036854.78"),
      {.chained = false, .fits = false}},
@@ -151,7 +151,7 @@ constexpr Verdicts VerdictsOf(const TableSet& set) {
     return {
         table_checks::BracketsChainFromOneCentToTheSentinel(set),
         table_checks::EveryTariffHasTheRatesOf2016(set),
-        table_checks::FeesAndSubsidiesAreNotNegative(set),
+        table_checks::TopSubsidyRowsPayNothing(set),
         table_checks::ExcessTimesRateFits(set),
     };
 }
@@ -162,7 +162,7 @@ TEST(TableChecks, EachBreakIsCaughtByItsOwnCheck) {
         const Verdicts verdicts = VerdictsOf(kSets[i]);
         EXPECT_EQ(verdicts.chained, kCases[i].expected.chained);
         EXPECT_EQ(verdicts.ratesOf2016, kCases[i].expected.ratesOf2016);
-        EXPECT_EQ(verdicts.feesAndSubsidies, kCases[i].expected.feesAndSubsidies);
+        EXPECT_EQ(verdicts.topSubsidyPaysNothing, kCases[i].expected.topSubsidyPaysNothing);
         EXPECT_EQ(verdicts.fits, kCases[i].expected.fits);
     }
 }
