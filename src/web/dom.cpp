@@ -31,11 +31,9 @@ EM_JS(void, js_set_enabled, (const char* id, int enabled), {
 });
 EM_JS(int, js_selected_index, (const char* id),
       { return document.getElementById(UTF8ToString(id)).selectedIndex; });
-EM_JS(void, js_add_option,
-      (const char* id, const char* value, int valueSize, const char* text, int textSize), {
-          document.getElementById(UTF8ToString(id))
-              .add(new Option(UTF8ToString(text, textSize), UTF8ToString(value, valueSize)));
-      });
+// An option without a value of its own has its text as its value.
+EM_JS(void, js_add_option, (const char* id, const char* text, int size),
+      { document.getElementById(UTF8ToString(id)).add(new Option(UTF8ToString(text, size))); });
 EM_JS(void, js_set_text, (const char* id, const char* text, int size),
       { document.getElementById(UTF8ToString(id)).textContent = UTF8ToString(text, size); });
 
@@ -83,8 +81,8 @@ int SelectedIndex(const char* id) {
     return js_selected_index(id);
 }
 
-void AddOption(const char* selectId, std::string_view value, std::string_view text) {
-    js_add_option(selectId, value.data(), Size(value), text.data(), Size(text));
+void AddOption(const char* selectId, std::string_view text) {
+    js_add_option(selectId, text.data(), Size(text));
 }
 
 void SetText(const char* id, std::string_view text) {

@@ -24,7 +24,7 @@ bool Enabled(const char* id);
 void SetEnabled(const char* id, bool enabled);
 
 int SelectedIndex(const char* id);
-void AddOption(const char* selectId, std::string_view value, std::string_view text);
+void AddOption(const char* selectId, std::string_view text);
 
 // The text content of an element.
 void SetText(const char* id, std::string_view text);

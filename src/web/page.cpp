@@ -145,9 +145,9 @@ EMSCRIPTEN_KEEPALIVE void isr_gross_up() {
 // chosen, and the period's rule run for that choice.
 int main() {
     using namespace isr;
-    for (const std::string_view name : kPeriodNames) dom::AddOption(kPeriodList, name, name);
+    for (const std::string_view name : kPeriodNames) dom::AddOption(kPeriodList, name);
     for (const TableSet* tables : AllTableSets()) {
-        dom::AddOption(kTableSetList, tables->Name(), tables->Name());
+        dom::AddOption(kTableSetList, tables->Name());
     }
     cmbTablas_Click();
     cmbTarifa_Click();
