@@ -54,3 +54,14 @@ class PageTest(unittest.TestCase):
 
     def boxes(self):
         return [self.value(id) for id in RESULT_BOXES]
+
+    def calculate(self, tables, period, amount, subsidy_sum, field='txtBase', button='cmdCalc'):
+        """Chooses the set and the period, types the amount (and the sum, unless None) and
+        clicks the button."""
+        self.choose('cmbTablas', tables)
+        self.choose('cmbTarifa', period)
+        for id, text in [(field, amount), ('txtPagos', subsidy_sum)]:
+            if text is not None:
+                self.element(id).click()
+                self.element(id).send_keys(text)
+        self.element(button).click()

@@ -40,15 +40,6 @@ GROSS_UPS = [
 
 
 class Calculations(PageTest):
-    def calculate(self, tables, period, amount, subsidy_sum, field='txtBase', button='cmdCalc'):
-        self.choose('cmbTablas', tables)
-        self.choose('cmbTarifa', period)
-        for id, text in [(field, amount), ('txtPagos', subsidy_sum)]:
-            if text is not None:
-                self.element(id).click()
-                self.element(id).send_keys(text)
-        self.element(button).click()
-
     def test_worked_examples(self):
         for tables, period, base, subsidy_sum, boxes in WORKED:
             with self.subTest(tables=tables, period=period, base=base):

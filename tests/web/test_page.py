@@ -22,11 +22,7 @@ class WholePage(PageTest):
 
     def fill_in(self):
         """Every control in use: Anual, a base and a sum, a calculation, the listing open."""
-        self.choose('cmbTarifa', 'Anual')
-        for id, text in [('txtBase', '100000'), ('txtPagos', '1200')]:
-            self.element(id).click()
-            self.element(id).send_keys(text)
-        self.element('cmdCalc').click()
+        self.calculate('programa', 'Anual', '100000', '1200')
         self.element('lblBtn-1').click()
 
     def test_nothing_is_fetched(self):
