@@ -106,7 +106,6 @@ AmountText::AmountText(std::int64_t hundredths) {
     twoDigits(magnitude % 100);
     *--p = '.';
     std::uint64_t whole = magnitude / 100;
-    grouped_ = whole >= 1000;
     for (; whole >= 1000; whole /= 1000) {
         const auto group = whole % 1000;
         twoDigits(group % 100);

@@ -27,8 +27,9 @@ class AmountText {
     std::string_view View() const { return {buffer_.data() + begin_, buffer_.size() - begin_}; }
     operator std::string_view() const { return View(); }  // NOLINT: a text is what it is for
     std::string String() const { return std::string(View()); }
-    // Whether the text holds "," separators (the amount is 1,000.00 or more in size).
-    bool Grouped() const { return grouped_; }
+    // Whether the text holds "," separators (the amount is 1,000.00 or more in size): the last
+    // one stands before the last three integer digits, the point and two decimals.
+    bool Grouped() const { return buffer_[buffer_.size() - 7] == ','; }
 
   private:
     AmountText() = default;
@@ -37,7 +38,6 @@ class AmountText {
     // Room for the longest count of hundredths in 64 bits, with its commas, point and sign.
     std::array<char, 27> buffer_{};
     std::uint8_t begin_ = 0;
-    bool grouped_ = false;
 };
 
 // What an amount text holds. The accepted texts are those the entry fields let through: an
