@@ -93,6 +93,7 @@ function pageLoaded() {
       calculate.click();
     }
   });
+  chartLoaded();
   document.body.removeAttribute('aria-busy');
   document.body.dataset.ready = '';
   performance.mark('isr2016-ready');
