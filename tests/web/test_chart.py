@@ -10,6 +10,7 @@ import unittest
 
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.keys import Keys
+from selenium.webdriver.support.wait import WebDriverWait
 
 from browser import PageTest
 
@@ -72,6 +73,8 @@ PLACE = 0.06
 
 class Chart(PageTest):
     def drawn(self):
+        """What is drawn once the chart has followed the last click."""
+        WebDriverWait(self.driver, 5).until(lambda d: d.execute_script('return !chart.pending'))
         return self.driver.execute_script(DRAWN)
 
     def test_points_equal_the_command_line(self):

@@ -7,7 +7,7 @@
 
 const chart = {
   xTop: 1, yBottom: 0, yTop: 1, ticks: [[], []], points: [], marks: [], at: null,
-  reading: null,
+  reading: null, pending: false,
 };
 
 // Where the plot sits in the drawing, in CSS pixels.
@@ -60,7 +60,8 @@ function chartDraw() {
   const x = (cents) => svgNumber(chartX(frame, cents));
   const y = (cents) => svgNumber(chartY(frame, cents));
   const parts = [];
-  // Labels of every tick while they fit, of every other one on a narrow screen.
+  // Labels of every tick while they fit; on a narrow screen of every other one back from the
+  // top, and of the origin.
   const every = frame.right - frame.left < 360 ? 2 : 1;
   chart.ticks[1].forEach((t) => {
     parts.push(`<line class="rejilla marca-y" data-valor="${t.value}" x1="${frame.left}" ` +
@@ -71,7 +72,7 @@ function chartDraw() {
   chart.ticks[0].forEach((t, i) => {
     parts.push(`<line class="eje marca-x" data-valor="${t.value}" x1="${x(t.value)}" ` +
       `x2="${x(t.value)}" y1="${frame.bottom}" y2="${frame.bottom + 5}"/>`);
-    if (i % every === 0) {
+    if (i === 0 || (chart.ticks[0].length - 1 - i) % every === 0) {
       const anchor = i === 0 ? 'start' : (i === chart.ticks[0].length - 1 ? 'end' : 'middle');
       parts.push(`<text class="etiqueta" x="${x(t.value)}" y="${frame.bottom + 19}" ` +
         `text-anchor="${anchor}">${t.text}</text>`);
@@ -171,6 +172,12 @@ function chartRedraw(core) {
   if (chart.at !== null) chartReadAt(chart.at);
 }
 
+// After a click on either button, with the boxes it wrote: the new base and its marks.
+function chartCalculated(grossUp) {
+  chart.pending = false;
+  chartRedraw(() => _isr_chart_calculated(grossUp, chartWidening()));
+}
+
 // Keys on the chart: the arrows a hundredth of the range, Page Up and Page Down to the next and
 // the previous point where a row changes, Home and End to the ends.
 // Where the keyboard starts: at the base calculated, or at no income.
@@ -201,10 +208,13 @@ function chartLoaded() {
   const byId = (id) => document.getElementById(id);
   const draw = () => chartRedraw(() => _isr_chart_draw(chartWidening()));
   for (const id of ['cmbTarifa', 'cmbTablas', 'cmbRango']) byId(id).addEventListener('change', draw);
-  byId('cmdCalc').addEventListener('click',
-    () => chartRedraw(() => _isr_chart_calculated(0, chartWidening())));
-  byId('cmdNeto').addEventListener('click',
-    () => chartRedraw(() => _isr_chart_calculated(1, chartWidening())));
+  // The boxes answer the click at once; the chart follows before the next frame is painted.
+  for (const button of [{id: 'cmdCalc', grossUp: 0}, {id: 'cmdNeto', grossUp: 1}]) {
+    byId(button.id).addEventListener('click', () => {
+      chart.pending = true;
+      requestAnimationFrame(() => chartCalculated(button.grossUp));
+    });
+  }
   const slider = byId('grafica-lienzo');
   slider.addEventListener('keydown', chartKey);
   slider.addEventListener('focus', () => {
