@@ -187,7 +187,7 @@ void Draw(int widen) {
     for (std::int64_t x = 0; x <= xTop; x += xStep) Tick(false, x);
     for (std::int64_t y = yBottom; y <= yTop; y += yStep) Tick(true, y);
     for (std::size_t i = 0; i < count; ++i) Point(false, drawn[i].base, drawn[i].figures);
-    if (calculated.base && calculated.base->Count() <= xTop) {
+    if (calculated.base && Cents() <= *calculated.base && calculated.base->Count() <= xTop) {
         const AmountText text(*calculated.base);
         js_chart_mark(0, static_cast<double>(calculated.base->Count()), text.View().data(),
                       static_cast<int>(text.View().size()));

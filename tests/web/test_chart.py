@@ -130,6 +130,15 @@ class Chart(PageTest):
         self.assertLess(abs(x1 - x0), 0.2, 'upright')
         self.assertAlmostEqual(y1 - y0, y(0) - y(21760), delta=2 * PLACE)
 
+    def paste_and_calculate(self, base):
+        self.driver.execute_script('''
+            const input = document.getElementById('txtBase');
+            input.focus();
+            input.value = arguments[0];
+            input.dispatchEvent(new InputEvent('input', {inputType: 'insertFromPaste'}));''', base)
+        self.element('cmdCalc').click()
+        self.assertEqual(cents(self.value('txtBase')), cents(base))
+
     def test_marks_follow_the_base_and_the_gross_up(self):
         # (what is done, the base marked, the target net marked)
         steps = [
@@ -141,13 +150,18 @@ class Chart(PageTest):
             # Beyond the tables: the boxes stay, and so does the base; no target is marked.
             (lambda: self.calculate('programa', 'Mensual', '100000000', None, 'txtNetoBuscado',
                                     'cmdNeto'), '12,000.00', None),
+            # Only a paste brings a base below zero: it lies left of the chart, unmarked.
+            (lambda: self.paste_and_calculate('-5'), None, None),
         ]
         for act, base, target in steps:
             with self.subTest(base=base, target=target):
                 act()
                 drawn = self.drawn()
-                self.assertAlmostEqual(drawn['base'], scale(drawn['xTicks'])(cents(base)),
-                                       delta=PLACE)
+                if base is None:
+                    self.assertIsNone(drawn['base'])
+                else:
+                    self.assertAlmostEqual(drawn['base'], scale(drawn['xTicks'])(cents(base)),
+                                           delta=PLACE)
                 if target is None:
                     self.assertIsNone(drawn['target'])
                 else:
