@@ -41,12 +41,15 @@ uso: isr2016-cli [--json] [--tablas NOMBRE] PERIODO BASE [SUMA_SUBSIDIO]
 PERIODO        Mensual, Anual, Semanal, Decenal, Catorcenal o Quincenal
                (sin distinguir mayúsculas y minúsculas).
 BASE           ingreso gravable del periodo, escrito como en la ventana:
-               12,000.50  7.5  0.  (se redondea a centavos).
+               12,000.50  7.5  0.  (se redondea a centavos); ni negativo
+               ni más allá de la tarifa del periodo (99,999,999.99 mensual y
+               anual, 9,999,999.99 en los demás).
 NETO           con --neto, el neto buscado: el ingreso gravable menos el
                procedimiento 2016 (ISR y subsidio para el empleo, sin cuotas
                de seguridad social), escrito como BASE.
 SUMA_SUBSIDIO  suma del subsidio para el empleo pagado en el año; sólo
-               cuenta para el periodo Anual (0 si se omite o está vacía).
+               cuenta para el periodo Anual (0 si se omite o está vacía);
+               no negativa.
 
 Opciones:
   --json       un objeto JSON con el texto de cada casilla
@@ -82,6 +85,9 @@ Nómina en CSV (--csv):
   salida de errores. Se aceptan la marca BOM de UTF-8 y los finales de
   línea CRLF, y la salida los conserva; las líneas vacías se saltan. En una
   terminal, la salida de errores muestra el avance de las entradas largas.
+  Un archivo SALIDA se escribe aparte y toma su nombre sólo al terminar: si
+  algo falla, el anterior queda como estaba, y ENTRADA y SALIDA pueden ser
+  el mismo archivo. Desde una tubería, cada fila sale en cuanto llega.
 
 Ejemplos:
   isr2016-cli mensual 3,000.00
@@ -91,11 +97,12 @@ Ejemplos:
 Estado de salida:
   0  cálculo hecho (con --csv, todas las filas bien)
   1  con --csv, alguna fila con error (las demás se calcularon)
-  2  argumentos incorrectos (periodo desconocido, importe no numérico,
-     opción desconocida o número de argumentos equivocado) o, con --neto,
-     un neto mayor que el de cualquier ingreso de las tablas; con --csv, una
-     entrada que no se pudo leer (vacía, sin encabezado, sin una columna
-     obligatoria, con una repetida o con ingreso_gravable y neto a la vez) o
+  2  argumentos incorrectos (periodo desconocido, importe no numérico o
+     negativo, opción desconocida o número de argumentos equivocado), una
+     BASE más allá de la tarifa o, con --neto, un neto mayor que el de
+     cualquier ingreso de las tablas; con --csv, una entrada que no se pudo
+     leer (vacía, sin encabezado, sin una columna obligatoria, con una
+     repetida o con ingreso_gravable y neto a la vez); en cualquier modo,
      una salida que no se pudo escribir
 )";
 
