@@ -49,7 +49,8 @@ void StartMessage(std::string& message, const BatchLayout& layout, std::uint64_t
 
 // Reads the row's inputs as the single calculation reads its arguments; or says what is wrong
 // with the row in `message`.
-std::optional<CalculationInput> ReadRow(const BatchLayout& layout, const CsvRecordBatch& batch,
+std::optional<CalculationInput> ReadRow(const TableSet& tables, const BatchLayout& layout,
+                                        const CsvRecordBatch& batch,
                                         const CsvRecordBatch::Record& record, RowScratch& scratch) {
     auto& message = scratch.message;
     if (record.fault) {
@@ -71,14 +72,15 @@ std::optional<CalculationInput> ReadRow(const BatchLayout& layout, const CsvReco
     }
 
     const auto subsidySum = layout.subsidySum ? batch.Field(record, *layout.subsidySum) : "";
-    const auto input = ReadCalculationInput(batch.Field(record, layout.period),
+    const auto role = layout.grossUps ? AmountRole::kTargetNet : AmountRole::kBase;
+    const auto input = ReadCalculationInput(tables, role, batch.Field(record, layout.period),
                                             batch.Field(record, layout.amount), subsidySum);
     if (const auto* error = std::get_if<InputError>(&input)) {
         const std::size_t columnsByField[] = {layout.period, layout.amount,
                                               layout.subsidySum.value_or(0)};
         const auto column = columnsByField[static_cast<std::size_t>(error->field)];
         StartMessage(message, layout, batch.FieldLine(record, column), column + 1);
-        AppendProblem(message, error->problem);
+        AppendProblem(message, *error);
         message += ": ";
         message += QuotedArgument(batch.Field(record, column));
         return std::nullopt;
@@ -110,7 +112,7 @@ bool WriteBatchRow(const TableSet& tables, const BatchLayout& layout, const CsvR
     std::optional<Withholding> calculated;
     std::optional<GrossUpResult> grossUp;
     const Withholding* shown = nullptr;  // what the boxes show; nothing for a bad row
-    if (const auto input = ReadRow(layout, batch, record, scratch)) {
+    if (const auto input = ReadRow(tables, layout, batch, record, scratch)) {
         if (!layout.grossUps) {
             calculated = Calculate(tables, input->period, input->amount, input->subsidySum);
             shown = &*calculated;

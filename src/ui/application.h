@@ -19,8 +19,9 @@ void SetUpApplication(QApplication& app);
 void CentreOnScreen(QWidget& window);
 
 // The table set the window calculates with: the one named by "--tablas NAME" on the command line,
-// the default set without it. Also answers --help and --version. Nothing, after saying why on
-// the standard error, when the command line names no set the program has.
-const TableSet* TableSetFromCommandLine(const QApplication& app);
+// the default set without it. Also answers --help and --version (and ends the program). Nothing,
+// after saying why on the standard error, for an unknown option or a set the program does not
+// have. Needs only a QCoreApplication, so that it can run before there is any display.
+const TableSet* TableSetFromCommandLine(const QCoreApplication& app);
 
 }  // namespace isr

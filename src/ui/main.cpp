@@ -6,10 +6,16 @@
 #include "ui/frm_main.h"
 
 int main(int argc, char* argv[]) {
+    const isr::TableSet* tables = nullptr;
+    {
+        // The options are read before the window's application exists: --help, --version and a
+        // wrong option need no display.
+        const QCoreApplication options(argc, argv);
+        tables = isr::TableSetFromCommandLine(options);
+        if (tables == nullptr) return 2;
+    }
     QApplication app(argc, argv);
     isr::SetUpApplication(app);
-    const isr::TableSet* tables = isr::TableSetFromCommandLine(app);
-    if (tables == nullptr) return 2;
     isr::FrmMain window(*tables);
     isr::CentreOnScreen(window);
     window.show();
