@@ -77,6 +77,12 @@ std::string PercentText(const PercentFraction& rate) {
     return text + decimals;
 }
 
+PaymentMethod WithholdsLess(const ExtraordinaryPayment& payment) {
+    if (payment.spread.withholding < payment.monthly.withholding) return PaymentMethod::kSpread;
+    if (payment.monthly.withholding < payment.spread.withholding) return PaymentMethod::kMonthly;
+    return PaymentMethod::kNeither;
+}
+
 std::variant<ExtraordinaryPayment, PaymentError> CalculateExtraordinaryPayment(
     const TableSet& tables, const PaymentInput& input) {
     using enum PaymentField;

@@ -84,6 +84,12 @@ struct ExtraordinaryPayment {
     MonthlyMethod monthly;
 };
 
+enum class PaymentMethod : std::uint8_t { kSpread, kMonthly, kNeither };
+
+// The method that withholds less: art. 174 (kSpread), art. 96 (kMonthly), or kNeither when both
+// withhold the same.
+PaymentMethod WithholdsLess(const ExtraordinaryPayment& payment);
+
 enum class PaymentField : std::uint8_t { kOrdinaryIncome, kPayment, kSundays, kMinimumWage };
 
 enum class PaymentProblem : std::uint8_t {

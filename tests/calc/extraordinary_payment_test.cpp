@@ -284,6 +284,30 @@ TEST(ExtraordinaryPayment, KeepsTheRateAsAReducedFraction) {
     EXPECT_EQ(std::get<ExtraordinaryPayment>(result).spread.rate, (PercentFraction{2096, 11697}));
 }
 
+TEST(ExtraordinaryPayment, SaysWhichMethodWithholdsLess) {
+    struct Case {
+        std::string_view name;
+        PaymentConcept paymentConcept;
+        std::string_view income;
+        std::string_view payment;
+        PaymentMethod less;
+    };
+    using enum PaymentConcept;
+    using enum PaymentMethod;
+    const Case cases[] = {
+        {"art. 174 in the worked example, 503.31 to 589.69", kAguinaldo, "10,000.00", "5,000.00",
+         kSpread},
+        {"art. 96 by a cent, 64.71 to 64.72", kPrimaVacacional, "8,000.00", "1,500.00", kMonthly},
+        {"neither when all is exempt", kAguinaldo, "10,000.00", "2,191.20", kNeither},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto result = CalculateExtraordinaryPayment(
+            DefaultTableSet(), {c.paymentConcept, C(c.income), C(c.payment)});
+        EXPECT_EQ(WithholdsLess(std::get<ExtraordinaryPayment>(result)), c.less);
+    }
+}
+
 TEST(ExtraordinaryPayment, NamesTheFieldAtFault) {
     struct Case {
         std::string_view name;
