@@ -45,6 +45,7 @@ struct PercentFraction {
     std::int64_t denominator;  // above zero
 
     // The percentage in ten-thousandths, rounded halves away from zero: 17.9191 % is 179,191.
+    // The denominator times a million must fit in 64 bits, as any M of the monthly tariff does.
     std::int64_t TenThousandths() const;
 
     bool operator==(const PercentFraction&) const = default;
