@@ -96,12 +96,21 @@ class PaymentCard(PageTest):
     def test_refused_inputs_name_the_field_and_show_no_figure(self):
         self.calculate_payment('programa', 'aguinaldo', '10000', '5000')
         self.assertNotEqual(self.value('pago-art174-retencion'), '')
-        for field, text, caption in [
-                ('txtImporte', '99999999999', 'Importe: lleva el ingreso más la parte gravada'),
-                ('txtIngresoMensual', '100000000', 'Ingreso Mensual Ordinario: más allá'),
-                ('txtSalarioMinimo', '0', 'Salario Mínimo Diario: fuera de rango')]:
-            with self.subTest(field=field):
-                self.type_into(field, text)
+        for field, text, pasted, caption in [
+                ('txtImporte', '99999999999', False,
+                 'Importe: lleva el ingreso más la parte gravada'),
+                ('txtIngresoMensual', '100000000', False, 'Ingreso Mensual Ordinario: más allá'),
+                ('txtSalarioMinimo', '0', False, 'Salario Mínimo Diario: fuera de rango'),
+                # A minus only arrives by a paste, which the change rule lets stand.
+                ('txtImporte', '-5', True, 'Importe: no puede ser negativo')]:
+            with self.subTest(field=field, text=text):
+                if pasted:
+                    self.driver.execute_script(
+                        'const e = document.getElementById(arguments[0]); e.value = arguments[1];'
+                        'e.dispatchEvent(new InputEvent("input", {inputType: "insertFromPaste"}));',
+                        field, text)
+                else:
+                    self.type_into(field, text)
                 self.element('cmdPago').click()
                 message = self.element('lblPago').text
                 self.assertTrue(message.startswith(caption), message)
