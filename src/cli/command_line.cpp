@@ -21,6 +21,8 @@
 #include "cli/csv_reader.h"
 #include "cli/descriptor_output.h"
 #include "cli/output_file.h"
+#include "cli/payment_input.h"
+#include "cli/payment_output.h"
 #include "cli/quoted_argument.h"
 #include "cli/single_calculation.h"
 #include "cli/system_error_text.h"
@@ -35,6 +37,7 @@ constexpr std::string_view kHelp =
 
 uso: isr2016-cli [--json] [--tablas NOMBRE] PERIODO BASE [SUMA_SUBSIDIO]
      isr2016-cli --neto [--json] PERIODO NETO [SUMA_SUBSIDIO]
+     isr2016-cli --pago [--json] CONCEPTO INGRESO_MENSUAL IMPORTE [DOMINGOS]
      isr2016-cli --csv [--tablas NOMBRE] [ENTRADA [SALIDA]]
      isr2016-cli --help | --version
 
@@ -58,6 +61,17 @@ Opciones:
                exacto (con --json, "neto_buscado", "neto" y "exacto"); el
                neto no crece siempre con el ingreso, porque el subsidio baja
                por escalones; admite --tablas como cualquier cálculo
+  --pago       la retención de un aguinaldo, una PTU o una prima por los
+               dos métodos: el art. 174 del Reglamento (el pago gravado
+               llevado a un mes, G / 365 x 30.4, y la tasa que su ISR
+               añade, aplicada a todo G) y el art. 96 (G sumado al ingreso
+               del mes); la parte exenta es la del art. 93 XIV (aguinaldo
+               30 salarios mínimos, PTU y prima vacacional 15, prima
+               dominical 1 por domingo), suponiendo que no se ha usado
+               nada de la del año; dice qué método retiene menos
+  --salario-minimo IMPORTE
+               con --pago, el salario mínimo diario de la exención (73.04,
+               el de 2016, si se omite)
   --csv        una nómina entera: lee un CSV de ENTRADA y escribe otro en
                SALIDA (entrada y salida estándar si se omiten o son "-")
   --tablas NOMBRE
@@ -88,10 +102,16 @@ Nómina en CSV (--csv):
   Un archivo SALIDA se escribe aparte y toma su nombre sólo al terminar: si
   algo falla, el anterior queda como estaba, y ENTRADA y SALIDA pueden ser
   el mismo archivo. Desde una tubería, cada fila sale en cuanto llega.
+  Con las columnas concepto, ingreso_mensual e importe (y, si se quiere,
+  domingos y salario_minimo), cada fila es un --pago: tras las columnas de
+  la entrada vienen las de cada cifra, nombradas como sus claves en --json
+  (tope_exento ... art174_retencion ... art96_retencion, menor_retencion);
+  no se mezclan con ingreso_gravable ni con neto.
 
 Ejemplos:
   isr2016-cli mensual 3,000.00
   isr2016-cli --neto mensual 7,000.00
+  isr2016-cli --pago aguinaldo 10,000.00 5,000.00
   isr2016-cli --csv nomina.csv resultados.csv
 
 Estado de salida:
@@ -100,10 +120,11 @@ Estado de salida:
   2  argumentos incorrectos (periodo desconocido, importe no numérico o
      negativo, opción desconocida o número de argumentos equivocado), una
      BASE más allá de la tarifa o, con --neto, un neto mayor que el de
-     cualquier ingreso de las tablas; con --csv, una entrada que no se pudo
-     leer (vacía, sin encabezado, sin una columna obligatoria, con una
-     repetida o con ingreso_gravable y neto a la vez); en cualquier modo,
-     una salida que no se pudo escribir
+     cualquier ingreso de las tablas; con --pago, un importe que lleva el
+     ingreso más allá de la tarifa mensual; con --csv, una entrada que no se
+     pudo leer (vacía, sin encabezado, sin una columna obligatoria, con una
+     repetida, con ingreso_gravable y neto a la vez o con columnas de --pago
+     entre ellas); en cualquier modo, una salida que no se pudo escribir
 )";
 
 bool LooksLikeAmount(std::string_view arg) {
@@ -240,8 +261,10 @@ int Run(std::span<const std::string_view> args, const Console& console) {
     bool json = false;
     bool csv = false;
     bool grossUp = false;
+    bool payment = false;
     bool optionsEnded = false;
     std::optional<std::string_view> tablesName;
+    std::optional<std::string_view> minimumWage;
     std::vector<std::string_view> operands;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const auto arg = args[i];
@@ -261,6 +284,15 @@ int Run(std::span<const std::string_view> args, const Console& console) {
             csv = true;
         } else if (arg == "--neto") {
             grossUp = true;
+        } else if (arg == "--pago") {
+            payment = true;
+        } else if (arg == "--salario-minimo" || arg.starts_with("--salario-minimo=")) {
+            if (arg == "--salario-minimo" && i + 1 == args.size()) {
+                return UsageError(err, "--salario-minimo necesita un importe");
+            }
+            minimumWage = arg == "--salario-minimo"
+                              ? args[++i]
+                              : arg.substr(std::string_view("--salario-minimo=").size());
         } else if (arg == "--tablas" || arg.starts_with("--tablas=")) {
             if (arg == "--tablas" && i + 1 == args.size()) {
                 return UsageError(err, "--tablas necesita un nombre (" + TableSetNames() + ")");
@@ -280,6 +312,24 @@ int Run(std::span<const std::string_view> args, const Console& console) {
     if (tables == nullptr) {
         return UsageError(err, "tablas desconocidas: " + QuotedArgument(*tablesName) + " (" +
                                    TableSetNames() + ")");
+    }
+    if (payment || minimumWage) {
+        if (!payment) return UsageError(err, "--salario-minimo sólo cuenta con --pago");
+        if (csv || grossUp) return UsageError(err, "--pago no se combina con --csv ni con --neto");
+        if (operands.size() < 3 || operands.size() > 4) {
+            return UsageError(
+                err, "se esperan CONCEPTO, INGRESO_MENSUAL, IMPORTE y, opcionalmente, DOMINGOS");
+        }
+        std::string problem;
+        auto calc = PaymentFromArguments(*tables, operands, minimumWage.value_or(""), problem);
+        if (!calc) return UsageError(err, problem);
+        if (tablesName) calc->tablesName = tables->Name();
+        if (json) {
+            WritePaymentJson(*calc, out);
+        } else {
+            WritePaymentText(*calc, out);
+        }
+        return Finished(out, err, kExitOk);
     }
     if (csv) {
         if (operands.size() > 2) return UsageError(err, "--csv acepta a lo sumo ENTRADA y SALIDA");

@@ -11,6 +11,8 @@ usage: /usr/bin/python3 web/tools/page_speed.py PAGE [LOADS] [CLICKS]
 - chart redraw: the chart drawn anew and laid out, for a new period (the list's change event)
   and for a new base (what follows a click on Calcular before the next frame), averaged over
   CLICKS / 10 redraws each;
+- payment click: one click on the card's button, from the click to every figure and the verdict
+  written, averaged over CLICKS clicks on varied payments, the press before it included;
 - the size of the file.
 """
 import os
@@ -70,6 +72,30 @@ for (let i = 0; i < redraws; ++i) {
 return [periods / redraws, bases / redraws];
 '''
 
+# The card's button on varied payments (concepts in turn, some beyond the tariff): from the press
+# to every figure written.
+PAYMENTS = '''
+const [clicks] = arguments;
+const byId = (id) => document.getElementById(id);
+const payment = byId('txtImporte');
+const income = byId('txtIngresoMensual');
+const concept = byId('cmbConcepto');
+let total = 0;
+for (let i = 0; i < clicks; ++i) {
+  concept.selectedIndex = i % concept.options.length;
+  concept.dispatchEvent(new Event('change'));
+  income.value = String((i * 7919) % 300000);
+  income.dispatchEvent(new InputEvent('input'));
+  payment.focus();
+  payment.value = String((i * 104729) % 200000) + '.' + String(i % 100).padStart(2, '0');
+  payment.dispatchEvent(new InputEvent('input'));
+  const start = performance.now();
+  byId('cmdPago').click();
+  total += performance.now() - start;
+}
+return total / clicks;
+'''
+
 
 def main():
     page = os.path.abspath(sys.argv[1])
@@ -86,6 +112,7 @@ def main():
             press, click = driver.execute_script(CLICKS, clicks)
             redraws = max(clicks // 10, 1)
             period_redraw, base_redraw = driver.execute_script(REDRAWS, redraws)
+            payment_click = driver.execute_script(PAYMENTS, clicks)
         finally:
             driver.quit()
     print(f'isr2016.html: {os.path.getsize(page) / 1024:.1f} KiB ({os.path.getsize(page)} bytes)')
@@ -95,6 +122,7 @@ def main():
           f' (the press before it, focus moved and base formatted: {press * 1000:.0f} us)')
     print(f'chart redraw, mean of {redraws}: new period {period_redraw:.2f} ms,'
           f' new base {base_redraw:.2f} ms')
+    print(f'payment click, mean of {clicks}: {payment_click * 1000:.0f} us')
     print('load average (1, 5, 15 min): %.2f %.2f %.2f' % os.getloadavg())
 
 

@@ -2,7 +2,8 @@
 """Pictures of the page for the README, in headless Chromium: a monthly calculation at desktop
 width (docs/pagina.png) and at a phone's 360 px (docs/pagina-telefono.png, at scale 2), and the
 chart after a monthly gross-up, read at the subsidy's last step, at both widths
-(docs/grafica.png, docs/grafica-telefono.png).
+(docs/grafica.png, docs/grafica-telefono.png), and the card "Aguinaldo, PTU y primas" with the
+worked aguinaldo at desktop width (docs/pago.png).
 
 usage: /usr/bin/python3 web/tools/screenshots.py PAGE DOCS_DIR
 """
@@ -61,6 +62,26 @@ def shoot_chart(driver, page, width, scale, path):
         out.write(base64.b64decode(shot['data']))
 
 
+# The payment card and a margin round it, in page coordinates.
+CARD_BOX = CHART_BOX.replace("'grafica'", "'pago'")
+
+
+def shoot_card(driver, page, width, scale, path):
+    driver.execute_cdp_cmd('Emulation.setDeviceMetricsOverride', {
+        'width': width, 'height': 800, 'deviceScaleFactor': scale, 'mobile': width < 600})
+    driver.get('file://' + page)
+    WebDriverWait(driver, 10).until(lambda d: d.execute_script(
+        'return "ready" in document.body.dataset'))
+    for id, text in [('txtIngresoMensual', '10000'), ('txtImporte', '5000')]:
+        driver.find_element(By.ID, id).click()
+        driver.find_element(By.ID, id).send_keys(text)
+    driver.find_element(By.ID, 'cmdPago').click()
+    shot = driver.execute_cdp_cmd('Page.captureScreenshot', {
+        'captureBeyondViewport': True, 'clip': driver.execute_script(CARD_BOX)})
+    with open(path, 'wb') as out:
+        out.write(base64.b64decode(shot['data']))
+
+
 def main():
     page, docs = os.path.abspath(sys.argv[1]), sys.argv[2]
     with tempfile.TemporaryDirectory() as profile:
@@ -70,6 +91,7 @@ def main():
             shoot(driver, page, 360, 2, os.path.join(docs, 'pagina-telefono.png'))
             shoot_chart(driver, page, 1000, 1, os.path.join(docs, 'grafica.png'))
             shoot_chart(driver, page, 360, 2, os.path.join(docs, 'grafica-telefono.png'))
+            shoot_card(driver, page, 1000, 1, os.path.join(docs, 'pago.png'))
         finally:
             driver.quit()
 
