@@ -27,14 +27,14 @@ namespace {
 
 constexpr std::string_view kUsage =
     "uso: isr2016-cli [--json] [--tablas NOMBRE] PERIODO BASE [SUMA_SUBSIDIO]\n"
-    "     isr2016-cli --neto [--json] PERIODO NETO [SUMA_SUBSIDIO]\n"
+    "     isr2016-cli --neto [--json] [--tablas NOMBRE] PERIODO NETO [SUMA_SUBSIDIO]\n"
     "     isr2016-cli --csv [--tablas NOMBRE] [ENTRADA [SALIDA]]";
 
 constexpr std::string_view kHelp =
     R"(Calcula el ISR a retener sobre salarios con las tarifas de 2016.
 
 uso: isr2016-cli [--json] [--tablas NOMBRE] PERIODO BASE [SUMA_SUBSIDIO]
-     isr2016-cli --neto [--json] PERIODO NETO [SUMA_SUBSIDIO]
+     isr2016-cli --neto [--json] [--tablas NOMBRE] PERIODO NETO [SUMA_SUBSIDIO]
      isr2016-cli --csv [--tablas NOMBRE] [ENTRADA [SALIDA]]
      isr2016-cli --help | --version
 
