@@ -3,9 +3,11 @@
 
 #include <QCommandLineParser>
 #include <QIcon>
+#include <QLibraryInfo>
 #include <QScreen>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QTranslator>
 #include <iostream>
 
 #include "tariffs/table_sets.h"
@@ -22,8 +24,19 @@ static void InitResources() {
 
 namespace isr {
 
+void LoadQtTranslations(QCoreApplication& app) {
+    auto* translator = new QTranslator(&app);
+    if (translator->load(QStringLiteral("qtbase_es"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(translator);
+    } else {
+        delete translator;
+    }
+}
+
 void SetUpApplication(QApplication& app) {
     InitResources();
+    LoadQtTranslations(app);
     QApplication::setApplicationName(QStringLiteral("isr2016"));
     QApplication::setApplicationVersion(QStringLiteral(ISR2016_VERSION));
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopFileName));
@@ -41,7 +54,11 @@ const TableSet* TableSetFromCommandLine(const QApplication& app) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Calcula el ISR a retener sobre salarios con las tarifas de 2016."));
-    parser.addHelpOption();
+    // Not addHelpOption(): Qt's Spanish texts leave its descriptions in English, and its
+    // --help-all lists Qt's own options.
+    const QCommandLineOption helpOption({QStringLiteral("h"), QStringLiteral("help")},
+                                        QStringLiteral("Muestra esta ayuda y termina."));
+    parser.addOption(helpOption);
     parser.addVersionOption();
     const QCommandLineOption tablesOption(
         QStringLiteral("tablas"),
@@ -50,6 +67,7 @@ const TableSet* TableSetFromCommandLine(const QApplication& app) {
         QStringLiteral("nombre"));
     parser.addOption(tablesOption);
     parser.process(app);
+    if (parser.isSet(helpOption)) parser.showHelp(0);
     if (!parser.isSet(tablesOption)) return &DefaultTableSet();
     const QString name = parser.value(tablesOption);
     const TableSet* set = FindTableSet(name.toStdString());
