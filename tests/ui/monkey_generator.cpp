@@ -176,7 +176,7 @@ MonkeyEvent MonkeyGenerator::InputMethod() {
 // Mostly the two items that change a field's text; the menu is in Spanish, as users see it.
 MonkeyEvent MonkeyGenerator::MenuItem() {
     static const char* const kItems[] = {
-        "Pegar",    "Pegar",   "Pegar", "Eliminar", "Eliminar", "Cortar", "Seleccionar todo",
+        "Pegar",    "Pegar",   "Pegar", "Borrar", "Borrar", "Cortar", "Seleccionar todo",
         "Deshacer", "Rehacer", "Copiar"};
     return MonkeyEvent::Menu(
         QString::fromLatin1(kItems[Below(static_cast<int>(std::size(kItems)))]));

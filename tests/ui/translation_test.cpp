@@ -31,7 +31,7 @@ class TranslationTest : public WindowTest {
 TEST_F(TranslationTest, TextBoxContextMenusAreInSpanish) {
     const QStringList editable = {QStringLiteral("Deshacer"),        QStringLiteral("Rehacer"),
                                   QStringLiteral("Cortar"),          QStringLiteral("Copiar"),
-                                  QStringLiteral("Pegar"),           QStringLiteral("Eliminar"),
+                                  QStringLiteral("Pegar"),           QStringLiteral("Borrar"),
                                   QStringLiteral("Seleccionar todo")};
     const QStringList readOnly = {QStringLiteral("Copiar"), QStringLiteral("Seleccionar todo")};
     const struct {
@@ -39,7 +39,7 @@ TEST_F(TranslationTest, TextBoxContextMenusAreInSpanish) {
         const QStringList& items;
     } kRows[] = {
         {"txtBase", editable},
-        {"txtISR", readOnly},
+        {"txtISR08(0)", readOnly},
     };
     for (const auto& row : kRows) {
         SCOPED_TRACE(row.box);
