@@ -36,7 +36,7 @@ constexpr std::string_view kHelp =
     R"(Calcula el ISR a retener sobre salarios con las tarifas de 2016.
 
 uso: isr2016-cli [--json] [--tablas NOMBRE] PERIODO BASE [SUMA_SUBSIDIO]
-     isr2016-cli --neto [--json] PERIODO NETO [SUMA_SUBSIDIO]
+     isr2016-cli --neto [--json] [--tablas NOMBRE] PERIODO NETO [SUMA_SUBSIDIO]
      isr2016-cli --pago [--json] CONCEPTO INGRESO_MENSUAL IMPORTE [DOMINGOS]
      isr2016-cli --csv [--tablas NOMBRE] [ENTRADA [SALIDA]]
      isr2016-cli --help | --version

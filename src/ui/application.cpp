@@ -3,9 +3,11 @@
 
 #include <QCommandLineParser>
 #include <QIcon>
+#include <QLibraryInfo>
 #include <QScreen>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QTranslator>
 #include <iostream>
 
 #include "tariffs/table_sets.h"
@@ -22,8 +24,19 @@ static void InitResources() {
 
 namespace isr {
 
+void LoadQtTranslations(QCoreApplication& app) {
+    auto* translator = new QTranslator(&app);
+    if (translator->load(QStringLiteral("qtbase_es"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(translator);
+    } else {
+        delete translator;
+    }
+}
+
 void SetUpApplication(QApplication& app) {
     InitResources();
+    LoadQtTranslations(app);
     QApplication::setApplicationName(QStringLiteral("isr2016"));
     QApplication::setApplicationVersion(QStringLiteral(ISR2016_VERSION));
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopFileName));
@@ -45,7 +58,11 @@ const TableSet* TableSetFromCommandLine(const QCoreApplication& app) {
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(
         QStringLiteral("Calcula el ISR a retener sobre salarios con las tarifas de 2016."));
-    parser.addHelpOption();
+    // Not addHelpOption(): Qt's Spanish texts leave its descriptions in English, and its
+    // --help-all lists Qt's own options.
+    const QCommandLineOption helpOption({QStringLiteral("h"), QStringLiteral("help")},
+                                        QStringLiteral("Muestra esta ayuda y termina."));
+    parser.addOption(helpOption);
     parser.addVersionOption();
     const QCommandLineOption tablesOption(
         QStringLiteral("tablas"),
@@ -84,7 +101,7 @@ const TableSet* TableSetFromCommandLine(const QCoreApplication& app) {
                   << "\nPruebe \"isr2016 --help\" para más información.\n";
         return nullptr;
     }
-    if (parser.isSet(QStringLiteral("help"))) parser.showHelp(0);
+    if (parser.isSet(helpOption)) parser.showHelp(0);
     if (parser.isSet(QStringLiteral("version"))) parser.showVersion();
     if (!parser.isSet(tablesOption)) return &DefaultTableSet();
     const QString name = parser.value(tablesOption);

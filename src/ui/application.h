@@ -10,9 +10,13 @@ namespace isr {
 
 inline constexpr const char* kDesktopFileName = "org.example.isr2016";
 
-// The Fusion style with its own palette, so the design's colours read the same on every desktop
-// theme; the substitute fonts; the application's name, version, desktop id and icon; the
-// accessible interfaces of the window's own controls.
+// Qt's own texts (a text box's context menu, the headings of --help) in Spanish, from Debian's
+// qt6-translations-l10n; they stay in English where it is missing.
+void LoadQtTranslations(QCoreApplication& app);
+
+// Qt's Spanish texts; the Fusion style with its own palette, so the design's colours read the same
+// on every desktop theme; the substitute fonts; the application's name, version, desktop id and
+// icon; the accessible interfaces of the window's own controls.
 void SetUpApplication(QApplication& app);
 
 // Puts a top-level window in the middle of its screen's available area.

@@ -10,7 +10,8 @@ int main(int argc, char* argv[]) {
     {
         // The options are read before the window's application exists: --help, --version and a
         // wrong option need no display.
-        const QCoreApplication options(argc, argv);
+        QCoreApplication options(argc, argv);
+        isr::LoadQtTranslations(options);  // Qt's own lines of --help in Spanish too
         tables = isr::TableSetFromCommandLine(options);
         if (tables == nullptr) return 2;
     }
