@@ -118,6 +118,9 @@ def candidates(path, rng):
         for kind, table in OPERATORS.items():
             for before, after in table.items():
                 for m in re.finditer(re.escape(before), code):
+                    # Appending a literal to a string: the swap would not compile.
+                    if kind == "arithmetic" and code[m.end():m.end() + 1] in ("\"", "'"):
+                        continue
                     add(kind, m.start(), m.end(), after)
         for m in INTEGER.finditer(code):
             value = int(m.group(1))

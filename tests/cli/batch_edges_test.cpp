@@ -96,6 +96,9 @@ TEST(BatchEdges, MessagesNameTheLineAfterQuotedLineBreaks) {
         {"1,mensual,100,,\"a\nb\",c",
          "línea 2, columna 5: campo de más (la fila tiene 6 campos y el encabezado 4)"},
         {"\"\n\n\",mensual,x,", "línea 4, columna 3 (ingreso_gravable): no es un importe: \"x\""},
+        // Any byte after a closing quote is out of place, a NUL too.
+        {std::string("1,\"mensual\"\0,100,", 17),
+         "línea 2, columna 2 (periodo): texto después de la comilla de cierre"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.row);
