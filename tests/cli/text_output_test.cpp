@@ -123,5 +123,15 @@ TEST(TextOutput, ANegativeAmountIsNotAnOption) {
     }
 }
 
+// The characters just before '0' and just after '9' are no digits, wherever they stand.
+TEST(TextOutput, TheCharactersBesideTheDigitsMakeNoAmount) {
+    for (const std::string_view text : {"1.:", "1./", "1.5:", ":1", "1:", "/1", "1/.5", "1,:"}) {
+        SCOPED_TRACE(text);
+        const auto r = RunWith({"mensual", text});
+        EXPECT_EQ(r.status, kExitUsage);
+        EXPECT_EQ(r.out, "");
+    }
+}
+
 }  // namespace
 }  // namespace isr::cli
