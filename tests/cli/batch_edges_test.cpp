@@ -140,7 +140,8 @@ TEST(BatchEdges, TheProgressLineEndsWithEveryRowCounted) {
         unsigned workers;
         std::size_t chunkRecords;
     };
-    const Case cases[] = {{1, 0, 4096}, {7, 0, 2}, {7, 3, 2}, {12, 2, 5}};
+    // A chunk of 0 records is taken as 1.
+    const Case cases[] = {{1, 0, 4096}, {7, 0, 2}, {7, 3, 2}, {12, 2, 5}, {4, 0, 0}, {4, 2, 0}};
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.rows << " rows, " << c.workers << " workers, "
                                         << c.chunkRecords << " a chunk");
