@@ -151,10 +151,12 @@ TEST(BatchEdges, TheProgressLineEndsWithEveryRowCounted) {
         ProgressLine progress(terminal, std::chrono::seconds(0));
         const auto r = Batch(input, c.workers, c.chunkRecords, &progress);
         EXPECT_EQ(r.rows.size(), c.rows + 1);
+        // The final figures on a line of their own, padded to cover a longer earlier figure.
         const auto shown = terminal.str();
-        ASSERT_TRUE(shown.ends_with(" filas/s\n")) << shown;
+        ASSERT_TRUE(shown.ends_with("\n")) << shown;
         const auto last = shown.substr(shown.rfind('\r') + 1);
-        EXPECT_TRUE(last.starts_with(std::to_string(c.rows) + " filas, ")) << last;
+        EXPECT_TRUE(last.starts_with(std::to_string(c.rows) + " filas, ")) << shown;
+        EXPECT_NE(last.find(" filas/s"), std::string::npos) << shown;
     }
 }
 
