@@ -145,12 +145,19 @@ def all_candidates(dirs, rng):
 
 
 def run(command, timeout=None):
+    """Status and output of a command in its own process group, or None on a timeout; the
+    whole group is killed on a timeout or an interruption, compilers and test programs too."""
+    process = subprocess.Popen(command, cwd=ROOT, stdout=subprocess.PIPE,
+                               stderr=subprocess.STDOUT, start_new_session=True)
     try:
-        done = subprocess.run(command, cwd=ROOT, stdout=subprocess.PIPE, stderr=subprocess.STDOUT,
-                              timeout=timeout, start_new_session=True)
-        return done.returncode, done.stdout.decode(errors="replace")
+        out, _ = process.communicate(timeout=timeout)
+        return process.returncode, out.decode(errors="replace")
     except subprocess.TimeoutExpired:
         return None, ""
+    finally:
+        if process.poll() is None:
+            os.killpg(process.pid, signal.SIGKILL)
+            process.wait()
 
 
 def build(build_dir):
