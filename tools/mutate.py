@@ -123,6 +123,8 @@ def candidates(path, rng):
                         continue
                     add(kind, m.start(), m.end(), after)
         for m in INTEGER.finditer(code):
+            if re.search(r"\)( const)? = $", code[:m.start()]):
+                continue  # "= 0" of a pure virtual function
             value = int(m.group(1))
             add("constant", m.start(), m.end(), str(value + 1 if value != 1 else 0))
         if GUARD.match(code):
