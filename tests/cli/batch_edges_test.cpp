@@ -96,6 +96,14 @@ TEST(BatchEdges, MessagesNameTheLineAfterQuotedLineBreaks) {
         {"1,mensual,100,,\"a\nb\",c",
          "línea 2, columna 5: campo de más (la fila tiene 6 campos y el encabezado 4)"},
         {"\"\n\n\",mensual,x,", "línea 4, columna 3 (ingreso_gravable): no es un importe: \"x\""},
+        // A CR LF pair is one line break, also at a field's start; a CR that ends a field is
+        // one even when the next field starts with an LF.
+        {"\"\r\n1\",mensual",
+         "línea 3, columna 3 (ingreso_gravable): falta el campo (la fila tiene 2 campos y el "
+         "encabezado 4)"},
+        {"\"1\r\",\"\n\",100",
+         "línea 4, columna 4 (suma_subsidio): falta el campo (la fila tiene 3 campos y el "
+         "encabezado 4)"},
         // Any byte after a closing quote is out of place, a NUL too.
         {std::string("1,\"mensual\"\0,100,", 17),
          "línea 2, columna 2 (periodo): texto después de la comilla de cierre"},
