@@ -9,7 +9,7 @@ rebuilds the build folder with ninja, runs the fast suite (ctest without the "ex
 stopping at the first failure) and puts the file back. A mutant the suite lets through is listed
 with its file, line and change. The source file is always restored, also on Ctrl-C.
 
-    tools/mutate.py --sample 50 --seed 7 --build-dir build/mutate
+    tools/mutate.py --sample 50 --draw 7 --build-dir build/mutate
 """
 
 import argparse
@@ -186,7 +186,9 @@ def interrupt(*_):
 def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
     parser.add_argument("--sample", type=int, default=50, help="mutants to try (default 50)")
-    parser.add_argument("--seed", type=int, default=1, help="of the random choice (default 1)")
+    parser.add_argument("--draw", type=int, default=1,
+                        help="which random sample: the same number draws the same mutants "
+                        "(default 1)")
     parser.add_argument("--build-dir", default="build/mutate",
                         help="ninja build folder, configured here if missing (default build/mutate)")
     parser.add_argument("--timeout", type=int, default=120,
@@ -199,11 +201,11 @@ def main():
 
     signal.signal(signal.SIGTERM, interrupt)
 
-    rng = random.Random(args.seed)
+    rng = random.Random(args.draw)
     pool = all_candidates(args.dirs or DIRS, rng)
     sample = rng.sample(pool, min(args.sample, len(pool)))
     sample.sort(key=lambda m: (m.path, m.line))
-    print(f"{len(pool)} candidate mutants, trying {len(sample)} (seed {args.seed})", flush=True)
+    print(f"{len(pool)} candidate mutants, trying {len(sample)} (draw {args.draw})", flush=True)
     if args.list:
         for m in sample:
             print(f"  {m.path}:{m.line}  {m.change()}")
