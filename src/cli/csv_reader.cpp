@@ -185,7 +185,9 @@ bool CsvReader::ReadRecord(CsvRecordBatch& into) {
         }
 
         // A field beyond the limits is read but not kept: a line of a million separators holds
-        // no text, yet each field would take its place.
+        // no text, yet each field would take its place. Each field counts the byte after it (a
+        // separator or the line end), so that the limit is on the record's bytes in the file.
+        ++recordBytes_;
         if (recordBytes_ <= kMaxRecordBytes && record.fieldCount < kMaxRecordFields) {
             into.fieldEnds_.push_back(text.Size());
             ++record.fieldCount;

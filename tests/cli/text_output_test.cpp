@@ -67,24 +67,24 @@ TEST(TextOutput, EachGroupUnderItsOwnHeading) {
 }
 
 // A value too wide for its column is kept whole, one space after its caption; one that just
-// fits is right-aligned at column 50.
+// fits is right-aligned at column 50. The widest caption with a value of any width is the annual
+// subsidy sum: a base stays within its tariff.
 TEST(TextOutput, AnOverWideValueFollowsItsCaptionAfterOneSpace) {
     struct Case {
-        std::string_view base;
-        std::string_view line;  // "Ingreso Gravable" is 16 characters wide
+        std::string_view sum;
+        std::string_view line;  // "Suma Subsidio para el Empleo" is 28 characters wide
     };
     const Case cases[] = {
-        {"1234567890", "Ingreso Gravable                  1,234,567,890.00"},
-        // 33 characters: one space short of the 50
-        {"12345678901234567890123", "Ingreso Gravable 12,345,678,901,234,567,890,123.00"},
-        // 34 characters: caption and value fill the 50 and still get their space
-        {"123456789012345678901234", "Ingreso Gravable 123,456,789,012,345,678,901,234.00"},
-        {"1234567890123456789012345678901234567890",
-         "Ingreso Gravable 1,234,567,890,123,456,789,012,345,678,901,234,567,890.00"},
+        {"1234567890", "Suma Subsidio para el Empleo      1,234,567,890.00"},
+        // 21 characters: one space short of the 50
+        {"12345678901234", "Suma Subsidio para el Empleo 12,345,678,901,234.00"},
+        // 22 characters: caption and value fill the 50 and still get their space
+        {"123456789012345", "Suma Subsidio para el Empleo 123,456,789,012,345.00"},
+        {"9999999999999999.99", "Suma Subsidio para el Empleo 9,999,999,999,999,999.99"},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.base);
-        const auto r = RunWith({"mensual", c.base});
+        SCOPED_TRACE(c.sum);
+        const auto r = RunWith({"anual", "0", c.sum});
         ASSERT_EQ(r.status, kExitOk) << r.err;
         EXPECT_NE(r.out.find("\n" + std::string(c.line) + "\n"), std::string::npos) << r.out;
     }
