@@ -32,7 +32,7 @@ struct Stretch {
 // and, up to the top of the subsidy table, in one of its rows.
 template <class Visit>
 void ForEachStretch(const TableSet& tables, Period period, Cents subsidySum, Visit visit) {
-    const Cents creditWithoutRow = period == Period::kAnual ? subsidySum : Cents();
+    const Cents creditWithoutRow = TakesSubsidySum(period) ? subsidySum : Cents();
     if (visit(Stretch{Cents(), Cents(), Cents(), Rate(), Cents(), creditWithoutRow})) return;
     const auto subsidy = tables.SubsidyTable(period);
     std::size_t s = 0;

@@ -37,6 +37,8 @@ constexpr auto kFourteenDaySubsidy = [] {
 constexpr TableSetText kAnexo8Text = {
     "anexo8",
     "Las Tarifas utilizadas son las publicadas en el Anexo 8 de la RMF para 2016.",
+    "2016",
+    "las publicadas en el Anexo 8 de la RMF para 2016",
     {{
         kMonthlyIsr,
         kProgramIsr[PeriodIndex(Period::kAnual)],

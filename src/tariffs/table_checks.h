@@ -42,7 +42,7 @@ constexpr bool BracketsChainFromOneCentToTheSentinel(const TableSet& set) {
     return AllOf(kPeriods, [&](Period period) {
         return Chained(std::span<const IsrRow>(set.IsrTariff(period)),
                        TopSentinel(period, false)) &&
-               (!TableSet::HasSubsidyTable(period) ||
+               (!HasSubsidyTable(period) ||
                 Chained(set.SubsidyTable(period), TopSentinel(period, true)));
     });
 }

@@ -65,7 +65,7 @@ void cmbTarifa_Click() {
 // the result boxes keep the last calculation until the next click, as they do for any change.
 void cmbTablas_Click() {
     const TableSet& tables = ChosenTables();
-    dom::SetText(kTableSetHeading, tables.Heading());
+    dom::SetText(kTableSetHeading, tables.Title());
     dom::SetText(kListing, TariffListing(tables));
 }
 
