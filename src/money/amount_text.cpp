@@ -3,6 +3,8 @@
 
 #include <cstring>
 
+#include "money/text_helpers.h"
+
 namespace isr {
 
 namespace {
@@ -85,9 +87,8 @@ std::strong_ordering CompareMagnitudes(const Normalized& a, const Normalized& b)
     if (a.integerDigits.size() != b.integerDigits.size()) {
         return a.integerDigits.size() <=> b.integerDigits.size();
     }
-    // compare() rather than <=>: the libc++ of the page's toolchain has no <=> for strings.
-    if (const int order = a.integerDigits.compare(b.integerDigits); order != 0) return order <=> 0;
-    return a.decimals.compare(b.decimals) <=> 0;  // no trailing zeros: a longer tail is the larger
+    if (const auto order = CompareTexts(a.integerDigits, b.integerDigits); order != 0) return order;
+    return CompareTexts(a.decimals, b.decimals);  // no trailing zeros: a longer tail is the larger
 }
 
 }  // namespace

@@ -113,9 +113,6 @@ constexpr TableSetText kAnexo8Text = {
 
 constexpr TableSet kAnexo8Tables{kAnexo8Text};
 
-static_assert(table_checks::BracketsChainFromOneCentToTheSentinel(kAnexo8Tables));
-static_assert(table_checks::EveryTariffHasTheRatesOf2016(kAnexo8Tables));
-static_assert(table_checks::TopSubsidyRowsPayNothing(kAnexo8Tables));
-static_assert(table_checks::ExcessTimesRateFits(kAnexo8Tables));
+static_assert(table_checks::EveryCheckHolds(kAnexo8Tables));
 
 }  // namespace isr
