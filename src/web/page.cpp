@@ -35,11 +35,25 @@ constexpr const char* kNetReached = "txtNeto";
 constexpr const char* kExact = "txtExacto";
 constexpr const char* kGrossUpMessage = "lblNeto";
 
-// In the order of kResultBoxes.
-constexpr std::array<const char*, kResultBoxes.size()> kResultBoxIds = {
-    "txtISR08-0", "txtISR08-1", "txtISR08-2", "txtISR08-3", "txtISR08-4",
-    "txtSUB08-0", "txtSUB08-1", "txtSUB08-2", "txtRet08-0",
+struct BoxId {
+    ResultBox box;
+    const char* id;
 };
+
+// In the order of kResultBoxes.
+constexpr std::array<BoxId, 9> kResultBoxIds = {{
+    {ResultBox::kIsrLowerLimit, "txtISR08-0"},
+    {ResultBox::kIsrExcess, "txtISR08-1"},
+    {ResultBox::kIsrRate, "txtISR08-2"},
+    {ResultBox::kIsrFixedFee, "txtISR08-3"},
+    {ResultBox::kDeterminedTax, "txtISR08-4"},
+    {ResultBox::kSubsidyLowerLimit, "txtSUB08-0"},
+    {ResultBox::kSubsidyUpperLimit, "txtSUB08-1"},
+    {ResultBox::kSubsidy, "txtSUB08-2"},
+    {ResultBox::kResult, "txtRet08-0"},
+}};
+static_assert(NamesEveryBoxOnceInOrder(kResultBoxIds),
+              "one id per result box, in the boxes' order");
 
 AmountInput txtBase("txtBase");
 AmountInput txtPagos("txtPagos");
@@ -70,9 +84,7 @@ void cmbTablas_Click() {
 }
 
 void ShowBoxes(const Withholding& w) {
-    for (std::size_t i = 0; i < kResultBoxes.size(); ++i) {
-        dom::SetValue(kResultBoxIds[i], BoxText(w, kResultBoxes[i]));
-    }
+    for (const BoxId& box : kResultBoxIds) dom::SetValue(box.id, BoxText(w, box.box));
 }
 
 void cmdCalc_Click() {
