@@ -12,6 +12,7 @@
 #include "calc/result_boxes.h"
 #include "calc/tariff_listing.h"
 #include "entry/amount_field.h"
+#include "entry/calcular.h"
 #include "money/amount_text.h"
 #include "tariffs/periods.h"
 #include "tariffs/table_sets.h"
@@ -40,7 +41,7 @@ struct BoxId {
     const char* id;
 };
 
-// In the order of kResultBoxes.
+// In the order of kResultBoxes, so that a box is also its entry's index.
 constexpr std::array<BoxId, 9> kResultBoxIds = {{
     {ResultBox::kIsrLowerLimit, "txtISR08-0"},
     {ResultBox::kIsrExcess, "txtISR08-1"},
@@ -83,16 +84,12 @@ void cmbTablas_Click() {
     dom::SetText(kListing, TariffListing(tables));
 }
 
-void ShowBoxes(const Withholding& w) {
-    for (const BoxId& box : kResultBoxIds) dom::SetValue(box.id, BoxText(w, box.box));
+void ShowBox(ResultBox box, std::string_view text) {
+    dom::SetValue(kResultBoxIds[static_cast<std::size_t>(box)].id, text);
 }
 
 void cmdCalc_Click() {
-    AmountFieldBeforeCalculation(txtBase);
-    AmountFieldBeforeCalculation(txtPagos);
-    const auto period = PeriodAt(dom::SelectedIndex(kPeriodList));
-    if (!period) return;
-    ShowBoxes(CalculateEntered(ChosenTables(), *period, txtBase.Text(), txtPagos.Text()));
+    Calcular(ChosenTables(), dom::SelectedIndex(kPeriodList), txtBase, txtPagos, ShowBox);
 }
 
 // The income found goes into txtBase and its calculation into the boxes, as if typed and
@@ -113,7 +110,7 @@ void cmdNeto_Click() {
         return;
     }
     txtBase.SetText(AmountText(found->base).String());
-    ShowBoxes(found->withholding);
+    ShowBoxes(found->withholding, ShowBox);
     dom::SetValue(kNetReached, AmountText(found->net));
     dom::SetValue(kExact, found->exact ? "sí" : "no");
     dom::SetText(kGrossUpMessage, "");
