@@ -74,10 +74,7 @@ struct Normalized {
 };
 
 Normalized Normalize(const AmountParts& parts) {
-    Normalized n{false, {}, parts.decimals};
-    for (const char c : parts.integerPart) {
-        if (IsDigit(c) && !(n.integerDigits.empty() && c == '0')) n.integerDigits += c;
-    }
+    Normalized n{false, SignificantIntegerDigits(parts.integerPart), parts.decimals};
     while (!n.decimals.empty() && n.decimals.back() == '0') n.decimals.remove_suffix(1);
     n.negative = parts.negative && !(n.integerDigits.empty() && n.decimals.empty());
     return n;
@@ -92,6 +89,14 @@ std::strong_ordering CompareMagnitudes(const Normalized& a, const Normalized& b)
 }
 
 }  // namespace
+
+std::string SignificantIntegerDigits(std::string_view text) {
+    std::string digits;
+    for (const char c : text.substr(0, text.find('.'))) {
+        if (IsDigit(c) && !(digits.empty() && c == '0')) digits += c;
+    }
+    return digits;
+}
 
 AmountText::AmountText(std::int64_t hundredths) {
     // The magnitude as unsigned, so that the most negative count has one too.
@@ -182,11 +187,7 @@ std::optional<std::string> RoundedAmountText(std::string_view text) {
     if (!parts) return std::nullopt;
 
     // The magnitude in cents as a digit string, then rounded on its digits.
-    std::string cents;
-    cents.reserve(parts->integerPart.size() + 3);
-    for (const char c : parts->integerPart) {
-        if (IsDigit(c) && !(cents.empty() && c == '0')) cents += c;
-    }
+    std::string cents = SignificantIntegerDigits(parts->integerPart);
     cents += Decimal(parts->decimals, 0);
     cents += Decimal(parts->decimals, 1);
     if (RoundsUp(parts->decimals)) {

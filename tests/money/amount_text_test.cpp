@@ -249,3 +249,27 @@ TEST(CompareAmountTexts, ComparesExactValuesNotRoundedOnes) {
 
 }  // namespace
 }  // namespace isr
+
+namespace isr {
+namespace {
+
+TEST(SignificantIntegerDigits, DropSeparatorsLeadingZerosAndTheDecimals) {
+    struct Case {
+        std::string_view text;
+        std::string_view digits;
+    };
+    const Case cases[] = {
+        {"0,012.50", "12"}, {"0.5", ""},
+        {"-1,234", "1234"}, {"1,0,0", "100"},
+        {"000", ""},        {"7.", "7"},
+        {".05", ""},        {"100.001", "100"},
+        {"0,0,1", "1"},     {"9,876,543,210,123,456,789", "9876543210123456789"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(SignificantIntegerDigits(c.text), c.digits);
+    }
+}
+
+}  // namespace
+}  // namespace isr
