@@ -137,47 +137,24 @@ AmountText AmountText::BareZero() {
     return text;
 }
 
-// One pass over the text, checking it as it goes: every amount of a batch is read here.
+// The text is checked by Cut, the one reader of the grammar, and its parts read to cents.
 TypedAmount ReadAmount(std::string_view text) {
-    constexpr TypedAmount kNotAnAmount{TypedAmount::Kind::kNotAnAmount, {}};
-    const char* p = text.data();
-    const char* const end = p + text.size();
-    const bool negative = p != end && *p == '-';
-    if (negative) ++p;
+    const auto parts = Cut(text);
+    if (!parts) return {TypedAmount::Kind::kNotAnAmount, {}};
+    const auto beyond = TypedAmount{TypedAmount::Kind::kBeyondRange,
+                                    parts->negative ? -Cents::Largest() : Cents::Largest()};
 
     std::int64_t whole = 0;
     int significant = 0;  // integer digits from the first one that is not zero
-    bool anyDigit = false;
-    for (; p != end && *p != '.'; ++p) {
-        const auto digit = static_cast<unsigned>(*p - '0');
-        if (digit > 9) {
-            if (*p != ',') return kNotAnAmount;
-            continue;
-        }
-        anyDigit = true;
-        if (significant == 0 && digit == 0) continue;
-        // Past the largest amount's digits `whole` stops growing; the text is still checked.
-        if (++significant <= kLargestIntegerDigits) whole = whole * 10 + digit;
+    for (const char c : parts->integerPart) {
+        if (c == ',' || (significant == 0 && c == '0')) continue;
+        if (++significant > kLargestIntegerDigits) return beyond;
+        whole = whole * 10 + (c - '0');
     }
-    std::array<unsigned, 3> decimals{};  // the first three; the rest cannot change the rounding
-    if (p != end) {
-        ++p;  // the point
-        for (std::size_t i = 0; p != end; ++p, ++i) {
-            const auto digit = static_cast<unsigned>(*p - '0');
-            if (digit > 9) return kNotAnAmount;
-            if (i < decimals.size()) decimals[i] = digit;
-            anyDigit = true;
-        }
-    }
-    if (!anyDigit) return kNotAnAmount;
-
-    const auto beyond = TypedAmount{TypedAmount::Kind::kBeyondRange,
-                                    negative ? -Cents::Largest() : Cents::Largest()};
-    if (significant > kLargestIntegerDigits) return beyond;
-    // A third decimal of 5 or more leaves at least half a cent: the magnitude rounds up.
+    const auto decimal = [&](std::size_t i) { return Decimal(parts->decimals, i) - '0'; };
     const std::int64_t count =
-        whole * 100 + decimals[0] * 10 + decimals[1] + (decimals[2] >= 5 ? 1 : 0);
-    const auto cents = Cents::FromCount(negative ? -count : count);
+        whole * 100 + decimal(0) * 10 + decimal(1) + (RoundsUp(parts->decimals) ? 1 : 0);
+    const auto cents = Cents::FromCount(parts->negative ? -count : count);
     if (!cents) return beyond;
     return {TypedAmount::Kind::kAmount, *cents};
 }
