@@ -30,7 +30,28 @@ inline char Decimal(std::string_view decimals, std::size_t i) {
     return i < decimals.size() ? decimals[i] : '0';
 }
 
-// The parts of an amount text; nothing for a text outside the grammar of TypedAmount.
-std::optional<AmountParts> Cut(std::string_view text);
+// The parts of an amount text; nothing for a text outside the grammar of TypedAmount. Inline: every
+// amount of a batch is read through it.
+inline std::optional<AmountParts> Cut(std::string_view text) {
+    AmountParts parts{};
+    parts.negative = !text.empty() && text.front() == '-';
+    if (parts.negative) text.remove_prefix(1);
+    const auto point = text.find('.');
+    parts.integerPart = text.substr(0, point);
+    if (point != std::string_view::npos) parts.decimals = text.substr(point + 1);
+    bool anyDigit = false;
+    for (const char c : parts.integerPart) {
+        if (IsDigit(c)) {
+            anyDigit = true;
+        } else if (c != ',') {
+            return std::nullopt;
+        }
+    }
+    for (const char c : parts.decimals) {
+        if (!IsDigit(c)) return std::nullopt;
+    }
+    if (!anyDigit && parts.decimals.empty()) return std::nullopt;
+    return parts;
+}
 
 }  // namespace isr::amount_grammar
