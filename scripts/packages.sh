@@ -1,13 +1,18 @@
 # SPDX-License-Identifier: MIT
-# Debian packages, by purpose; sourced by ./run, ./test and ./fuzz.
-# libgmp-dev is the verifier's exact arithmetic; librsvg2-bin renders the hicolor icons; dpkg-dev and file let cpack compute the package's dependencies.
-BUILD_PACKAGES=(g++ cmake ninja-build pkgconf libgmp-dev librsvg2-bin dpkg-dev file qt6-base-dev qt6-svg-dev)
-# The validators of the desktop entry, the metainfo and the man page.
+# Debian packages, by purpose; sourced by ./run, ./test, ./fuzz and the scripts.
+# What builds the window and the command line; librsvg2-bin renders the hicolor icons.
+BUILD_PACKAGES=(g++ cmake ninja-build librsvg2-bin qt6-base-dev qt6-svg-dev)
+# What the window uses when it runs: the free Tahoma clone, Liberation Mono for Courier New and
+# Qt's own texts in Spanish.
+RUNTIME_PACKAGES=(fonts-wine fonts-liberation qt6-translations-l10n)
+# The tests and benchmarks, and the validators of the desktop entry, the metainfo and the man pages.
 TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev desktop-file-utils appstream groff-base)
+# The verifier's exact arithmetic, which the fuzzers check against too.
+VERIFIER_PACKAGES=(pkgconf libgmp-dev)
+# The Debian package and its checks (hardening-check is in devscripts; file reads the icons).
+PACKAGE_PACKAGES=(debhelper dpkg-dev lintian devscripts file)
 # libFuzzer is in libclang-rt-14-dev, which clang only recommends.
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
-# The window's typefaces: the free Tahoma clone and Liberation Mono for Courier New.
-FONT_PACKAGES=(fonts-wine fonts-liberation)
 # The web page's compiler.
 WEB_PACKAGES=(emscripten)
 # The page's tests: the browser, its WebDriver and Debian's Python bindings for it (for

@@ -6,7 +6,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
-scripts/ensure-packages.sh "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${FONT_PACKAGES[@]}" \
+scripts/ensure-packages.sh "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${VERIFIER_PACKAGES[@]}" \
+    "${RUNTIME_PACKAGES[@]}" \
     "${SCREENSHOT_PACKAGES[@]}"
 
 cmake --preset release >/dev/null

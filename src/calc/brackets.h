@@ -32,6 +32,11 @@ constexpr std::optional<BracketMatch<IsrRow>> FindIsrBracket(std::span<const Isr
     return FindBracket(tariff, base);
 }
 
+// The largest base a tariff covers: its top row's upper limit. No row encloses a base above it.
+constexpr Cents TariffTop(std::span<const IsrRow> tariff) {
+    return tariff.back().upperLimit;
+}
+
 constexpr std::optional<BracketMatch<SubsidyRow>> FindEmploymentSubsidyBracket(
     std::span<const SubsidyRow> table, Cents base) {
     return FindBracket(table, base);

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <string>
 
+#include "cli/payment_batch.h"
 #include "money/text_helpers.h"
 
 namespace isr::cli {
@@ -25,7 +26,8 @@ std::optional<BatchLayout> LayoutFromHeader(const CsvRecordBatch& batch,
                   std::string(header.fault->what);
         return std::nullopt;
     }
-    BatchLayout layout{{}, 0, 0, false, std::nullopt};
+    if (HasPaymentColumn(batch, header)) return PaymentLayoutFromHeader(batch, header, problem);
+    BatchLayout layout{{}, 0, 0, false, std::nullopt, std::nullopt};
     std::optional<std::size_t> period;
     std::optional<std::size_t> income;
     std::optional<std::size_t> targetNet;

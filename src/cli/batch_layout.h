@@ -2,6 +2,7 @@
 // The columns of a batch input, found by name in its header row.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -19,12 +20,20 @@ inline constexpr std::string_view kIncomeColumn = "ingreso_gravable";
 inline constexpr std::string_view kTargetNetColumn = "neto";
 inline constexpr std::string_view kSubsidySumColumn = "suma_subsidio";  // optional
 
+// A payroll of extraordinary payments: the columns of concepto, ingreso_mensual, importe,
+// domingos and salario_minimo (the last two optional), in that order.
+struct PaymentColumns {
+    std::array<std::optional<std::size_t>, 5> columns;
+};
+
 struct BatchLayout {
     std::vector<std::string> columnNames;  // the header's fields as written
     std::size_t period;
     std::size_t amount;  // the column of ingreso_gravable, or of neto
     bool grossUps;       // whether it is neto
     std::optional<std::size_t> subsidySum;
+    // For a payroll of extraordinary payments, which uses none of the columns above.
+    std::optional<PaymentColumns> payments;
 };
 
 // The layout named by a header record; nothing, with `problem` set, when the input cannot be used

@@ -13,6 +13,7 @@
 #include "calc/withholding.h"
 #include "cli/box_labels.h"
 #include "cli/calculation_input.h"
+#include "cli/payment_batch.h"
 #include "cli/quoted_argument.h"
 #include "cli/single_calculation.h"
 
@@ -32,9 +33,10 @@ void AppendNumber(std::string& out, std::uint64_t n) {
     out.append(digits, end);
 }
 
-// "línea 7, columna 2 (ingreso_gravable): "
-void StartMessage(std::string& message, const BatchLayout& layout, std::uint64_t line,
-                  std::size_t column) {
+}  // namespace
+
+void StartRowMessage(std::string& message, const BatchLayout& layout, std::uint64_t line,
+                     std::size_t column) {
     message += "línea ";
     AppendNumber(message, line);
     message += ", columna ";
@@ -47,38 +49,48 @@ void StartMessage(std::string& message, const BatchLayout& layout, std::uint64_t
     message += ": ";
 }
 
-// Reads the row's inputs as the single calculation reads its arguments; or says what is wrong
-// with the row in `message`.
-std::optional<CalculationInput> ReadRow(const BatchLayout& layout, const CsvRecordBatch& batch,
-                                        const CsvRecordBatch::Record& record, RowScratch& scratch) {
-    auto& message = scratch.message;
+bool CheckRecordShape(const BatchLayout& layout, const CsvRecordBatch& batch,
+                      const CsvRecordBatch::Record& record, std::string& message) {
     if (record.fault) {
-        StartMessage(message, layout, record.fault->line, record.fault->field);
+        StartRowMessage(message, layout, record.fault->line, record.fault->field);
         message += record.fault->what;
-        return std::nullopt;
+        return false;
     }
     const auto columns = layout.columnNames.size();
     if (record.fieldCount != columns) {
         const auto column = std::min(record.fieldCount, columns) + 1;
-        StartMessage(message, layout, batch.FieldLine(record, column - 1), column);
+        StartRowMessage(message, layout, batch.FieldLine(record, column - 1), column);
         message += record.fieldCount < columns ? "falta el campo" : "campo de más";
         message += " (la fila tiene ";
         AppendNumber(message, record.fieldCount);
         message += " campos y el encabezado ";
         AppendNumber(message, columns);
         message += ')';
-        return std::nullopt;
+        return false;
     }
+    return true;
+}
+
+namespace {
+
+// Reads the row's inputs as the single calculation reads its arguments; or says what is wrong
+// with the row in `message`.
+std::optional<CalculationInput> ReadRow(const TableSet& tables, const BatchLayout& layout,
+                                        const CsvRecordBatch& batch,
+                                        const CsvRecordBatch::Record& record, RowScratch& scratch) {
+    auto& message = scratch.message;
+    if (!CheckRecordShape(layout, batch, record, message)) return std::nullopt;
 
     const auto subsidySum = layout.subsidySum ? batch.Field(record, *layout.subsidySum) : "";
-    const auto input = ReadCalculationInput(batch.Field(record, layout.period),
+    const auto role = layout.grossUps ? AmountRole::kTargetNet : AmountRole::kBase;
+    const auto input = ReadCalculationInput(tables, role, batch.Field(record, layout.period),
                                             batch.Field(record, layout.amount), subsidySum);
     if (const auto* error = std::get_if<InputError>(&input)) {
         const std::size_t columnsByField[] = {layout.period, layout.amount,
                                               layout.subsidySum.value_or(0)};
         const auto column = columnsByField[static_cast<std::size_t>(error->field)];
-        StartMessage(message, layout, batch.FieldLine(record, column), column + 1);
-        AppendProblem(message, error->problem);
+        StartRowMessage(message, layout, batch.FieldLine(record, column), column + 1);
+        AppendProblem(message, *error);
         message += ": ";
         message += QuotedArgument(batch.Field(record, column));
         return std::nullopt;
@@ -89,6 +101,10 @@ std::optional<CalculationInput> ReadRow(const BatchLayout& layout, const CsvReco
 }  // namespace
 
 void WriteBatchHeader(const BatchLayout& layout, CsvRecordWriter& writer) {
+    if (layout.payments) {
+        WritePaymentBatchHeader(layout, writer);
+        return;
+    }
     for (std::size_t i = 0; i < layout.columnNames.size(); ++i) {
         writer.Field(layout.grossUps && i == layout.amount ? kSoughtNetColumn
                                                            : layout.columnNames[i]);
@@ -106,11 +122,14 @@ void WriteBatchHeader(const BatchLayout& layout, CsvRecordWriter& writer) {
 bool WriteBatchRow(const TableSet& tables, const BatchLayout& layout, const CsvRecordBatch& batch,
                    const CsvRecordBatch::Record& record, RowScratch& scratch,
                    CsvRecordWriter& writer) {
+    if (layout.payments) {
+        return WritePaymentBatchRow(tables, layout, batch, record, scratch, writer);
+    }
     scratch.message.clear();
     std::optional<Withholding> calculated;
     std::optional<GrossUpResult> grossUp;
     const Withholding* shown = nullptr;  // what the boxes show; nothing for a bad row
-    if (const auto input = ReadRow(layout, batch, record, scratch)) {
+    if (const auto input = ReadRow(tables, layout, batch, record, scratch)) {
         if (!layout.grossUps) {
             calculated = Calculate(tables, input->period, input->amount, input->subsidySum);
             shown = &*calculated;
@@ -118,8 +137,8 @@ bool WriteBatchRow(const TableSet& tables, const BatchLayout& layout, const CsvR
             shown = &grossUp->withholding;
         } else {
             auto& message = scratch.message;
-            StartMessage(message, layout, batch.FieldLine(record, layout.amount),
-                         layout.amount + 1);
+            StartRowMessage(message, layout, batch.FieldLine(record, layout.amount),
+                            layout.amount + 1);
             AppendBeyondTables(message, tables, *input);
             message += ": ";
             message += QuotedArgument(batch.Field(record, layout.amount));

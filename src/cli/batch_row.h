@@ -3,6 +3,8 @@
 // single calculation or the reason the row could not be calculated.
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <string>
 
 #include "cli/batch_layout.h"
@@ -16,6 +18,15 @@ namespace isr::cli {
 struct RowScratch {
     std::string message;
 };
+
+// Starts `message` with "línea 7, columna 2 (ingreso_gravable): ", the column counted from 1.
+void StartRowMessage(std::string& message, const BatchLayout& layout, std::uint64_t line,
+                     std::size_t column);
+
+// Whether the record was read whole with as many fields as the header; otherwise its message
+// says why.
+bool CheckRecordShape(const BatchLayout& layout, const CsvRecordBatch& batch,
+                      const CsvRecordBatch::Record& record, std::string& message);
 
 // The output header: the input's columns, one per result box, then "error".
 void WriteBatchHeader(const BatchLayout& layout, CsvRecordWriter& writer);

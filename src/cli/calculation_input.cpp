@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "cli/calculation_input.h"
 
+#include "calc/brackets.h"
+
 namespace isr::cli {
 
-std::variant<CalculationInput, InputError> ReadCalculationInput(std::string_view period,
+std::variant<CalculationInput, InputError> ReadCalculationInput(const TableSet& tables,
+                                                                AmountRole role,
+                                                                std::string_view period,
                                                                 std::string_view amount,
                                                                 std::string_view subsidySum) {
     const auto foundPeriod = FindPeriod(period);
@@ -12,30 +16,49 @@ std::variant<CalculationInput, InputError> ReadCalculationInput(std::string_view
     if (typedAmount.kind == TypedAmount::Kind::kNotAnAmount) {
         return InputError{InputField::kAmount, InputProblem::kNotAnAmount};
     }
+    // A value that rounds to zero has no sign, so "-0.004" passes as 0.00.
+    if (typedAmount.cents < Cents()) {
+        return InputError{InputField::kAmount, InputProblem::kNegative};
+    }
+    const Cents top = TariffTop(tables.IsrTariff(*foundPeriod));
+    if (role == AmountRole::kBase && typedAmount.cents > top) {
+        return InputError{InputField::kAmount, InputProblem::kBeyondTariff, *foundPeriod, top};
+    }
     TypedAmount typedSum{TypedAmount::Kind::kAmount, Cents()};
     if (!subsidySum.empty()) typedSum = ReadAmount(subsidySum);
-    switch (typedSum.kind) {
-        case TypedAmount::Kind::kNotAnAmount:
-            return InputError{InputField::kSubsidySum, InputProblem::kNotAnAmount};
-        case TypedAmount::Kind::kBeyondRange:
-            return InputError{InputField::kSubsidySum, InputProblem::kBeyondRange};
-        case TypedAmount::Kind::kAmount:
-            break;
+    if (typedSum.kind == TypedAmount::Kind::kNotAnAmount) {
+        return InputError{InputField::kSubsidySum, InputProblem::kNotAnAmount};
+    }
+    if (typedSum.cents < Cents()) {
+        return InputError{InputField::kSubsidySum, InputProblem::kNegative};
+    }
+    if (typedSum.kind == TypedAmount::Kind::kBeyondRange) {
+        return InputError{InputField::kSubsidySum, InputProblem::kBeyondRange};
     }
     return CalculationInput{*foundPeriod, typedAmount.cents, typedSum.cents};
 }
 
-void AppendProblem(std::string& message, InputProblem problem) {
-    switch (problem) {
+void AppendProblem(std::string& message, const InputError& error) {
+    switch (error.problem) {
         case InputProblem::kUnknownPeriod:
             message += "periodo desconocido";
             return;
         case InputProblem::kNotAnAmount:
             message += "no es un importe";
             return;
+        case InputProblem::kNegative:
+            message += "no puede ser negativo";
+            return;
         case InputProblem::kBeyondRange:
             message += "importe fuera de rango (a lo sumo ";
             message += AmountText(Cents::Largest()).View();
+            message += ')';
+            return;
+        case InputProblem::kBeyondTariff:
+            message += "más allá de la tarifa ";
+            message += PeriodName(error.period);
+            message += " (a lo sumo ";
+            message += AmountText(error.tariffTop).View();
             message += ')';
             return;
     }

@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "cli/command_line.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
-#include <fstream>
 #include <istream>
 #include <optional>
 #include <ostream>
@@ -14,40 +15,45 @@
 #include <vector>
 
 #include "cli/batch_progress.h"
+#include "cli/byte_source.h"
 #include "cli/calculation_input.h"
 #include "cli/csv_batch.h"
 #include "cli/csv_reader.h"
+#include "cli/descriptor_output.h"
+#include "cli/output_file.h"
+#include "cli/payment_input.h"
+#include "cli/payment_output.h"
 #include "cli/quoted_argument.h"
 #include "cli/single_calculation.h"
+#include "cli/system_error_text.h"
 #include "tariffs/table_sets.h"
 
 namespace isr::cli {
 
 namespace {
 
-constexpr std::string_view kUsage =
-    "uso: isr2016-cli [--json] [--tablas NOMBRE] PERIODO BASE [SUMA_SUBSIDIO]\n"
-    "     isr2016-cli --neto [--json] PERIODO NETO [SUMA_SUBSIDIO]\n"
-    "     isr2016-cli --csv [--tablas NOMBRE] [ENTRADA [SALIDA]]";
-
 // The help, around the paragraph of --tablas, which is made from the table sets.
 constexpr std::string_view kHelpBeforeTables =
     R"(Calcula el ISR a retener sobre salarios con las tarifas de 2016.
 
 uso: isr2016-cli [--json] [--tablas NOMBRE] PERIODO BASE [SUMA_SUBSIDIO]
-     isr2016-cli --neto [--json] PERIODO NETO [SUMA_SUBSIDIO]
+     isr2016-cli --neto [--json] [--tablas NOMBRE] PERIODO NETO [SUMA_SUBSIDIO]
+     isr2016-cli --pago [--json] CONCEPTO INGRESO_MENSUAL IMPORTE [DOMINGOS]
      isr2016-cli --csv [--tablas NOMBRE] [ENTRADA [SALIDA]]
      isr2016-cli --help | --version
 
 PERIODO        Mensual, Anual, Semanal, Decenal, Catorcenal o Quincenal
                (sin distinguir mayúsculas y minúsculas).
 BASE           ingreso gravable del periodo, escrito como en la ventana:
-               12,000.50  7.5  0.  (se redondea a centavos).
+               12,000.50  7.5  0.  (se redondea a centavos); ni negativo
+               ni más allá de la tarifa del periodo (99,999,999.99 mensual y
+               anual, 9,999,999.99 en los demás).
 NETO           con --neto, el neto buscado: el ingreso gravable menos el
                procedimiento 2016 (ISR y subsidio para el empleo, sin cuotas
                de seguridad social), escrito como BASE.
 SUMA_SUBSIDIO  suma del subsidio para el empleo pagado en el año; sólo
-               cuenta para el periodo Anual (0 si se omite o está vacía).
+               cuenta para el periodo Anual (0 si se omite o está vacía);
+               no negativa.
 
 Opciones:
   --json       un objeto JSON con el texto de cada casilla
@@ -56,6 +62,17 @@ Opciones:
                exacto (con --json, "neto_buscado", "neto" y "exacto"); el
                neto no crece siempre con el ingreso, porque el subsidio baja
                por escalones; admite --tablas como cualquier cálculo
+  --pago       la retención de un aguinaldo, una PTU o una prima por los
+               dos métodos: el art. 174 del Reglamento (el pago gravado
+               llevado a un mes, G / 365 x 30.4, y la tasa que su ISR
+               añade, aplicada a todo G) y el art. 96 (G sumado al ingreso
+               del mes); la parte exenta es la del art. 93 XIV (aguinaldo
+               30 salarios mínimos, PTU y prima vacacional 15, prima
+               dominical 1 por domingo), suponiendo que no se ha usado
+               nada de la del año; dice qué método retiene menos
+  --salario-minimo IMPORTE
+               con --pago, el salario mínimo diario de la exención (73.04,
+               el de 2016, si se omite)
   --csv        una nómina entera: lee un CSV de ENTRADA y escribe otro en
                SALIDA (entrada y salida estándar si se omiten o son "-")
   --tablas NOMBRE
@@ -82,29 +99,41 @@ Nómina en CSV (--csv):
   salida de errores. Se aceptan la marca BOM de UTF-8 y los finales de
   línea CRLF, y la salida los conserva; las líneas vacías se saltan. En una
   terminal, la salida de errores muestra el avance de las entradas largas.
+  Un archivo SALIDA se escribe aparte y toma su nombre sólo al terminar: si
+  algo falla, el anterior queda como estaba, y ENTRADA y SALIDA pueden ser
+  el mismo archivo. Desde una tubería, cada fila sale en cuanto llega.
+  Con las columnas concepto, ingreso_mensual e importe (y, si se quiere,
+  domingos y salario_minimo), cada fila es un --pago: tras las columnas de
+  la entrada vienen las de cada cifra, nombradas como sus claves en --json
+  (tope_exento ... art174_retencion ... art96_retencion, menor_retencion);
+  no se mezclan con ingreso_gravable ni con neto.
 
 Ejemplos:
   isr2016-cli mensual 3,000.00
   isr2016-cli --neto mensual 7,000.00
+  isr2016-cli --pago aguinaldo 10,000.00 5,000.00
   isr2016-cli --csv nomina.csv resultados.csv
 
 Estado de salida:
   0  cálculo hecho (con --csv, todas las filas bien)
   1  con --csv, alguna fila con error (las demás se calcularon)
-  2  argumentos incorrectos (periodo desconocido, importe no numérico,
-     opción desconocida o número de argumentos equivocado) o, con --neto,
-     un neto mayor que el de cualquier ingreso de las tablas; con --csv, una
-     entrada que no se pudo leer (vacía, sin encabezado, sin una columna
-     obligatoria, con una repetida o con ingreso_gravable y neto a la vez) o
-     una salida que no se pudo escribir
+  2  argumentos incorrectos (periodo desconocido, importe no numérico o
+     negativo, opción desconocida o número de argumentos equivocado), una
+     BASE más allá de la tarifa o, con --neto, un neto mayor que el de
+     cualquier ingreso de las tablas; con --pago, un importe que lleva el
+     ingreso más allá de la tarifa mensual; con --csv, una entrada que no se
+     pudo leer (vacía, sin encabezado, sin una columna obligatoria, con una
+     repetida, con ingreso_gravable y neto a la vez o con columnas de --pago
+     entre ellas); en cualquier modo, una salida que no se pudo escribir
 )";
 
 bool LooksLikeAmount(std::string_view arg) {
     return arg.size() > 1 && arg[0] == '-' && ((arg[1] >= '0' && arg[1] <= '9') || arg[1] == '.');
 }
 
+// The problem on one line, and where to read more on the next.
 int UsageError(std::ostream& err, std::string_view problem) {
-    err << "isr2016-cli: " << problem << '\n' << kUsage << '\n';
+    err << "isr2016-cli: " << problem << "\nPruebe \"isr2016-cli --help\" para más información.\n";
     return kExitUsage;
 }
 
@@ -116,7 +145,7 @@ std::string InputMessage(const InputError& error, std::span<const std::string_vi
     std::string message;
     if (error.field == InputField::kAmount) message = std::string(amountName) + ' ';
     if (error.field == InputField::kSubsidySum) message = "SUMA_SUBSIDIO ";
-    AppendProblem(message, error.problem);
+    AppendProblem(message, error);
     message += ": ";
     message += QuotedArgument(operands[position]);
     if (error.field == InputField::kPeriod) {
@@ -125,9 +154,17 @@ std::string InputMessage(const InputError& error, std::span<const std::string_vi
     return message;
 }
 
-int CannotOpen(std::ostream& err, std::string_view path, std::string_view purpose) {
+int CannotOpen(std::ostream& err, std::string_view path, std::string_view purpose, int error) {
     err << "isr2016-cli: no se puede abrir " << QuotedArgument(path, kQuotedPathCharacters)
-        << " para " << purpose << ": " << std::strerror(errno) << '\n';
+        << " para " << purpose << ": " << SystemErrorText(error) << '\n';
+    return kExitUsage;
+}
+
+// Every mode ends here: what it wrote is flushed, and a failure is said rather than ignored.
+int Finished(std::ostream& out, std::ostream& err, int status) {
+    out.flush();
+    if (out) return status;
+    err << "isr2016-cli: " << WriteFailure(out) << '\n';
     return kExitUsage;
 }
 
@@ -184,24 +221,61 @@ std::string TablesHelp() {
     return help + line + '\n';
 }
 
-// The batch: files named by `operands`, or the standard streams for none or "-".
+// Closes a descriptor the batch opened.
+struct OwnedDescriptor {
+    int descriptor = -1;
+    ~OwnedDescriptor() {
+        if (descriptor >= 0) close(descriptor);
+    }
+};
+
+// The batch: files named by `operands`, or the standard streams for none or "-" (and
+// "/dev/stdout" for the output, which then is the same stream).
 int RunCsv(std::span<const std::string_view> operands, const TableSet& tables,
            const Console& console) {
     const auto named = [&](std::size_t i) { return operands.size() > i && operands[i] != "-"; };
-    std::ifstream inFile;
+    const bool namedOutput = named(1) && operands[1] != "/dev/stdout";
+    OwnedDescriptor inFile;
     if (named(0)) {
-        inFile.open(std::string(operands[0]), std::ios::binary);
-        if (!inFile) return CannotOpen(console.err, operands[0], "leer");
+        inFile.descriptor = open(std::string(operands[0]).c_str(), O_RDONLY | O_CLOEXEC);
+        if (inFile.descriptor < 0) return CannotOpen(console.err, operands[0], "leer", errno);
     }
-    CsvReader reader(named(0) ? inFile : console.in);
+    const int inDescriptor = named(0) ? inFile.descriptor : console.inDescriptor;
+    const auto input = inDescriptor >= 0 ? IdentityOf(inDescriptor) : std::nullopt;
+    // Standard output straight into the file being read (">>" onto it) would read its own rows.
+    if (!namedOutput && input && console.outDescriptor >= 0 &&
+        IdentityOf(console.outDescriptor) == input) {
+        console.err << "isr2016-cli: la salida estándar es el archivo de ENTRADA: escriba los "
+                       "resultados en otro archivo, o nómbrelo como SALIDA\n";
+        return kExitUsage;
+    }
+    std::optional<DescriptorSource> descriptorSource;
+    std::optional<StreamSource> streamSource;
+    ByteSource* source = nullptr;
+    if (inDescriptor >= 0) {
+        source = &descriptorSource.emplace(inDescriptor);
+    } else {
+        source = &streamSource.emplace(console.in);
+    }
+    CsvReader reader(*source);
     const auto layout = ReadBatchHeader(reader, console.err);
     if (!layout) return kExitUsage;
 
-    // Opened only now, so that an unusable input leaves an existing output file alone.
-    std::ofstream outFile;
-    if (named(1)) {
-        outFile.open(std::string(operands[1]), std::ios::binary | std::ios::trunc);
-        if (!outFile) return CannotOpen(console.err, operands[1], "escribir");
+    // Opened only now, so that an unusable input leaves no temporary file either.
+    OutputFile outFile;
+    if (namedOutput) {
+        const std::string path(operands[1]);
+        switch (outFile.Open(path, input)) {
+            case OutputFile::Opened::kOpened:
+                break;
+            case OutputFile::Opened::kSameAsInput:
+                console.err << "isr2016-cli: " << QuotedArgument(path, kQuotedPathCharacters)
+                            << " es el archivo de ENTRADA y se escribiría mientras se lee: "
+                               "nombre otra SALIDA\n";
+                return kExitUsage;
+            case OutputFile::Opened::kFailed:
+                return CannotOpen(console.err, path, "escribir", outFile.Error());
+        }
     }
     std::optional<ProgressLine> progress;
     if (console.errIsTerminal) progress.emplace(console.err);
@@ -209,7 +283,16 @@ int RunCsv(std::span<const std::string_view> operands, const TableSet& tables,
     options.workers = std::max(1u, std::thread::hardware_concurrency());
     options.progress = progress ? &*progress : nullptr;
     options.tables = &tables;
-    return RunBatch(reader, *layout, named(1) ? outFile : console.out, console.err, options);
+    auto& out = namedOutput ? outFile.Stream() : console.out;
+    const int status = RunBatch(reader, *layout, out, console.err, options);
+    if (status == kExitUsage || !namedOutput) return status;
+    if (!outFile.Commit()) {
+        console.err << "isr2016-cli: no se pudo escribir "
+                    << QuotedArgument(operands[1], kQuotedPathCharacters) << ": "
+                    << SystemErrorText(outFile.Error()) << '\n';
+        return kExitUsage;
+    }
+    return status;
 }
 
 }  // namespace
@@ -220,8 +303,10 @@ int Run(std::span<const std::string_view> args, const Console& console) {
     bool json = false;
     bool csv = false;
     bool grossUp = false;
+    bool payment = false;
     bool optionsEnded = false;
     std::optional<std::string_view> tablesName;
+    std::optional<std::string_view> minimumWage;
     std::vector<std::string_view> operands;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const auto arg = args[i];
@@ -231,16 +316,25 @@ int Run(std::span<const std::string_view> args, const Console& console) {
             optionsEnded = true;
         } else if (arg == "--help" || arg == "-h") {
             out << kHelpBeforeTables << TablesHelp() << kHelpAfterTables;
-            return kExitOk;
+            return Finished(out, err, kExitOk);
         } else if (arg == "--version") {
             out << "isr2016-cli " << ISR2016_VERSION << '\n';
-            return kExitOk;
+            return Finished(out, err, kExitOk);
         } else if (arg == "--json") {
             json = true;
         } else if (arg == "--csv") {
             csv = true;
         } else if (arg == "--neto") {
             grossUp = true;
+        } else if (arg == "--pago") {
+            payment = true;
+        } else if (arg == "--salario-minimo" || arg.starts_with("--salario-minimo=")) {
+            if (arg == "--salario-minimo" && i + 1 == args.size()) {
+                return UsageError(err, "--salario-minimo necesita un importe");
+            }
+            minimumWage = arg == "--salario-minimo"
+                              ? args[++i]
+                              : arg.substr(std::string_view("--salario-minimo=").size());
         } else if (arg == "--tablas" || arg.starts_with("--tablas=")) {
             if (arg == "--tablas" && i + 1 == args.size()) {
                 return UsageError(err, "--tablas necesita un nombre (" + TableSetNames() + ")");
@@ -261,8 +355,27 @@ int Run(std::span<const std::string_view> args, const Console& console) {
         return UsageError(err, "tablas desconocidas: " + QuotedArgument(*tablesName) + " (" +
                                    TableSetNames() + ")");
     }
+    if (payment || minimumWage) {
+        if (!payment) return UsageError(err, "--salario-minimo sólo cuenta con --pago");
+        if (csv || grossUp) return UsageError(err, "--pago no se combina con --csv ni con --neto");
+        if (operands.size() < 3 || operands.size() > 4) {
+            return UsageError(
+                err, "se esperan CONCEPTO, INGRESO_MENSUAL, IMPORTE y, opcionalmente, DOMINGOS");
+        }
+        std::string problem;
+        auto calc = PaymentFromArguments(*tables, operands, minimumWage.value_or(""), problem);
+        if (!calc) return UsageError(err, problem);
+        if (tablesName) calc->tablesName = tables->Name();
+        if (json) {
+            WritePaymentJson(*calc, out);
+        } else {
+            WritePaymentText(*calc, out);
+        }
+        return Finished(out, err, kExitOk);
+    }
     if (csv) {
         if (operands.size() > 2) return UsageError(err, "--csv acepta a lo sumo ENTRADA y SALIDA");
+        // The batch checks its own output: it may be a file of its own.
         return RunCsv(operands, *tables, console);
     }
     const std::string_view amountName = grossUp ? "NETO" : "BASE";
@@ -272,8 +385,15 @@ int Run(std::span<const std::string_view> args, const Console& console) {
     }
 
     const std::string_view subsidySum = operands.size() == 3 ? operands[2] : "";
-    const auto read = ReadCalculationInput(operands[0], operands[1], subsidySum);
+    const auto read =
+        ReadCalculationInput(*tables, grossUp ? AmountRole::kTargetNet : AmountRole::kBase,
+                             operands[0], operands[1], subsidySum);
     if (const auto* error = std::get_if<InputError>(&read)) {
+        if (error->problem == InputProblem::kBeyondTariff) {
+            // The arguments are well formed, as with a net beyond the tables: no pointer to help.
+            err << "isr2016-cli: " << InputMessage(*error, operands, amountName) << '\n';
+            return kExitUsage;
+        }
         return UsageError(err, InputMessage(*error, operands, amountName));
     }
     const auto& input = std::get<CalculationInput>(read);
@@ -298,7 +418,7 @@ int Run(std::span<const std::string_view> args, const Console& console) {
     } else {
         WriteText(calc, out);
     }
-    return kExitOk;
+    return Finished(out, err, kExitOk);
 }
 
 }  // namespace isr::cli

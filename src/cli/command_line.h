@@ -16,6 +16,11 @@ struct Console {
     std::ostream& out;
     std::ostream& err;
     bool errIsTerminal = false;  // progress lines are for a person watching, not for a log
+    // The descriptors behind `in` and `out`, or -1 when they are no process's streams. The batch
+    // reads its input straight from the descriptor, so that rows from a pipe are calculated as
+    // they arrive, and refuses to write into the file it reads.
+    int inDescriptor = -1;
+    int outDescriptor = -1;
 };
 
 // Runs the program on its arguments (without the program name); returns the exit status.

@@ -9,15 +9,18 @@
 
 #include "cli/batch_row.h"
 #include "cli/csv_writer.h"
+#include "cli/descriptor_output.h"
 #include "cli/exit_status.h"
+#include "cli/system_error_text.h"
 #include "parallel/worker_pool.h"
 
 namespace isr::cli {
 
 namespace {
 
-// A chunk also ends at this much field text, so that long pass-through fields stay bounded too.
-constexpr std::size_t kChunkTextBytes = std::size_t{1} << 20;
+// A chunk also ends once its records take this much memory, so that long pass-through fields,
+// or rows of empty fields, stay bounded too.
+constexpr std::size_t kChunkBytes = std::size_t{1} << 20;
 
 struct Chunk {
     CsvRecordBatch records;
@@ -52,6 +55,7 @@ std::optional<BatchLayout> ReadBatchHeader(CsvReader& reader, std::ostream& err)
     } else {
         problem = reader.Failed() ? "no se pudo leer la entrada"
                                   : "la entrada está vacía: falta el encabezado";
+        if (reader.Error() != 0) problem += ": " + SystemErrorText(reader.Error());
     }
     if (!layout) err << "isr2016-cli: " << problem << '\n';
     return layout;
@@ -100,6 +104,11 @@ int RunBatch(CsvReader& reader, const BatchLayout& layout, std::ostream& out, st
     };
 
     const auto chunkRecords = std::max<std::size_t>(options.chunkRecords, 1);
+    // Before the reading thread waits for a slow writer, every row read so far is written out.
+    const auto finishAll = [&] {
+        while (written < submitted) writeOldest();
+        out.flush();
+    };
     while (out) {
         if (submitted - written == ring) writeOldest();
         Chunk& chunk = chunks[submitted % ring];
@@ -107,12 +116,19 @@ int RunBatch(CsvReader& reader, const BatchLayout& layout, std::ostream& out, st
         chunk.out.Clear();
         chunk.errors.clear();
         chunk.badRows = 0;
-        while (chunk.records.size() < chunkRecords && chunk.records.TextBytes() < kChunkTextBytes &&
-               reader.ReadRecord(chunk.records)) {
+        bool waiting = false;
+        while (chunk.records.size() < chunkRecords && chunk.records.Bytes() < kChunkBytes) {
+            if (reader.WouldWait()) {
+                waiting = !chunk.records.empty();
+                if (waiting) break;
+                finishAll();
+            }
+            if (!reader.ReadRecord(chunk.records)) break;
         }
         if (chunk.records.empty()) break;
         pool.Submit(jobs[submitted % ring]);
         ++submitted;
+        if (waiting) finishAll();
         while (written < submitted && pool.Done(jobs[written % ring])) writeOldest();
     }
     while (written < submitted) writeOldest();
@@ -120,11 +136,13 @@ int RunBatch(CsvReader& reader, const BatchLayout& layout, std::ostream& out, st
     if (options.progress) options.progress->Finish(rows);
 
     if (reader.Failed()) {
-        err << "isr2016-cli: no se pudo leer la entrada hasta el final\n";
+        err << "isr2016-cli: no se pudo leer la entrada hasta el final";
+        if (reader.Error() != 0) err << ": " << SystemErrorText(reader.Error());
+        err << '\n';
         return kExitUsage;
     }
     if (!out) {
-        err << "isr2016-cli: no se pudo escribir la salida\n";
+        err << "isr2016-cli: " << WriteFailure(out) << '\n';
         return kExitUsage;
     }
     return badRows == 0 ? kExitOk : kExitBadRows;

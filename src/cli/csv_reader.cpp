@@ -15,6 +15,7 @@ constexpr std::string_view kUnclosedQuote = "comillas sin cerrar al final de la 
 constexpr std::string_view kQuoteInsideField = "comilla dentro de un campo sin comillas";
 constexpr std::string_view kTextAfterQuote = "texto después de la comilla de cierre";
 constexpr std::string_view kRecordTooLong = "registro de más de 1 MiB";
+constexpr std::string_view kTooManyFields = "registro de más de 100,000 campos";
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
@@ -55,14 +56,17 @@ void CsvRecordBatch::Clear() {
     records_.clear();
 }
 
+CsvReader::CsvReader(ByteSource& source, std::size_t bufferBytes)
+    : source_(source), buffer_(std::max<std::size_t>(bufferBytes, kByteOrderMark.size())) {}
+
 CsvReader::CsvReader(std::istream& in, std::size_t bufferBytes)
-    : in_(in), buffer_(std::max<std::size_t>(bufferBytes, kByteOrderMark.size())) {}
+    : ownSource_(std::make_unique<StreamSource>(in)),
+      source_(*ownSource_),
+      buffer_(std::max<std::size_t>(bufferBytes, kByteOrderMark.size())) {}
 
 bool CsvReader::Refill() {
     if (exhausted_) return false;
-    in_.read(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
-    const auto got = static_cast<std::size_t>(in_.gcount());
-    if (in_.bad()) failed_ = true;
+    const auto got = source_.Read(buffer_.data(), buffer_.size());
     if (got == 0) {
         exhausted_ = true;
         return false;
@@ -104,8 +108,17 @@ void CsvReader::EndLine(int c) {
 bool CsvReader::ReadRecord(CsvRecordBatch& into) {
     if (!started_) {
         started_ = true;
-        // A read only comes back short at the end, so a whole mark is in the buffer if any.
-        if (Refill() && static_cast<std::size_t>(end_ - pos_) >= kByteOrderMark.size() &&
+        // A pipe may hand the mark over a byte at a time: read until it can be told.
+        std::size_t got = 0;
+        while (got < kByteOrderMark.size()) {
+            const auto more = source_.Read(buffer_.data() + got, buffer_.size() - got);
+            if (more == 0) break;
+            got += more;
+        }
+        exhausted_ = got == 0;
+        pos_ = buffer_.data();
+        end_ = pos_ + got;
+        if (got >= kByteOrderMark.size() &&
             std::memcmp(pos_, kByteOrderMark.data(), kByteOrderMark.size()) == 0) {
             pos_ += kByteOrderMark.size();
             byteOrderMark_ = true;
@@ -121,6 +134,7 @@ bool CsvReader::ReadRecord(CsvRecordBatch& into) {
     auto& record = into.records_.emplace_back(
         CsvRecordBatch::Record{into.fieldEnds_.size(), 0, line_, std::nullopt});
     recordBytes_ = 0;
+    bool overflowed = false;
     for (std::size_t field = 1;; ++field) {
         bool endOfInput = false;
         if (Peek() == '"') {
@@ -170,12 +184,16 @@ bool CsvReader::ReadRecord(CsvRecordBatch& into) {
             ++pos_;
         }
 
-        // Each field counts as a byte, so that a line of separators is bounded too.
-        if (++recordBytes_ <= kMaxRecordBytes) {
+        // A field beyond the limits is read but not kept: a line of a million separators holds
+        // no text, yet each field would take its place. Each field counts the byte after it (a
+        // separator or the line end), so that the limit is on the record's bytes in the file.
+        ++recordBytes_;
+        if (recordBytes_ <= kMaxRecordBytes && record.fieldCount < kMaxRecordFields) {
             into.fieldEnds_.push_back(text.Size());
             ++record.fieldCount;
         } else {
             text.Truncate(into.fieldEnds_.empty() ? 0 : into.fieldEnds_.back());
+            overflowed = true;
         }
         const int c = Peek();
         if (c == ',') {
@@ -188,8 +206,9 @@ bool CsvReader::ReadRecord(CsvRecordBatch& into) {
         }
         break;
     }
-    if (recordBytes_ > kMaxRecordBytes && !record.fault) {
-        record.fault = CsvFault{record.line, record.fieldCount + 1, kRecordTooLong};
+    if (overflowed && !record.fault) {
+        record.fault = CsvFault{record.line, record.fieldCount + 1,
+                                recordBytes_ > kMaxRecordBytes ? kRecordTooLong : kTooManyFields};
     }
     return true;
 }

@@ -6,12 +6,14 @@
 
 #include <cstdint>
 #include <iosfwd>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "cli/byte_buffer.h"
+#include "cli/byte_source.h"
 
 namespace isr::cli {
 
@@ -39,6 +41,12 @@ class CsvRecordBatch {
     // The line on which a field starts: fields after a quoted line break sit further down.
     std::uint64_t FieldLine(const Record& record, std::size_t i) const;
     std::size_t TextBytes() const { return text_.Size(); }
+    // The memory the records take: their text, and the place of every field (an empty field
+    // holds no text, but still takes its place).
+    std::size_t Bytes() const {
+        return text_.Size() + fieldEnds_.size() * sizeof(std::size_t) +
+               records_.size() * sizeof(Record);
+    }
     void Clear();
 
   private:
@@ -50,17 +58,26 @@ class CsvRecordBatch {
 
 class CsvReader {
   public:
-    // Records longer than this keep only their beginning and are marked faulty.
+    // Records longer than this, or with more fields, keep only their beginning and are marked
+    // faulty.
     static constexpr std::size_t kMaxRecordBytes = std::size_t{1} << 20;
+    static constexpr std::size_t kMaxRecordFields = 100'000;
+    static constexpr std::size_t kDefaultBufferBytes = std::size_t{1} << 18;
 
-    explicit CsvReader(std::istream& in, std::size_t bufferBytes = std::size_t{1} << 18);
+    explicit CsvReader(ByteSource& source, std::size_t bufferBytes = kDefaultBufferBytes);
+    explicit CsvReader(std::istream& in, std::size_t bufferBytes = kDefaultBufferBytes);
 
     // Appends the next record to `into`; false once the input is exhausted (or failed). Lines
     // without any character are not records and are skipped.
     bool ReadRecord(CsvRecordBatch& into);
 
-    // The stream reported a read error (as opposed to its end).
-    bool Failed() const { return failed_; }
+    // The source reported a read error (as opposed to its end).
+    bool Failed() const { return source_.Failed(); }
+    // The errno of that error, 0 when unknown.
+    int Error() const { return source_.Error(); }
+    // Whether the next record would have to wait for the writer: nothing of it is buffered and
+    // the source has nothing ready. Rows read so far can be finished meanwhile.
+    bool WouldWait() const { return pos_ == end_ && !exhausted_ && source_.WouldWait(); }
     // Whether the input began with a UTF-8 byte order mark (which is not part of any field).
     bool HadByteOrderMark() const { return byteOrderMark_; }
     // The line end of the first record: "\r\n", "\r" or "\n" ("\n" until one is seen).
@@ -73,12 +90,12 @@ class CsvReader {
     void Keep(ByteBuffer& text, const char* from, const char* to);
     void EndLine(int c);
 
-    std::istream& in_;
+    std::unique_ptr<StreamSource> ownSource_;  // when made from a stream
+    ByteSource& source_;
     std::vector<char> buffer_;
     const char* pos_ = nullptr;
     const char* end_ = nullptr;
     bool exhausted_ = false;
-    bool failed_ = false;
     bool started_ = false;
     bool byteOrderMark_ = false;
     std::string_view firstLineEnd_ = "\n";

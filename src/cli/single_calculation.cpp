@@ -39,6 +39,10 @@ std::string ShownSubsidySum(std::string_view text) {
 
 }  // namespace
 
+void CaptionLine(std::ostream& out, std::string_view caption, std::string_view value) {
+    Line(out, caption, value);
+}
+
 SingleCalculation CalculateSingle(const TableSet& tables, const CalculationInput& input,
                                   std::string_view baseText, std::string_view subsidySumText) {
     return {input.period,

@@ -47,6 +47,9 @@ std::optional<SingleCalculation> GrossUpSingle(const TableSet& tables,
 void AppendBeyondTables(std::string& message, const TableSet& tables,
                         const CalculationInput& input);
 
+// One line of the text output: the caption, then the value aligned with every other line's.
+void CaptionLine(std::ostream& out, std::string_view caption, std::string_view value);
+
 // Caption and value per line, aligned.
 void WriteText(const SingleCalculation& calc, std::ostream& out);
 

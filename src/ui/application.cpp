@@ -3,9 +3,11 @@
 
 #include <QCommandLineParser>
 #include <QIcon>
+#include <QLibraryInfo>
 #include <QScreen>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QTranslator>
 #include <iostream>
 
 #include "tariffs/table_sets.h"
@@ -22,8 +24,19 @@ static void InitResources() {
 
 namespace isr {
 
+void LoadQtTranslations(QCoreApplication& app) {
+    auto* translator = new QTranslator(&app);
+    if (translator->load(QStringLiteral("qtbase_es"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(translator);
+    } else {
+        delete translator;
+    }
+}
+
 void SetUpApplication(QApplication& app) {
     InitResources();
+    LoadQtTranslations(app);
     QApplication::setApplicationName(QStringLiteral("isr2016"));
     QApplication::setApplicationVersion(QStringLiteral(ISR2016_VERSION));
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopFileName));
@@ -35,13 +48,21 @@ void SetUpApplication(QApplication& app) {
     InstallAccessibleInterfaces();
 }
 
-const TableSet* TableSetFromCommandLine(const QApplication& app) {
+const TableSet* TableSetFromCommandLine(const QCoreApplication& app) {
+    QCoreApplication::setApplicationName(QStringLiteral("isr2016"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(ISR2016_VERSION));
     QStringList names;
     for (const TableSet* set : AllTableSets()) names << ToQString(set->Name());
     QCommandLineParser parser;
+    // Qt's own options ("-platform offscreen") are single words after one dash.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(
         QStringLiteral("Calcula el ISR a retener sobre salarios con las tarifas de 2016."));
-    parser.addHelpOption();
+    // Not addHelpOption(): Qt's Spanish texts leave its descriptions in English, and its
+    // --help-all lists Qt's own options.
+    const QCommandLineOption helpOption({QStringLiteral("h"), QStringLiteral("help")},
+                                        QStringLiteral("Muestra esta ayuda y termina."));
+    parser.addOption(helpOption);
     parser.addVersionOption();
     const QCommandLineOption tablesOption(
         QStringLiteral("tablas"),
@@ -49,7 +70,39 @@ const TableSet* TableSetFromCommandLine(const QApplication& app) {
             .arg(names.join(QStringLiteral(", ")), names.front()),
         QStringLiteral("nombre"));
     parser.addOption(tablesOption);
-    parser.process(app);
+    // The options QGuiApplication and QApplication take for themselves once they exist: known
+    // here, so that they are no unknown option, and left out of the help.
+    for (const char* name : {"platform", "platformpluginpath", "platformtheme", "plugin",
+                             "qwindowgeometry", "qwindowicon", "qwindowtitle", "session", "display",
+                             "geometry", "style", "stylesheet", "qmljsdebugger"}) {
+        QCommandLineOption qtOption(QString::fromLatin1(name), QString(), QStringLiteral("x"));
+        qtOption.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(qtOption);
+    }
+    for (const char* name : {"reverse", "widgetcount", "nograb", "dograb", "sync"}) {
+        QCommandLineOption qtOption(QString::fromLatin1(name));
+        qtOption.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(qtOption);
+    }
+    if (!parser.parse(app.arguments())) {
+        // The argument as typed ("--xml"), not the bare name the parser keeps.
+        QString problem = parser.errorText();
+        if (!parser.unknownOptionNames().isEmpty()) {
+            const QString name = parser.unknownOptionNames().front();
+            for (const QString& arg : app.arguments().mid(1)) {
+                const QString bare = arg.section(QLatin1Char('='), 0, 0);
+                if (bare == QLatin1Char('-') + name || bare == QStringLiteral("--") + name) {
+                    problem = QStringLiteral("opción desconocida: \"%1\"").arg(arg);
+                    break;
+                }
+            }
+        }
+        std::cerr << "isr2016: " << problem.toStdString()
+                  << "\nPruebe \"isr2016 --help\" para más información.\n";
+        return nullptr;
+    }
+    if (parser.isSet(helpOption)) parser.showHelp(0);
+    if (parser.isSet(QStringLiteral("version"))) parser.showVersion();
     if (!parser.isSet(tablesOption)) return &DefaultTableSet();
     const QString name = parser.value(tablesOption);
     const TableSet* set = FindTableSet(name.toStdString());

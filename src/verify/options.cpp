@@ -22,8 +22,9 @@ std::variant<Options, std::string> ParseOptions(std::span<const std::string_view
     Options options;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const auto flag = args[i];
-        if (flag == "--neto") {
-            options.grossUp = true;
+        if (flag == "--neto" || flag == "--pago") {
+            (flag == "--neto" ? options.grossUp : options.payments) = true;
+            if (options.grossUp && options.payments) return "--neto and --pago do not combine";
             continue;
         }
         if (flag != "--stride" && flag != "--period" && flag != "--texts" && flag != "--tablas")
@@ -37,6 +38,7 @@ std::variant<Options, std::string> ParseOptions(std::span<const std::string_view
             options.stride = *stride;
         } else if (flag == "--tablas") {
             options.tables = FindTableSet(value);
+            options.tablesGiven = true;
             if (options.tables == nullptr) return "no such table set: " + std::string(value);
         } else if (flag == "--texts") {
             const auto texts = WholeNumber(value, 0);

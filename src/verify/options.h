@@ -20,10 +20,15 @@ struct Options {
     std::int64_t texts = 1'000'000;  // random amount texts whose rounding is checked
     const TableSet* tables = &DefaultTableSet();
     bool grossUp = false;  // check the gross-up of every target net instead
+    // Check the withholding on extraordinary payments instead, with every table set unless
+    // --tablas names one.
+    bool payments = false;
+    bool tablesGiven = false;
 };
 
 inline constexpr std::string_view kUsage =
-    "usage: isr2016-verify [--stride N] [--period NAME] [--tablas NAME] [--texts N] [--neto]";
+    "usage: isr2016-verify [--stride N] [--period NAME] [--tablas NAME] [--texts N] [--neto | "
+    "--pago]";
 
 // The options, or a message saying what is wrong with the arguments.
 std::variant<Options, std::string> ParseOptions(std::span<const std::string_view> args);

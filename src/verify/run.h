@@ -28,4 +28,10 @@ int Run(std::span<const std::string_view> args, const Calculator& calculate,
 // Returns kExitAgree or kExitMismatch.
 int RunNetSweeps(const Options& options, unsigned threads, std::ostream& out, std::ostream& err);
 
+// isr2016-verify --pago: PaymentSweep over the payment grid of every table set, or of the one
+// --tablas names. Results and mismatches go to `out`, the last line "checked N payments, M
+// mismatches"; progress goes to `err`. Returns kExitAgree or kExitMismatch.
+int RunPaymentSweeps(const Options& options, unsigned threads, std::ostream& out,
+                     std::ostream& err);
+
 }  // namespace isr::verify

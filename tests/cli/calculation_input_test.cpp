@@ -15,6 +15,7 @@
 #include "cli/csv_reader.h"
 #include "cli/exit_status.h"
 #include "run_in_memory.h"
+#include "tariffs/table_sets.h"
 
 namespace isr::cli {
 namespace {
@@ -50,22 +51,35 @@ TEST(ReadCalculationInput, TextsBecomeInputsOrTheFieldAndProblem) {
          input(Period::kSemanal, 100000, 50000)},
         {"a base rounds half a cent up", "mensual", "496.075", "",
          input(Period::kMensual, 49608, 0)},
-        {"a negative base rounds away from zero", "mensual", "-0.125", "",
-         input(Period::kMensual, -13, 0)},
+        {"a negative base is refused", "mensual", "-0.125", "",
+         error(InputField::kAmount, InputProblem::kNegative)},
+        {"a base that rounds to zero has no sign", "mensual", "-0.004", "",
+         input(Period::kMensual, 0, 0)},
+        {"minus zero is zero", "mensual", "-0", "-0.00", input(Period::kMensual, 0, 0)},
+        {"a negative sum is refused", "anual", "100000", "-5",
+         error(InputField::kSubsidySum, InputProblem::kNegative)},
+        {"a sum that rounds to zero has no sign", "anual", "1", "-0.004",
+         input(Period::kAnual, 100, 0)},
+        {"the top of the monthly tariff is a base", "mensual", "99,999,999.99", "",
+         input(Period::kMensual, 9999999999, 0)},
+        {"a cent above the top of the tariff", "mensual", "100,000,000.00", "",
+         error(InputField::kAmount, InputProblem::kBeyondTariff)},
+        {"the top of the weekly tariff is a base", "semanal", "9999999.99", "",
+         input(Period::kSemanal, 999999999, 0)},
+        {"rounding takes a base above the top", "semanal", "9999999.995", "",
+         error(InputField::kAmount, InputProblem::kBeyondTariff)},
         {"a sum rounds half a cent up", "anual", "0", "99.995", input(Period::kAnual, 0, 10000)},
         {"an empty sum is zero", "anual", "5", "", input(Period::kAnual, 500, 0)},
-        {"a base of 10^13 and more keeps its cents", "mensual", "12345678901234.567", "",
-         input(Period::kMensual, 1234567890123457, 0)},
-        {"the largest amount is a base", "mensual", largest, "",
-         input(Period::kMensual, Cents::kLargestCount, 0)},
-        {"a base beyond the range lies above every table", "mensual", kFortyDigits, "",
-         input(Period::kMensual, Cents::kLargestCount, 0)},
-        {"a negative base beyond the range lies below every table", "mensual", "-" + kFortyDigits,
-         "", input(Period::kMensual, -Cents::kLargestCount, 0)},
+        {"a base of 10^13 is beyond the tariff", "mensual", "12345678901234.567", "",
+         error(InputField::kAmount, InputProblem::kBeyondTariff)},
+        {"a base beyond the range is beyond the tariff", "mensual", kFortyDigits, "",
+         error(InputField::kAmount, InputProblem::kBeyondTariff)},
+        {"a negative base beyond the range is negative", "mensual", "-" + kFortyDigits, "",
+         error(InputField::kAmount, InputProblem::kNegative)},
         {"the largest amount is a sum", "anual", "0", largest,
          input(Period::kAnual, 0, Cents::kLargestCount)},
-        {"the largest negative amount is a sum", "anual", "0", "-" + largest,
-         input(Period::kAnual, 0, -Cents::kLargestCount)},
+        {"the largest negative amount is a negative sum", "anual", "0", "-" + largest,
+         error(InputField::kSubsidySum, InputProblem::kNegative)},
         {"an unknown period", "bimestral", "100", "",
          error(InputField::kPeriod, InputProblem::kUnknownPeriod)},
         {"an empty period", "", "100", "",
@@ -86,12 +100,15 @@ TEST(ReadCalculationInput, TextsBecomeInputsOrTheFieldAndProblem) {
          error(InputField::kSubsidySum, InputProblem::kBeyondRange)},
         {"a sum that rounds above the largest", "anual", "100", "9999999999999999.995",
          error(InputField::kSubsidySum, InputProblem::kBeyondRange)},
-        {"a negative sum beyond the range", "anual", "100", "-" + kFortyDigits,
-         error(InputField::kSubsidySum, InputProblem::kBeyondRange)},
+        {"a negative sum beyond the range is negative", "anual", "100", "-" + kFortyDigits,
+         error(InputField::kSubsidySum, InputProblem::kNegative)},
+        {"the base is checked before the sum is", "mensual", "-1", "-1",
+         error(InputField::kAmount, InputProblem::kNegative)},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        const auto read = ReadCalculationInput(c.period, c.base, c.subsidySum);
+        const auto read = ReadCalculationInput(DefaultTableSet(), AmountRole::kBase, c.period,
+                                               c.base, c.subsidySum);
         ASSERT_EQ(read.index(), c.expected.index());
         if (const auto* expected = std::get_if<CalculationInput>(&c.expected)) {
             const auto& got = std::get<CalculationInput>(read);
@@ -152,11 +169,16 @@ TEST(ReadCalculationInput, SingleJsonAndCsvShowTheSameBoxesAndRefuseAlike) {
         {"Decenal", "2428.41", "", ""},
         {"Catorcenal", "7.5", "", ""},
         {"Quincenal", "41,118.42", "", ""},
-        {"Mensual", "12345678901234.567", "", ""},
-        {"Mensual", kFortyDigits, "", ""},
         {"Anual", "0", "9999999999999999.99", ""},
+        {"Mensual", "-0.004", "", ""},
         {"Bimestral", "1", "", "periodo desconocido: \"Bimestral\""},
         {"Quincenal", "1e0", "", "no es un importe: \"1e0\""},
+        {"Semanal", "-0.01", "", "no puede ser negativo: \"-0.01\""},
+        {"Anual", "1", "-3", "no puede ser negativo: \"-3\""},
+        {"Mensual", "12345678901234.567", "",
+         "más allá de la tarifa Mensual (a lo sumo 99,999,999.99): \"12345678901234.567\""},
+        {"Decenal", kFortyDigits, "",
+         "más allá de la tarifa Decenal (a lo sumo 9,999,999.99): \"" + kFortyDigits + "\""},
         {"Anual", "1", beyondSum,
          "importe fuera de rango (a lo sumo 9,999,999,999,999,999.99): \"" + beyondSum + "\""},
     };

@@ -122,6 +122,63 @@ TEST(CsvReader, OverlongRecordIsCutAndTheNextOneIsIntact) {
     EXPECT_EQ(records[1], (ReadRecord{{"c", "d"}, 2, ""}));
 }
 
+// Fields hold no text, yet each takes a place: a record keeps at most 100,000 of them.
+TEST(CsvReader, RecordsOfTooManyFieldsAreCutAndTheNextOneIsIntact) {
+    struct Case {
+        std::string name;
+        std::size_t separators;
+        std::string fault;
+        std::size_t kept;
+    };
+    const Case cases[] = {
+        {"exactly the limit", CsvReader::kMaxRecordFields - 1, "", CsvReader::kMaxRecordFields},
+        {"one field more", CsvReader::kMaxRecordFields,
+         "1:100001 registro de más de 100,000 campos", CsvReader::kMaxRecordFields},
+        {"a million", 1'000'000, "1:100001 registro de más de 100,000 campos",
+         CsvReader::kMaxRecordFields},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto records = ReadAll(std::string(c.separators, ',') + "\nc,d\n", 1 << 16);
+        ASSERT_EQ(records.size(), 2u);
+        EXPECT_EQ(records[0].fault, c.fault);
+        EXPECT_EQ(records[0].fields.size(), c.kept);
+        EXPECT_EQ(records[1], (ReadRecord{{"c", "d"}, 2, ""}));
+    }
+}
+
+// A pipe hands bytes over as they come, as few as one at a time.
+class OneByteAtATime : public ByteSource {
+  public:
+    explicit OneByteAtATime(std::string text) : text_(std::move(text)) {}
+    std::size_t Read(char* into, std::size_t size) override {
+        if (size == 0 || next_ == text_.size()) return 0;
+        *into = text_[next_++];
+        return 1;
+    }
+    bool Failed() const override { return false; }
+
+  private:
+    std::string text_;
+    std::size_t next_ = 0;
+};
+
+TEST(CsvReader, ShortReadsGiveTheSameRecordsAndMark) {
+    const std::string text = "\xEF\xBB\xBFperiodo,\"a\r\nb\"\r\nx,\"\"\"y\"\r\n";
+    OneByteAtATime source(text);
+    CsvReader reader(source, 1 << 16);
+    CsvRecordBatch batch;
+    while (reader.ReadRecord(batch)) {
+    }
+    EXPECT_TRUE(reader.HadByteOrderMark());
+    EXPECT_EQ(reader.FirstLineEnd(), "\r\n");
+    ASSERT_EQ(batch.size(), 2u);
+    EXPECT_EQ(batch.Field(batch[0], 0), "periodo");
+    EXPECT_EQ(batch.Field(batch[0], 1), "a\r\nb");
+    EXPECT_EQ(batch.Field(batch[1], 1), "\"y");
+    EXPECT_EQ(ReadAll(text.substr(3), 1 << 16).size(), 2u);
+}
+
 TEST(CsvReader, FieldLineCountsQuotedLineBreaks) {
     std::istringstream in("\"a\nb\",\"c\r\nd\rx\",e\n");
     CsvReader reader(in);

@@ -28,6 +28,11 @@ TEST(QuotedArgument, ShowsAnyBytesAsOneShortLineOfUtf8) {
         {"overlong slash", "\xc0\xaf", R"("\xc0\xaf")"},
         {"surrogate", "\xed\xa0\x80", R"("\xed\xa0\x80")"},
         {"past U+10FFFF", "\xf4\x90\x80\x80", R"("\xf4\x90\x80\x80")"},
+        {"U+10FFFF, the last code point, stays", "\xf4\x8f\xbf\xbf", "\"\xf4\x8f\xbf\xbf\""},
+        {"U+0800 and U+10000, the first of their lengths, stay", "\xe0\xa0\x80\xf0\x90\x80\x80",
+         "\"\xe0\xa0\x80\xf0\x90\x80\x80\""},
+        {"overlong U+07FF and U+FFFF", "\xe0\x9f\xbf\xf0\x8f\xbf\xbf",
+         R"("\xe0\x9f\xbf\xf0\x8f\xbf\xbf")"},
         {"C1 control",
          "\xc2\x9b"
          "2J",

@@ -10,7 +10,8 @@ fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 
 warnings=$(groff -k -man -Tutf8 -ww -z "$page" 2>&1)
 [ -z "$warnings" ] || fail "groff warnings: $warnings"
-man_text=$(groff -k -man -Tutf8 -P-cbou "$page" 2>/dev/null)
+# Wide enough that no usage line wraps.
+man_text=$(groff -k -man -Tutf8 -rLL=200n -P-cbou "$page" 2>/dev/null)
 help_text=$("$cli" --help)
 
 squeeze() { sed -E 's/^[[:space:]]+//; s/[[:space:]]+/ /g'; }

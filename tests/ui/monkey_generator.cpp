@@ -173,10 +173,11 @@ MonkeyEvent MonkeyGenerator::InputMethod() {
     return MonkeyEvent::Commit(commit, preedit);
 }
 
-// Mostly the two items that change a field's text.
+// Mostly the two items that change a field's text; the menu is in Spanish, as users see it.
 MonkeyEvent MonkeyGenerator::MenuItem() {
-    static const char* const kItems[] = {"Paste", "Paste",      "Paste", "Delete", "Delete",
-                                         "Cut",   "Select All", "Undo",  "Redo",   "Copy"};
+    static const char* const kItems[] = {
+        "Pegar",    "Pegar",   "Pegar", "Borrar", "Borrar", "Cortar", "Seleccionar todo",
+        "Deshacer", "Rehacer", "Copiar"};
     return MonkeyEvent::Menu(
         QString::fromLatin1(kItems[Below(static_cast<int>(std::size(kItems)))]));
 }

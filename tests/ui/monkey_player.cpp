@@ -103,7 +103,7 @@ void MonkeyPlayer::ContextMenu(const MonkeyEvent& event) const {
     QTest::mouseClick(window_.windowHandle(), Qt::RightButton, {}, PointIn(event.target, event.at));
 }
 
-// A click on the open menu's item of that text ("&Paste\tCtrl+V" is "Paste"); a disabled item
+// A click on the open menu's item of that text ("&Pegar\tCtrl+V" is "Pegar"); a disabled item
 // takes no click.
 void MonkeyPlayer::MenuItem(const QString& item) const {
     auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());

@@ -18,6 +18,8 @@ TEST(ParseOptions, AcceptsEachOption) {
         std::int64_t texts;
         std::string_view tables = "programa";
         bool grossUp = false;
+        bool payments = false;
+        bool tablesGiven = false;
     };
     const Case cases[] = {
         {{}, 1, std::nullopt, 1'000'000},
@@ -28,7 +30,8 @@ TEST(ParseOptions, AcceptsEachOption) {
          1000,
          Period::kQuincenal,
          250},
-        {{"--tablas", "anexo8", "--neto"}, 1, std::nullopt, 1'000'000, "anexo8", true},
+        {{"--tablas", "anexo8", "--neto"}, 1, std::nullopt, 1'000'000, "anexo8", true, false, true},
+        {{"--pago", "--stride", "7"}, 7, std::nullopt, 1'000'000, "programa", false, true, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::PrintToString(c.args));
@@ -39,15 +42,17 @@ TEST(ParseOptions, AcceptsEachOption) {
         EXPECT_EQ(std::get<Options>(parsed).texts, c.texts);
         EXPECT_EQ(std::get<Options>(parsed).tables->Name(), c.tables);
         EXPECT_EQ(std::get<Options>(parsed).grossUp, c.grossUp);
+        EXPECT_EQ(std::get<Options>(parsed).payments, c.payments);
+        EXPECT_EQ(std::get<Options>(parsed).tablesGiven, c.tablesGiven);
     }
 }
 
 TEST(ParseOptions, RefusesWhatItCannotRun) {
     const std::vector<std::string_view> cases[] = {
-        {"--stride"},      {"--stride", "0"},     {"--stride", "-5"}, {"--stride", "3x"},
-        {"--stride", ""},  {"--period", "Anuel"}, {"--period"},       {"--texts"},
-        {"--texts", "-1"}, {"--texts", "1e6"},    {"--full"},         {"37"},
-        {"--tablas"},      {"--tablas", "anexo9"}};
+        {"--stride"},      {"--stride", "0"},      {"--stride", "-5"},   {"--stride", "3x"},
+        {"--stride", ""},  {"--period", "Anuel"},  {"--period"},         {"--texts"},
+        {"--texts", "-1"}, {"--texts", "1e6"},     {"--full"},           {"37"},
+        {"--tablas"},      {"--tablas", "anexo9"}, {"--neto", "--pago"}, {"--pago", "--neto"}};
     for (const auto& args : cases) {
         SCOPED_TRACE(testing::PrintToString(args));
         EXPECT_TRUE(std::holds_alternative<std::string>(ParseOptions(args)));

@@ -5,8 +5,19 @@
 // its names must not be the runtime's (run, main, ready...).
 'use strict';
 
-// One amount input: `index` is its place in the core's list of inputs.
-function bindAmountInput(input, index) {
+// The core's rules for the calculation's amount inputs; a card with inputs of its own hands its
+// own to bindAmountInput.
+const amountRules = {
+  keyTyped: (index, key) => _isr_key_typed(index, key),
+  textChanged: (index) => _isr_text_changed(index),
+  focusIn: (index) => _isr_focus_in(index),
+  focusOut: (index) => _isr_focus_out(index),
+};
+
+// One amount input: `index` is its place in the core's list of inputs that `rules` (by default
+// amountRules) apply.
+function bindAmountInput(input, index, rules) {
+  const core = rules || amountRules;
   // Each typed character goes through the key rule before it reaches the input, backspace too;
   // the rule may itself move the caret or write the text ("." on "0" gives "0."). A character it
   // lets through is inserted where the caret is now, by a command the browser can undo (and that
@@ -15,20 +26,20 @@ function bindAmountInput(input, index) {
   input.addEventListener('beforeinput', (event) => {
     if (inserting) return;
     if (event.inputType === 'deleteContentBackward') {
-      if (!_isr_key_typed(index, 8)) event.preventDefault();
+      if (!core.keyTyped(index, 8)) event.preventDefault();
       return;
     }
     if (event.inputType !== 'insertText' || event.data === null) return;
     event.preventDefault();
     for (const character of event.data) {
-      if (!_isr_key_typed(index, character.codePointAt(0))) continue;
+      if (!core.keyTyped(index, character.codePointAt(0))) continue;
       inserting = true;
       document.execCommand('insertText', false, character);
       inserting = false;
     }
   });
   // Every change, typed, pasted, dropped, autofilled or undone, goes through the change rule.
-  input.addEventListener('input', () => _isr_text_changed(index));
+  input.addEventListener('input', () => core.textChanged(index));
 
   // The whole text is selected on focus; a click that brings the focus must not then drop that
   // selection by placing the caret, so the page gives the focus itself.
@@ -44,11 +55,11 @@ function bindAmountInput(input, index) {
       keptFocus = false;
       return;
     }
-    _isr_focus_in(index);
+    core.focusIn(index);
   });
   input.addEventListener('blur', () => {
     keptFocus = document.activeElement === input;
-    if (!keptFocus) _isr_focus_out(index);
+    if (!keptFocus) core.focusOut(index);
   });
 }
 
@@ -93,6 +104,8 @@ function pageLoaded() {
       calculate.click();
     }
   });
+  chartLoaded();
+  paymentLoaded();
   document.body.removeAttribute('aria-busy');
   document.body.dataset.ready = '';
   performance.mark('isr2016-ready');

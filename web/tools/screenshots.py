@@ -1,6 +1,9 @@
 # SPDX-License-Identifier: MIT
 """Pictures of the page for the README, in headless Chromium: a monthly calculation at desktop
-width (docs/pagina.png) and at a phone's 360 px (docs/pagina-telefono.png, at scale 2).
+width (docs/pagina.png) and at a phone's 360 px (docs/pagina-telefono.png, at scale 2), and the
+chart after a monthly gross-up, read at the subsidy's last step, at both widths
+(docs/grafica.png, docs/grafica-telefono.png), and the card "Aguinaldo, PTU y primas" with the
+worked aguinaldo at desktop width (docs/pago.png).
 
 usage: /usr/bin/python3 web/tools/screenshots.py PAGE DOCS_DIR
 """
@@ -33,6 +36,52 @@ def shoot(driver, page, width, scale, path):
         out.write(base64.b64decode(shot['data']))
 
 
+# The chart's panel and a margin round it, in page coordinates.
+CHART_BOX = """
+const r = document.getElementById('grafica').getBoundingClientRect();
+return {x: r.left + scrollX - 8, y: r.top + scrollY - 8, width: r.width + 16,
+        height: r.height + 16, scale: 1};
+"""
+
+
+def shoot_chart(driver, page, width, scale, path):
+    driver.execute_cdp_cmd('Emulation.setDeviceMetricsOverride', {
+        'width': width, 'height': 800, 'deviceScaleFactor': scale, 'mobile': width < 600})
+    driver.get('file://' + page)
+    WebDriverWait(driver, 10).until(lambda d: d.execute_script(
+        'return "ready" in document.body.dataset'))
+    target = driver.find_element(By.ID, 'txtNetoBuscado')
+    target.click()
+    target.send_keys('5000')
+    driver.find_element(By.ID, 'cmdNeto').click()
+    WebDriverWait(driver, 10).until(lambda d: d.execute_script('return !chart.pending'))
+    driver.execute_script('chartReadAt(738233)')
+    shot = driver.execute_cdp_cmd('Page.captureScreenshot', {
+        'captureBeyondViewport': True, 'clip': driver.execute_script(CHART_BOX)})
+    with open(path, 'wb') as out:
+        out.write(base64.b64decode(shot['data']))
+
+
+# The payment card and a margin round it, in page coordinates.
+CARD_BOX = CHART_BOX.replace("'grafica'", "'pago'")
+
+
+def shoot_card(driver, page, width, scale, path):
+    driver.execute_cdp_cmd('Emulation.setDeviceMetricsOverride', {
+        'width': width, 'height': 800, 'deviceScaleFactor': scale, 'mobile': width < 600})
+    driver.get('file://' + page)
+    WebDriverWait(driver, 10).until(lambda d: d.execute_script(
+        'return "ready" in document.body.dataset'))
+    for id, text in [('txtIngresoMensual', '10000'), ('txtImporte', '5000')]:
+        driver.find_element(By.ID, id).click()
+        driver.find_element(By.ID, id).send_keys(text)
+    driver.find_element(By.ID, 'cmdPago').click()
+    shot = driver.execute_cdp_cmd('Page.captureScreenshot', {
+        'captureBeyondViewport': True, 'clip': driver.execute_script(CARD_BOX)})
+    with open(path, 'wb') as out:
+        out.write(base64.b64decode(shot['data']))
+
+
 def main():
     page, docs = os.path.abspath(sys.argv[1]), sys.argv[2]
     with tempfile.TemporaryDirectory() as profile:
@@ -40,6 +89,9 @@ def main():
         try:
             shoot(driver, page, 1000, 1, os.path.join(docs, 'pagina.png'))
             shoot(driver, page, 360, 2, os.path.join(docs, 'pagina-telefono.png'))
+            shoot_chart(driver, page, 1000, 1, os.path.join(docs, 'grafica.png'))
+            shoot_chart(driver, page, 360, 2, os.path.join(docs, 'grafica-telefono.png'))
+            shoot_card(driver, page, 1000, 1, os.path.join(docs, 'pago.png'))
         finally:
             driver.quit()
 

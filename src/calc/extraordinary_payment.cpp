@@ -1,0 +1,148 @@
+// SPDX-License-Identifier: MIT
+#include "calc/extraordinary_payment.h"
+
+#include <algorithm>
+#include <array>
+#include <cassert>
+#include <numeric>
+
+#include "calc/withholding.h"
+#include "money/amount_text.h"
+
+namespace isr {
+
+namespace {
+
+constexpr std::array<std::string_view, 4> kConceptNames = {"aguinaldo", "ptu", "prima-vacacional",
+                                                           "prima-dominical"};
+
+// Days' worth of minimum wage exempt per paymentConcept (art. 93 XIV LISR); the prima dominical's
+// is per Sunday.
+constexpr std::array<int, 4> kExemptDays = {30, 15, 15, 1};
+
+// a x b / c rounded to a whole number, halves away from zero, for c above zero. a x b may not fit
+// in 64 bits; with a = q c + r it is q b + r b / c, and r b is below c |b|, which does whenever
+// c and b are amounts of one month's tariff.
+std::int64_t RoundedProductQuotient(std::int64_t a, std::int64_t b, std::int64_t c) {
+    assert(c > 0);
+    const bool negative = (a < 0) != (b < 0);
+    const std::int64_t ma = a < 0 ? -a : a;
+    const std::int64_t mb = b < 0 ? -b : b;
+    const std::int64_t partial = (ma % c) * mb;
+    std::int64_t magnitude = (ma / c) * mb + partial / c;
+    if (2 * (partial % c) >= c) ++magnitude;
+    return negative ? -magnitude : magnitude;
+}
+
+Cents FromCount(std::int64_t count) {
+    return *Cents::FromCount(count);
+}
+
+}  // namespace
+
+std::string_view PaymentConceptName(PaymentConcept paymentConcept) {
+    return kConceptNames[static_cast<std::size_t>(paymentConcept)];
+}
+
+std::optional<PaymentConcept> FindPaymentConcept(std::string_view name) {
+    for (std::size_t i = 0; i < kConceptNames.size(); ++i) {
+        const auto known = kConceptNames[i];
+        if (known.size() != name.size()) continue;
+        bool same = true;
+        for (std::size_t c = 0; c < name.size() && same; ++c) {
+            char lower = name[c];
+            if (lower >= 'A' && lower <= 'Z') lower = static_cast<char>(lower - 'A' + 'a');
+            same = lower == known[c];
+        }
+        if (same) return static_cast<PaymentConcept>(i);
+    }
+    return std::nullopt;
+}
+
+std::int64_t PercentFraction::TenThousandths() const {
+    // Percent ten-thousandths: 100 x 10,000 x numerator / denominator.
+    return RoundedProductQuotient(numerator, 1'000'000, denominator);
+}
+
+std::string PercentText(const PercentFraction& rate) {
+    const std::int64_t t = rate.TenThousandths();
+    const std::int64_t magnitude = t < 0 ? -t : t;
+    // The whole percent grouped as an amount shows it, "#,0", then four decimals.
+    const AmountText whole(FromCount(magnitude / 10'000 * 100));
+    std::string text = t < 0 ? "-" : "";
+    text += whole.View().substr(0, whole.View().size() - 3);
+    const auto decimals = std::to_string(magnitude % 10'000);
+    text += '.';
+    text.append(4 - decimals.size(), '0');
+    return text + decimals;
+}
+
+PaymentMethod WithholdsLess(const ExtraordinaryPayment& payment) {
+    if (payment.spread.withholding < payment.monthly.withholding) return PaymentMethod::kSpread;
+    if (payment.monthly.withholding < payment.spread.withholding) return PaymentMethod::kMonthly;
+    return PaymentMethod::kNeither;
+}
+
+std::variant<ExtraordinaryPayment, PaymentError> CalculateExtraordinaryPayment(
+    const TableSet& tables, const PaymentInput& input) {
+    using enum PaymentField;
+    using enum PaymentProblem;
+    const Cents top = tables.IsrTariff(Period::kMensual).back().upperLimit;
+    if (input.ordinaryIncome < Cents()) return PaymentError{kOrdinaryIncome, kNegative};
+    if (input.ordinaryIncome > top) return PaymentError{kOrdinaryIncome, kBeyondTariff};
+    if (input.payment < Cents()) return PaymentError{kPayment, kNegative};
+    if (input.sundays < 0) return PaymentError{kSundays, kNegative};
+    if (input.sundays > kMostSundays) return PaymentError{kSundays, kOutOfRange};
+    if (input.sundays != 0 && input.paymentConcept != PaymentConcept::kPrimaDominical) {
+        return PaymentError{kSundays, kNotForConcept};
+    }
+    if (input.minimumWage < Cents()) return PaymentError{kMinimumWage, kNegative};
+    // At most kMostSundays times the wage is taken, and it must stay an amount.
+    if (input.minimumWage == Cents() ||
+        input.minimumWage.Count() > Cents::kLargestCount / kMostSundays) {
+        return PaymentError{kMinimumWage, kOutOfRange};
+    }
+
+    ExtraordinaryPayment p{};
+    const auto conceptIndex = static_cast<std::size_t>(input.paymentConcept);
+    const int days = input.paymentConcept == PaymentConcept::kPrimaDominical
+                         ? input.sundays
+                         : kExemptDays[conceptIndex];
+    p.exemptCap = FromCount(input.minimumWage.Count() * days);
+    p.exempt = std::min(input.payment, p.exemptCap);
+    p.taxable = input.payment - p.exempt;
+    // Both amounts are within range, so their sum fits in 64 bits.
+    if (input.ordinaryIncome.Count() + p.taxable.Count() > top.Count()) {
+        return PaymentError{kPayment, kBeyondTariff};
+    }
+
+    const Cents o = input.ordinaryIncome;
+    const Cents g = p.taxable;
+    SpreadMethod& s = p.spread;
+    // G / 365 x 30.4 = G x 152 / 1,825, exactly.
+    s.monthlyShare = FromCount(RoundedProductQuotient(g.Count(), 152, 1825));
+    s.baseWithShare = o + s.monthlyShare;
+    s.taxWithShare = Calculate(tables, Period::kMensual, s.baseWithShare, Cents()).determinedTax;
+    const Withholding ofIncome = Calculate(tables, Period::kMensual, o, Cents());
+    s.taxWithout = ofIncome.determinedTax;
+    s.taxDifference = s.taxWithShare - s.taxWithout;
+    s.rate = {0, 1};
+    if (s.monthlyShare > Cents()) {
+        const std::int64_t m = s.monthlyShare.Count();
+        const std::int64_t d = s.taxDifference.Count();
+        const std::int64_t divisor = std::gcd(d, m);
+        s.rate = {d / divisor, m / divisor};
+        s.withholding = FromCount(RoundedProductQuotient(g.Count(), d, m));
+    }
+
+    MonthlyMethod& monthly = p.monthly;
+    monthly.baseWithPayment = o + g;
+    // Monthly results are always figured: only an annual subsidy sum can leave one out.
+    monthly.procedureWithPayment =
+        *Calculate(tables, Period::kMensual, monthly.baseWithPayment, Cents()).result;
+    monthly.procedureWithout = *ofIncome.result;
+    monthly.withholding = monthly.procedureWithPayment - monthly.procedureWithout;
+    return p;
+}
+
+}  // namespace isr

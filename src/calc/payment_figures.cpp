@@ -1,0 +1,60 @@
+// SPDX-License-Identifier: MIT
+#include "calc/payment_figures.h"
+
+#include "money/amount_text.h"
+
+namespace isr {
+
+namespace {
+
+std::string Shown(Cents amount) {
+    return AmountText(amount).String();
+}
+
+}  // namespace
+
+std::string PaymentFigureText(const ExtraordinaryPayment& p, PaymentFigure figure) {
+    using enum PaymentFigure;
+    switch (figure) {
+        case kExemptCap:
+            return Shown(p.exemptCap);
+        case kExempt:
+            return Shown(p.exempt);
+        case kTaxable:
+            return Shown(p.taxable);
+        case kMonthlyShare:
+            return Shown(p.spread.monthlyShare);
+        case kBaseWithShare:
+            return Shown(p.spread.baseWithShare);
+        case kTaxWithShare:
+            return Shown(p.spread.taxWithShare);
+        case kTaxWithout:
+            return Shown(p.spread.taxWithout);
+        case kTaxDifference:
+            return Shown(p.spread.taxDifference);
+        case kRate:
+            return PercentText(p.spread.rate);
+        case kSpreadWithholding:
+            return Shown(p.spread.withholding);
+        case kBaseWithPayment:
+            return Shown(p.monthly.baseWithPayment);
+        case kProcedureWithPayment:
+            return Shown(p.monthly.procedureWithPayment);
+        case kProcedureWithout:
+            return Shown(p.monthly.procedureWithout);
+        case kMonthlyWithholding:
+            return Shown(p.monthly.withholding);
+        case kWithholdsLess:
+            switch (WithholdsLess(p)) {
+                case PaymentMethod::kSpread:
+                    return "art174";
+                case PaymentMethod::kMonthly:
+                    return "art96";
+                case PaymentMethod::kNeither:
+                    return "ninguno";
+            }
+    }
+    return {};
+}
+
+}  // namespace isr

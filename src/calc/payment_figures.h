@@ -1,0 +1,70 @@
+// SPDX-License-Identifier: MIT
+// An extraordinary payment's figures as every front end shows them: one table of captions, JSON
+// keys and CSV columns, and the text of each figure.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "calc/extraordinary_payment.h"
+
+namespace isr {
+
+enum class PaymentFigure : std::uint8_t {
+    kExemptCap,
+    kExempt,
+    kTaxable,
+    kMonthlyShare,
+    kBaseWithShare,
+    kTaxWithShare,
+    kTaxWithout,
+    kTaxDifference,
+    kRate,
+    kSpreadWithholding,
+    kBaseWithPayment,
+    kProcedureWithPayment,
+    kProcedureWithout,
+    kMonthlyWithholding,
+    kWithholdsLess,
+};
+
+struct PaymentFigureLabel {
+    PaymentFigure figure;
+    std::string_view caption;
+    std::string_view jsonGroup;  // the JSON object holding the key, empty for the top level
+    std::string_view jsonKey;
+    std::string_view csvColumn;
+};
+
+inline constexpr std::array<PaymentFigureLabel, 15> kPaymentFigureLabels = {{
+    {PaymentFigure::kExemptCap, "Tope Exento", "", "tope_exento", "tope_exento"},
+    {PaymentFigure::kExempt, "Parte Exenta", "", "exento", "exento"},
+    {PaymentFigure::kTaxable, "Parte Gravada", "", "gravado", "gravado"},
+    {PaymentFigure::kMonthlyShare, "Pago Mensualizado", "art174", "mensualizado",
+     "art174_mensualizado"},
+    {PaymentFigure::kBaseWithShare, "Ingreso más Pago Mensualizado", "art174", "base",
+     "art174_base"},
+    {PaymentFigure::kTaxWithShare, "ISR con Pago Mensualizado", "art174", "isr_con_pago",
+     "art174_isr_con_pago"},
+    {PaymentFigure::kTaxWithout, "ISR del Ingreso Mensual", "art174", "isr_sin_pago",
+     "art174_isr_sin_pago"},
+    {PaymentFigure::kTaxDifference, "Diferencia de ISR", "art174", "diferencia",
+     "art174_diferencia"},
+    {PaymentFigure::kRate, "Tasa (%)", "art174", "tasa", "art174_tasa"},
+    {PaymentFigure::kSpreadWithholding, "Retención", "art174", "retencion", "art174_retencion"},
+    {PaymentFigure::kBaseWithPayment, "Ingreso más Parte Gravada", "art96", "base", "art96_base"},
+    {PaymentFigure::kProcedureWithPayment, "Procedimiento 2016 con el Pago", "art96",
+     "procedimiento_con_pago", "art96_procedimiento_con_pago"},
+    {PaymentFigure::kProcedureWithout, "Procedimiento 2016 sin el Pago", "art96",
+     "procedimiento_sin_pago", "art96_procedimiento_sin_pago"},
+    {PaymentFigure::kMonthlyWithholding, "Retención", "art96", "retencion", "art96_retencion"},
+    {PaymentFigure::kWithholdsLess, "Retiene Menos", "", "menor_retencion", "menor_retencion"},
+}};
+
+// "#,0.00" of an amount, "#,0.0000" of the rate, and for kWithholdsLess "art174", "art96" or
+// "ninguno".
+std::string PaymentFigureText(const ExtraordinaryPayment& payment, PaymentFigure figure);
+
+}  // namespace isr

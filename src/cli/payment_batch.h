@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: MIT
+// A batch of extraordinary payments: a header with concepto, ingreso_mensual and importe (and,
+// if wanted, domingos and salario_minimo) makes every row a --pago, with every figure as a
+// column.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "cli/batch_layout.h"
+#include "cli/batch_row.h"
+#include "cli/csv_reader.h"
+#include "cli/csv_writer.h"
+#include "tariffs/table_set.h"
+
+namespace isr::cli {
+
+inline constexpr std::string_view kConceptColumn = "concepto";
+inline constexpr std::string_view kMonthlyIncomeColumn = "ingreso_mensual";
+inline constexpr std::string_view kPaymentColumn = "importe";
+inline constexpr std::string_view kSundaysColumn = "domingos";            // optional
+inline constexpr std::string_view kMinimumWageColumn = "salario_minimo";  // optional
+
+// Whether the header names any column of a payment batch.
+bool HasPaymentColumn(const CsvRecordBatch& batch, const CsvRecordBatch::Record& header);
+
+// The layout of a payment batch; nothing, with `problem` set, when a required column is missing,
+// one is named twice, or the header also names ingreso_gravable or neto.
+std::optional<BatchLayout> PaymentLayoutFromHeader(const CsvRecordBatch& batch,
+                                                   const CsvRecordBatch::Record& header,
+                                                   std::string& problem);
+
+// The input's columns, one per figure, then "error".
+void WritePaymentBatchHeader(const BatchLayout& layout, CsvRecordWriter& writer);
+
+// As WriteBatchRow, for a row of a payment batch.
+bool WritePaymentBatchRow(const TableSet& tables, const BatchLayout& layout,
+                          const CsvRecordBatch& batch, const CsvRecordBatch::Record& record,
+                          RowScratch& scratch, CsvRecordWriter& writer);
+
+}  // namespace isr::cli

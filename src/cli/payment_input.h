@@ -1,0 +1,64 @@
+// SPDX-License-Identifier: MIT
+// The inputs of an extraordinary payment (--pago, and a batch with a concepto column) read from
+// texts, arguments or CSV cells, with the amounts read as every other amount is, and what is
+// wrong with which field said in the words of every message.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <variant>
+
+#include "calc/extraordinary_payment.h"
+
+namespace isr::cli {
+
+// In the order of the arguments: CONCEPTO INGRESO_MENSUAL IMPORTE [DOMINGOS], then
+// --salario-minimo.
+enum class PaymentInputField : std::uint8_t { kConcept, kIncome, kPayment, kSundays, kMinimumWage };
+
+enum class PaymentInputProblem : std::uint8_t {
+    kUnknownConcept,
+    kNotAnAmount,
+    kBeyondRange,  // a minimum wage too large to be held to the cent
+    kNotSundays,   // not a whole number
+    kNegative,
+    kBeyondTariff,
+    kOutOfRange,
+    kNotForConcept,
+};
+
+struct PaymentInputError {
+    PaymentInputField field;
+    PaymentInputProblem problem;
+};
+
+// The calculation of the texts with `tables`. An empty Sundays text is 0 and an empty minimum
+// wage the 2016 one; an income or payment beyond the range of an amount is beyond the tariff.
+std::variant<ExtraordinaryPayment, PaymentInputError> CalculatePaymentTexts(
+    const TableSet& tables, PaymentInput& input, std::string_view concept_, std::string_view income,
+    std::string_view payment, std::string_view sundays, std::string_view minimumWage);
+
+// What is wrong ("no puede ser negativo"), appended to `message`.
+void AppendPaymentProblem(std::string& message, const TableSet& tables,
+                          const PaymentInputError& error);
+
+// A calculation with its inputs, for the text and JSON outputs.
+struct PaymentCalculation {
+    PaymentInput input;
+    ExtraordinaryPayment result;
+    // The table set's name when the output should show it (it was chosen), empty otherwise.
+    std::string_view tablesName;
+};
+
+// The calculation of the arguments CONCEPTO INGRESO_MENSUAL IMPORTE [DOMINGOS] and the text of
+// --salario-minimo (empty without it); nothing, with the message in `problem`, for a field at
+// fault ("IMPORTE no puede ser negativo: "-5"").
+std::optional<PaymentCalculation> PaymentFromArguments(const TableSet& tables,
+                                                       std::span<const std::string_view> operands,
+                                                       std::string_view minimumWage,
+                                                       std::string& problem);
+
+}  // namespace isr::cli
