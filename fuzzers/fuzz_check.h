@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "money/text_helpers.h"
+
 namespace isr::fuzz {
 
 template <typename... Parts>
@@ -22,16 +24,13 @@ template <typename... Parts>
 
 // Quoted, with every byte outside printable ASCII as \xNN, so that the report shows the input.
 inline std::string Shown(std::string_view text) {
-    static constexpr char kHex[] = "0123456789abcdef";
     std::string out = "\"";
     for (const char c : text) {
         const auto byte = static_cast<unsigned char>(c);
         if (byte >= 0x20 && byte < 0x7f && c != '"' && c != '\\') {
             out += c;
         } else {
-            out += "\\x";
-            out += kHex[byte >> 4];
-            out += kHex[byte & 0xf];
+            AppendHexEscape(out, byte);
         }
     }
     return out + '"';

@@ -11,11 +11,11 @@ static_assert(table_checks::TopSentinel(Period::kMensual, false) < Cents::Larges
 
 namespace {
 
-// The subsidy sum as typed; nothing when it counts ("Anual") and is beyond what an amount can
-// hold, so that no result would be exact.
+// The subsidy sum as typed; nothing when the period takes it ("Anual") and is beyond what an amount
+// can hold, so that no result would be exact.
 std::optional<Cents> EnteredSubsidySum(Period period, std::string_view text) {
     const TypedAmount sum = ReadAmount(text);
-    if (period == Period::kAnual && sum.kind == TypedAmount::Kind::kBeyondRange) {
+    if (TakesSubsidySum(period) && sum.kind == TypedAmount::Kind::kBeyondRange) {
         return std::nullopt;
     }
     return sum.cents;

@@ -21,8 +21,9 @@ struct Stretch {
     Cents fixedFee;
     Cents credit;  // the subsidy of the row, or for "Anual" the subsidy sum
 
-    Cents NetAt(Cents base) const {
-        return base - (PercentOf(base - lowerLimit, rate) + fixedFee - credit);
+    // In cents, as a count: with a subsidy sum near the largest amount, a net passes it.
+    std::int64_t NetAt(Cents base) const {
+        return base.Count() - (PercentOf(base - lowerLimit, rate) + fixedFee - credit).Count();
     }
 };
 
@@ -32,7 +33,7 @@ struct Stretch {
 // and, up to the top of the subsidy table, in one of its rows.
 template <class Visit>
 void ForEachStretch(const TableSet& tables, Period period, Cents subsidySum, Visit visit) {
-    const Cents creditWithoutRow = period == Period::kAnual ? subsidySum : Cents();
+    const Cents creditWithoutRow = TakesSubsidySum(period) ? subsidySum : Cents();
     if (visit(Stretch{Cents(), Cents(), Cents(), Rate(), Cents(), creditWithoutRow})) return;
     const auto subsidy = tables.SubsidyTable(period);
     std::size_t s = 0;
@@ -66,12 +67,12 @@ void ForEachStretch(const TableSet& tables, Period period, Cents subsidySum, Vis
 Cents FirstBaseReaching(const Stretch& stretch, Cents target) {
     constexpr std::int64_t kPerCent = 10'000;
     const std::int64_t k =
-        (target - (stretch.lowerLimit - stretch.fixedFee + stretch.credit)).Count();
+        target.Count() - ((stretch.lowerLimit - stretch.fixedFee).Count() + stretch.credit.Count());
     assert(k >= 1);
     const std::int64_t excess =
         (kPerCent * (k - 1) + kPerCent / 2) / (kPerCent - stretch.rate.Hundredths()) + 1;
     const Cents base = stretch.lowerLimit + *Cents::FromCount(excess);
-    assert(stretch.first < base && base <= stretch.last && stretch.NetAt(base) == target);
+    assert(stretch.first < base && base <= stretch.last && stretch.NetAt(base) == target.Count());
     return base;
 }
 
@@ -81,13 +82,16 @@ std::optional<GrossUpResult> GrossUp(const TableSet& tables, Period period, Cent
                                      Cents subsidySum) {
     std::optional<Cents> base;
     ForEachStretch(tables, period, subsidySum, [&](const Stretch& stretch) {
-        if (stretch.NetAt(stretch.last) < targetNet) return false;
-        base = stretch.NetAt(stretch.first) >= targetNet ? stretch.first
-                                                         : FirstBaseReaching(stretch, targetNet);
+        if (stretch.NetAt(stretch.last) < targetNet.Count()) return false;
+        base = stretch.NetAt(stretch.first) >= targetNet.Count()
+                   ? stretch.first
+                   : FirstBaseReaching(stretch, targetNet);
         return true;
     });
     if (!base) return std::nullopt;
     GrossUpResult found{*base, Calculate(tables, period, *base, subsidySum), Cents(), false};
+    // The first base reaching the target nets it or, past a step of the subsidy, a little more
+    // (an amount, as the target is one).
     found.net = *base - *found.withholding.result;
     found.exact = found.net == targetNet;
     return found;
@@ -95,12 +99,13 @@ std::optional<GrossUpResult> GrossUp(const TableSet& tables, Period period, Cent
 
 Cents HighestNet(const TableSet& tables, Period period, Cents subsidySum) {
     // Below every net: the lowest is that of the base 0.00, nothing or the subsidy sum.
-    Cents highest = -Cents::Largest();
+    std::int64_t highest = -Cents::kLargestCount;
     ForEachStretch(tables, period, subsidySum, [&](const Stretch& stretch) {
         highest = std::max(highest, stretch.NetAt(stretch.last));
         return false;
     });
-    return highest;
+    // Beyond the largest amount, every target has its gross-up.
+    return *Cents::FromCount(std::min(highest, Cents::kLargestCount));
 }
 
 }  // namespace isr

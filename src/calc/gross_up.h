@@ -33,7 +33,8 @@ struct GrossUpResult {
 std::optional<GrossUpResult> GrossUp(const TableSet& tables, Period period, Cents targetNet,
                                      Cents subsidySum);
 
-// The highest net of any base the period's tariff covers: every target up to it has a gross-up.
+// The highest net of any base the period's tariff covers, or the largest amount when it is beyond
+// it: every target up to it has a gross-up.
 Cents HighestNet(const TableSet& tables, Period period, Cents subsidySum);
 
 }  // namespace isr

@@ -41,12 +41,19 @@ void AppendTitle(std::string& out, std::string_view title, std::string_view head
     AppendLine(out, rule);
 }
 
-std::string IsrTitle(Period period) {
-    return "Tarifa ISR " + std::string(PeriodName(period)) + " 2016";
+// "Tarifa ISR Mensual 2016".
+std::string TableTitle(std::string_view table, const TableSet& tables, Period period) {
+    std::string title(table);
+    title += ' ';
+    title += PeriodName(period);
+    title += ' ';
+    title += tables.Years();
+    return title;
 }
 
 void AppendIsrTable(std::string& out, const TableSet& tables, Period period) {
-    AppendTitle(out, IsrTitle(period), "Lim.Inferior\tLim.Superior\tCuota Fija\tPorcentaje");
+    AppendTitle(out, TableTitle("Tarifa ISR", tables, period),
+                "Lim.Inferior\tLim.Superior\tCuota Fija\tPorcentaje");
     for (const IsrRow& row : tables.IsrTariff(period)) {
         std::string line;
         AppendFigure(line, row.lowerLimit, kListingLimitWidth);
@@ -67,8 +74,7 @@ void AppendSubsidyTable(std::string& out, const TableSet& tables, Period period)
     AppendRightAligned(headings, "Lim.Superior", kListingLimitWidth);
     AppendBlanksToTabStop(headings);
     AppendRightAligned(headings, "Subsidio", kListingFigureWidth);
-    AppendTitle(out, "Tarifa Subsidio para el Empleo " + std::string(PeriodName(period)) + " 2016",
-                headings);
+    AppendTitle(out, TableTitle("Tarifa Subsidio para el Empleo", tables, period), headings);
     for (const SubsidyRow& row : tables.SubsidyTable(period)) {
         std::string line;
         AppendFigure(line, row.lowerLimit, kListingLimitWidth);
@@ -84,14 +90,18 @@ void AppendSubsidyTable(std::string& out, const TableSet& tables, Period period)
 
 std::string TariffListing(const TableSet& tables) {
     std::string out;
-    AppendLine(out, tables.Heading());
-    AppendLine(out, "Anexo 8 tarifas y tablas 2016 pagos provisionales");
+    AppendLine(out, tables.Title());
+    AppendLine(out,
+               "Anexo 8 tarifas y tablas " + std::string(tables.Years()) + " pagos provisionales");
     AppendLine(out, "");
     AppendLine(out, "");
-    AppendIsrTable(out, tables, Period::kMensual);
-    AppendLine(out, "");
-    AppendSubsidyTable(out, tables, Period::kMensual);
-    AppendIsrTable(out, tables, Period::kAnual);
+    for (const PeriodFacts& period : kPeriodFacts) {
+        if (!period.listed) continue;
+        AppendIsrTable(out, tables, period.period);
+        if (!period.hasSubsidyTable) continue;
+        AppendLine(out, "");
+        AppendSubsidyTable(out, tables, period.period);
+    }
     return out;
 }
 

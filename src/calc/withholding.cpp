@@ -20,7 +20,7 @@ Withholding Calculate(const TableSet& tables, Period period, Cents base, Cents s
         w.subsidy = SubsidyBreakdown{match->row, row.lowerLimit, row.upperLimit, row.subsidy};
     }
     const Cents subtracted =
-        period == Period::kAnual ? subsidySum : (w.subsidy ? w.subsidy->subsidy : Cents());
+        TakesSubsidySum(period) ? subsidySum : (w.subsidy ? w.subsidy->subsidy : Cents());
     w.result = w.determinedTax - subtracted;
     return w;
 }

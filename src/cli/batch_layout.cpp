@@ -5,14 +5,14 @@
 #include <string>
 
 #include "cli/payment_batch.h"
+#include "money/text_helpers.h"
 
 namespace isr::cli {
 
 namespace {
 
 bool SameName(std::string_view a, std::string_view b) {
-    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
-    return std::ranges::equal(a, b, [&](char x, char y) { return lower(x) == lower(y); });
+    return EqualsIgnoringAsciiCase(a, b);
 }
 
 }  // namespace

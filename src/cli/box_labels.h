@@ -35,13 +35,7 @@ inline constexpr std::array<BoxLabel, 9> kBoxLabels = {{
     {ResultBox::kResult, "Procedimiento 2016", "", "procedimiento_2016", "procedimiento_2016"},
 }};
 
-static_assert(
-    [] {
-        for (std::size_t i = 0; i < kBoxLabels.size(); ++i) {
-            if (kBoxLabels[i].box != kResultBoxes[i]) return false;
-        }
-        return true;
-    }(),
-    "one label per result box, in the boxes' order");
+static_assert(NamesEveryBoxOnceInOrder(kBoxLabels),
+              "one label per result box, in the boxes' order");
 
 }  // namespace isr::cli

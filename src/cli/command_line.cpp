@@ -32,7 +32,8 @@ namespace isr::cli {
 
 namespace {
 
-constexpr std::string_view kHelp =
+// The help, around the paragraph of --tablas, which is made from the table sets.
+constexpr std::string_view kHelpBeforeTables =
     R"(Calcula el ISR a retener sobre salarios con las tarifas de 2016.
 
 uso: isr2016-cli [--json] [--tablas NOMBRE] PERIODO BASE [SUMA_SUBSIDIO]
@@ -75,10 +76,9 @@ Opciones:
   --csv        una nómina entera: lee un CSV de ENTRADA y escribe otro en
                SALIDA (entrada y salida estándar si se omiten o son "-")
   --tablas NOMBRE
-               las tablas del cálculo: programa (las del programa, por
-               omisión) o anexo8 (las publicadas en el Anexo 8 de la RMF
-               para 2016); con --json, la clave "tablas" dice cuáles
-  --help       esta ayuda
+)";
+constexpr std::string_view kHelpAfterTables =
+    R"(  --help       esta ayuda
   --version    la versión del programa
 Las opciones pueden ir antes o después de los argumentos. Un argumento que
 empieza con "-" seguido de un dígito o de "." es un importe, no una opción.
@@ -179,6 +179,48 @@ std::string TableSetNames() {
     return names;
 }
 
+// The help's lines are filled up to this column, their words after the options' indent.
+constexpr std::size_t kHelpWidth = 76;
+constexpr std::string_view kHelpIndent = "               ";
+
+// Columns, not bytes: one for each character of the UTF-8 text.
+std::size_t Columns(std::string_view text) {
+    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
+}
+
+// "las tablas del cálculo: programa (las del programa, por omisión) o anexo8 (...); ...", each
+// line as full as kHelpWidth lets it be.
+std::string TablesHelp() {
+    std::string paragraph = "las tablas del cálculo: ";
+    const auto sets = AllTableSets();
+    for (std::size_t i = 0; i < sets.size(); ++i) {
+        if (i > 0) paragraph += i + 1 == sets.size() ? " o " : ", ";
+        paragraph += sets[i]->Name();
+        paragraph += " (";
+        paragraph += sets[i]->Description();
+        if (sets[i] == &DefaultTableSet()) paragraph += ", por omisión";
+        paragraph += ')';
+    }
+    paragraph += "; con --json, la clave \"tablas\" dice cuáles";
+    std::string help;
+    std::string line(kHelpIndent);
+    std::size_t start = 0;
+    while (start < paragraph.size()) {
+        const std::size_t end = std::min(paragraph.find(' ', start), paragraph.size());
+        const std::string_view word = std::string_view(paragraph).substr(start, end - start);
+        if (line.size() > kHelpIndent.size() && Columns(line) + 1 + Columns(word) > kHelpWidth) {
+            help += line + '\n';
+            line = kHelpIndent;
+        }
+        if (line.size() > kHelpIndent.size()) line += ' ';
+        line += word;
+        start = end + 1;
+    }
+    return help + line + '\n';
+}
+
 // Closes a descriptor the batch opened.
 struct OwnedDescriptor {
     int descriptor = -1;
@@ -273,7 +315,7 @@ int Run(std::span<const std::string_view> args, const Console& console) {
         } else if (arg == "--") {
             optionsEnded = true;
         } else if (arg == "--help" || arg == "-h") {
-            out << kHelp;
+            out << kHelpBeforeTables << TablesHelp() << kHelpAfterTables;
             return Finished(out, err, kExitOk);
         } else if (arg == "--version") {
             out << "isr2016-cli " << ISR2016_VERSION << '\n';

@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+#include "money/text_helpers.h"
+
 namespace isr::cli {
 
 namespace {
@@ -41,7 +43,6 @@ std::size_t LetterLength(std::string_view text) {
 }  // namespace
 
 std::string EscapedText(std::string_view text, std::size_t maxCharacters) {
-    static constexpr char kHex[] = "0123456789abcdef";
     std::string out;
     std::size_t shown = 0;
     std::size_t i = 0;
@@ -56,9 +57,7 @@ std::string EscapedText(std::string_view text, std::size_t maxCharacters) {
             out += text.substr(i, length);
             i += length;
         } else {
-            out += "\\x";
-            out += kHex[byte >> 4];
-            out += kHex[byte & 0xF];
+            AppendHexEscape(out, byte);
             ++i;
         }
     }

@@ -82,7 +82,7 @@ void WriteText(const SingleCalculation& calc, std::ostream& out) {
     Line(out, "Tipo de Tarifa", PeriodName(calc.period));
     if (calc.netPay) Line(out, "Neto Buscado", calc.netPay->target);
     Line(out, "Ingreso Gravable", calc.base);
-    if (calc.period == Period::kAnual) Line(out, "Suma Subsidio para el Empleo", calc.subsidySum);
+    if (TakesSubsidySum(calc.period)) Line(out, "Suma Subsidio para el Empleo", calc.subsidySum);
     std::string_view group;
     for (const auto& box : kBoxLabels) {
         if (box.jsonGroup != group) {

@@ -39,9 +39,10 @@ void AmountFieldBeforeCalculation(TextField& field) {
 }
 
 void EnableSubsidySumFor(int periodListIndex, Switchable& subsidySum, Switchable& caption) {
-    const bool annual = PeriodAt(periodListIndex) == Period::kAnual;
-    subsidySum.SetEnabled(annual);
-    caption.SetEnabled(annual);
+    const auto period = PeriodAt(periodListIndex);
+    const bool takesSum = period && TakesSubsidySum(*period);
+    subsidySum.SetEnabled(takesSum);
+    caption.SetEnabled(takesSum);
 }
 
 }  // namespace isr

@@ -20,10 +20,7 @@ constexpr std::string_view kFirstOverflowingMagnitude =
 
 // Whether the magnitude of an amount text is below kFirstOverflowingMagnitude.
 bool FitsADouble(std::string_view text) {
-    std::string integerDigits;
-    for (const char c : text.substr(0, text.find('.'))) {
-        if (c >= '0' && c <= '9' && !(integerDigits.empty() && c == '0')) integerDigits += c;
-    }
+    const std::string integerDigits = SignificantIntegerDigits(text);
     if (integerDigits.size() != kFirstOverflowingMagnitude.size()) {
         return integerDigits.size() < kFirstOverflowingMagnitude.size();
     }

@@ -63,6 +63,10 @@ TypedAmount ReadAmount(std::string_view text);
 // entry field shows after the user leaves it. Nothing for a text that is not an amount.
 std::optional<std::string> RoundedAmountText(std::string_view text);
 
+// The integer digits of an amount text without its "," separators and leading zeros ("0,012.50"
+// gives "12", "0.5" nothing): the magnitude's digits, to compare or round as text.
+std::string SignificantIntegerDigits(std::string_view text);
+
 // Compares the values of two amount texts exactly, on their digits ("40.001" is above "40", "-0"
 // equals "0.00"). Nothing when either text is not an amount.
 std::optional<std::strong_ordering> CompareAmountTexts(std::string_view a, std::string_view b);

@@ -3,6 +3,7 @@
 // figure of the calculation is exact, and every rounding is one written down here.
 #pragma once
 
+#include <cassert>
 #include <compare>
 #include <cstdint>
 #include <optional>
@@ -13,8 +14,10 @@ namespace isr {
 
 class Cents {
   public:
-    // The largest magnitude an amount may have: 9,999,999,999,999,999.99. Sums and differences of
-    // two such amounts stay far inside 64 bits, so the calculation's arithmetic cannot overflow.
+    // The largest magnitude an amount may have: 9,999,999,999,999,999.99. Every Cents keeps it.
+    // Sums and differences of two such amounts stay far inside 64 bits, so a result beyond it is
+    // seen before it is made: + and - require a result within it (checked in debug builds), and
+    // Sum and Difference say when there is none.
     static constexpr std::int64_t kLargestCount = 999'999'999'999'999'999;
 
     constexpr Cents() = default;
@@ -26,15 +29,28 @@ class Cents {
     }
     static constexpr Cents Largest() { return Cents(kLargestCount); }
 
+    // Nothing when the result is beyond the largest magnitude.
+    static constexpr std::optional<Cents> Sum(Cents a, Cents b) {
+        return FromCount(a.count_ + b.count_);
+    }
+    static constexpr std::optional<Cents> Difference(Cents a, Cents b) {
+        return FromCount(a.count_ - b.count_);
+    }
+
     constexpr std::int64_t Count() const { return count_; }
 
     friend constexpr auto operator<=>(Cents, Cents) = default;
-    friend constexpr Cents operator+(Cents a, Cents b) { return Cents(a.count_ + b.count_); }
-    friend constexpr Cents operator-(Cents a, Cents b) { return Cents(a.count_ - b.count_); }
+    // For results known to stay within the largest magnitude.
+    friend constexpr Cents operator+(Cents a, Cents b) { return Within(a.count_ + b.count_); }
+    friend constexpr Cents operator-(Cents a, Cents b) { return Within(a.count_ - b.count_); }
     friend constexpr Cents operator-(Cents a) { return Cents(-a.count_); }
 
   private:
     constexpr explicit Cents(std::int64_t count) : count_(count) {}
+    static constexpr Cents Within(std::int64_t count) {
+        assert(count <= kLargestCount && count >= -kLargestCount);
+        return Cents(count);
+    }
     std::int64_t count_ = 0;
 };
 
@@ -44,8 +60,15 @@ inline constexpr Cents kOneCent = *Cents::FromCount(1);
 // A percentage held in hundredths: 1.92 % is 192.
 class Rate {
   public:
+    // From 0 to 100 %: a tax rate of the tables, never more than the amount it taxes.
+    static constexpr std::int32_t kLargestHundredths = 10'000;
+
     constexpr Rate() = default;
-    static constexpr Rate FromHundredths(std::int32_t hundredths) { return Rate(hundredths); }
+    // Nothing outside 0 to 100 %.
+    static constexpr std::optional<Rate> FromHundredths(std::int32_t hundredths) {
+        if (hundredths < 0 || hundredths > kLargestHundredths) return std::nullopt;
+        return Rate(hundredths);
+    }
     constexpr std::int32_t Hundredths() const { return hundredths_; }
     friend constexpr auto operator<=>(Rate, Rate) = default;
 
@@ -54,8 +77,8 @@ class Rate {
     std::int32_t hundredths_ = 0;
 };
 
-// amount x rate / 100, rounded to cents, halves away from zero. The amount times the rate must fit
-// in 64 bits: an excess within any tariff does, by a wide margin.
+// amount x rate / 100, rounded to cents, halves away from zero: never larger than the amount. The
+// amount times the rate must fit in 64 bits: an excess within any tariff does, by a wide margin.
 constexpr Cents PercentOf(Cents amount, Rate rate) {
     // Cents times hundredths of a percent are ten-thousandths of a cent.
     constexpr std::int64_t kPerCent = 10'000;
@@ -98,7 +121,9 @@ consteval Cents TableAmount(std::string_view text) {
     return *Cents::FromCount(detail::PlainHundredths(text));
 }
 consteval Rate TableRate(std::string_view text) {
-    return Rate::FromHundredths(static_cast<std::int32_t>(detail::PlainHundredths(text)));
+    const std::int64_t hundredths = detail::PlainHundredths(text);
+    if (hundredths > Rate::kLargestHundredths) throw std::invalid_argument("rate above 100 %");
+    return *Rate::FromHundredths(static_cast<std::int32_t>(hundredths));
 }
 
 }  // namespace isr

@@ -46,7 +46,7 @@ ExactBoxes ExactCalculate(const ExactTables& tables, Period period, const mpq_cl
         boxes[7] = row->subsidyShown;
         subsidy = row->subsidy;
     }
-    boxes[8] = ShownCents(RoundedToCents(tax - (period == Period::kAnual ? subsidySum : subsidy)));
+    boxes[8] = ShownCents(RoundedToCents(tax - (TakesSubsidySum(period) ? subsidySum : subsidy)));
     return boxes;
 }
 

@@ -21,7 +21,7 @@ ExactTables::ExactTables(const TableSetText& text) {
             exact.feeShown = ShownCents(exact.fee);
             periods_[p].isr.push_back(std::move(exact));
         }
-        if (period == Period::kAnual) continue;
+        if (!HasSubsidyTable(period)) continue;
         for (const SubsidyRowText& row : text.subsidy[p]) {
             ExactSubsidyRow exact{PlainDecimal(row.lowerLimit),
                                   PlainDecimal(row.upperLimit),

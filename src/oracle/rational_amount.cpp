@@ -79,13 +79,10 @@ std::string ShownCents(const mpq_class& value) {
     const mpz_class cents = scaled.get_num();
     std::string digits = mpz_class(abs(cents)).get_str();
     if (digits.size() < 3) digits.insert(0, 3 - digits.size(), '0');
-    const std::string whole = digits.substr(0, digits.size() - 2);
-    std::string out = sgn(cents) < 0 ? "-" : "";
-    for (std::size_t i = 0; i < whole.size(); ++i) {
-        if (i > 0 && (whole.size() - i) % 3 == 0) out += ',';
-        out += whole[i];
-    }
-    return out + "." + digits.substr(digits.size() - 2);
+    std::string whole = digits.substr(0, digits.size() - 2);
+    // Commas put in from the right, every three digits.
+    for (std::size_t at = whole.size(); at > 3; at -= 3) whole.insert(at - 3, 1, ',');
+    return (sgn(cents) < 0 ? "-" : "") + whole + "." + digits.substr(digits.size() - 2);
 }
 
 }  // namespace isr::oracle

@@ -37,6 +37,8 @@ constexpr auto kFourteenDaySubsidy = [] {
 constexpr TableSetText kAnexo8Text = {
     "anexo8",
     "Las Tarifas utilizadas son las publicadas en el Anexo 8 de la RMF para 2016.",
+    "2016",
+    "las publicadas en el Anexo 8 de la RMF para 2016",
     {{
         kMonthlyIsr,
         kProgramIsr[PeriodIndex(Period::kAnual)],
@@ -111,9 +113,6 @@ constexpr TableSetText kAnexo8Text = {
 
 constexpr TableSet kAnexo8Tables{kAnexo8Text};
 
-static_assert(table_checks::BracketsChainFromOneCentToTheSentinel(kAnexo8Tables));
-static_assert(table_checks::EveryTariffHasTheRatesOf2016(kAnexo8Tables));
-static_assert(table_checks::TopSubsidyRowsPayNothing(kAnexo8Tables));
-static_assert(table_checks::ExcessTimesRateFits(kAnexo8Tables));
+static_assert(table_checks::EveryCheckHolds(kAnexo8Tables));
 
 }  // namespace isr

@@ -10,6 +10,8 @@ namespace isr {
 inline constexpr TableSetText kProgramTableText = {
     "programa",
     "Las Tarifas utilizadas por el programa son las vigentes hasta el 2016.",
+    "2016",
+    "las del programa",
     {{
         // Mensual: lower limit, upper limit, fixed fee, rate %
         {{

@@ -8,9 +8,6 @@ namespace isr {
 
 constexpr TableSet kProgramTables{kProgramTableText};
 
-static_assert(table_checks::BracketsChainFromOneCentToTheSentinel(kProgramTables));
-static_assert(table_checks::EveryTariffHasTheRatesOf2016(kProgramTables));
-static_assert(table_checks::TopSubsidyRowsPayNothing(kProgramTables));
-static_assert(table_checks::ExcessTimesRateFits(kProgramTables));
+static_assert(table_checks::EveryCheckHolds(kProgramTables));
 
 }  // namespace isr

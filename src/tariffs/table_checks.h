@@ -9,16 +9,10 @@
 #include <limits>
 #include <span>
 
+#include "money/text_helpers.h"
 #include "tariffs/table_set.h"
 
 namespace isr::table_checks {
-
-// std::all_of and std::equal over whole ranges rather than their std::ranges forms, which the
-// libc++ of the page's toolchain (Emscripten 3.1.6) lacks.
-template <class Range, class Predicate>
-constexpr bool AllOf(const Range& range, Predicate predicate) {
-    return std::all_of(std::begin(range), std::end(range), predicate);
-}
 
 // The sentinel upper limit of a table's top row: the monthly and annual tariffs and the monthly
 // subsidy table end at 99,999,999.99, every other table at 9,999,999.99.
@@ -42,7 +36,7 @@ constexpr bool BracketsChainFromOneCentToTheSentinel(const TableSet& set) {
     return AllOf(kPeriods, [&](Period period) {
         return Chained(std::span<const IsrRow>(set.IsrTariff(period)),
                        TopSentinel(period, false)) &&
-               (!TableSet::HasSubsidyTable(period) ||
+               (!HasSubsidyTable(period) ||
                 Chained(set.SubsidyTable(period), TopSentinel(period, true)));
     });
 }
@@ -57,8 +51,8 @@ inline constexpr std::array<Rate, kRowsPerTable> kRates = {
 constexpr bool EveryTariffHasTheRatesOf2016(const TableSet& set) {
     return AllOf(kPeriods, [&](Period period) {
         const auto tariff = set.IsrTariff(period);
-        return std::equal(tariff.begin(), tariff.end(), kRates.begin(), kRates.end(),
-                          [](const IsrRow& row, Rate rate) { return row.rate == rate; });
+        return EqualRanges(tariff, kRates,
+                           [](const IsrRow& row, Rate rate) { return row.rate == rate; });
     });
 }
 
@@ -77,6 +71,15 @@ constexpr bool ExcessTimesRateFits(const TableSet& set) {
         const auto top = set.IsrTariff(period).back();
         return top.upperLimit.Count() <= std::numeric_limits<std::int64_t>::max() / 10'000;
     });
+}
+
+// Every check above, for a set's static_assert: a failing check stops the build at its own line.
+consteval bool EveryCheckHolds(const TableSet& set) {
+    if (!BracketsChainFromOneCentToTheSentinel(set)) throw "brackets leave a gap or overlap";
+    if (!EveryTariffHasTheRatesOf2016(set)) throw "a tariff has other rates";
+    if (!TopSubsidyRowsPayNothing(set)) throw "a top subsidy row pays something";
+    if (!ExcessTimesRateFits(set)) throw "an excess times its rate may pass 64 bits";
+    return true;
 }
 
 }  // namespace isr::table_checks

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // A set of 2016 withholding tables: one income-tax tariff per pay period and one
-// employment-subsidy table per period except the annual one, each of 11 rows. A set is written
-// once as the decimal texts of its figures and read into exact integers while compiling; both
-// forms are kept, the texts for whoever wants to check the figures by other means.
+// employment-subsidy table for each period that has one (tariffs/periods.h), each of 11 rows. A set
+// is written once as the decimal texts of its figures and read into exact integers while compiling;
+// both forms are kept, the texts for whoever wants to check the figures by other means.
 #pragma once
 
 #include <array>
@@ -37,9 +37,12 @@ struct SubsidyRowText {
 struct TableSetText {
     std::string_view name;  // as the command line and the window's option name it
     // The first line of the tariff listing: which tables these are.
-    std::string_view heading;
+    std::string_view title;
+    std::string_view years;  // the years the tables are for, as the listing's titles write them
+    // What they are, in a line of the help: "las publicadas en el Anexo 8 de la RMF para 2016".
+    std::string_view description;
     std::array<Table<IsrRowText>, kPeriodCount> isr;  // by period
-    // By period; "Anual" has no subsidy table and leaves its rows empty.
+    // By period; a period without a subsidy table ("Anual") leaves its rows empty.
     std::array<Table<SubsidyRowText>, kPeriodCount> subsidy;
 };
 
@@ -75,16 +78,16 @@ class TableSet {
         }
     }
 
-    static constexpr bool HasSubsidyTable(Period period) { return period != Period::kAnual; }
-
     constexpr std::string_view Name() const { return text_->name; }
-    constexpr std::string_view Heading() const { return text_->heading; }
+    constexpr std::string_view Title() const { return text_->title; }
+    constexpr std::string_view Years() const { return text_->years; }
+    constexpr std::string_view Description() const { return text_->description; }
     constexpr const TableSetText& Text() const { return *text_; }
 
     constexpr std::span<const IsrRow, kRowsPerTable> IsrTariff(Period period) const {
         return isr_[PeriodIndex(period)];
     }
-    // Empty for "Anual".
+    // Empty for a period without a subsidy table.
     constexpr std::span<const SubsidyRow> SubsidyTable(Period period) const {
         if (!HasSubsidyTable(period)) return {};
         return subsidy_[PeriodIndex(period)];

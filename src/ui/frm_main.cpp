@@ -3,9 +3,9 @@
 
 #include <string>
 
-#include "calc/entered_calculation.h"
 #include "calc/result_boxes.h"
 #include "entry/amount_field.h"
+#include "entry/calcular.h"
 #include "ui/accessible_names.h"
 #include "ui/control_geometry.h"
 #include "ui/fonts.h"
@@ -150,17 +150,13 @@ void FrmMain::cmbTarifa_Click() {
 }
 
 void FrmMain::cmdCalc_Click() {
-    AmountFieldBeforeCalculation(*calc_.txtBase);
-    AmountFieldBeforeCalculation(*calc_.txtPagos);
-    const auto period = PeriodAt(calc_.cmbTarifa->currentIndex());
-    if (!period) return;  // nothing selected: the load selects "Mensual" before anyone can click
-    const Withholding w = CalculateEntered(tables_, *period, calc_.txtBase->text().toStdString(),
-                                           calc_.txtPagos->text().toStdString());
-    for (const ResultBox box : kResultBoxes) {
-        const std::string_view text = BoxText(w, box);
-        ResultBoxEdit(calc_, box)
-            ->setText(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
-    }
+    // The load selects "Mensual" before anyone can click.
+    Calcular(
+        tables_, calc_.cmbTarifa->currentIndex(), *calc_.txtBase, *calc_.txtPagos,
+        [this](ResultBox box, std::string_view text) {
+            ResultBoxEdit(calc_, box)
+                ->setText(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+        });
 }
 
 }  // namespace isr

@@ -46,7 +46,7 @@ std::vector<Job> PlanJobs(const TableSet& tables, std::optional<Period> period) 
         const mpq_class lastLower = exact.Of(p).isr.back().lower * 100;
         const std::int64_t last = mpz_class(lastLower).get_si() + kRangeAboveLastBracket;
         jobs.push_back({&tables, p, 0, last});
-        if (p != Period::kAnual) continue;
+        if (!TakesSubsidySum(p)) continue;
         for (const auto sum : kExtraAnnualSubsidySums) jobs.push_back({&tables, p, sum, last});
     }
     return jobs;

@@ -114,7 +114,7 @@ Figures FiguresAt(const TableSet& tables, Period period, Cents base) {
     const Cents sum = calculated.subsidySum.value_or(Cents());
     const Withholding w = Calculate(tables, period, base, sum);
     const Cents subsidy =
-        period == Period::kAnual ? sum : (w.subsidy ? w.subsidy->subsidy : Cents());
+        TakesSubsidySum(period) ? sum : (w.subsidy ? w.subsidy->subsidy : Cents());
     return {w.determinedTax, subsidy, base - *w.result};
 }
 
@@ -169,7 +169,7 @@ void Draw(int widen) {
         high = std::max({high, f.tax.Count(), f.net.Count()});
     };
     // Without a subsidy sum to subtract the annual period has no net to draw.
-    const bool figured = calculated.subsidySum || *period != Period::kAnual;
+    const bool figured = calculated.subsidySum || !TakesSubsidySum(*period);
     for (const RowStretch& stretch : figured ? stretches : decltype(stretches)()) {
         add(stretch.first);
         if (stretch.last != stretch.first) add(stretch.last);
@@ -235,7 +235,7 @@ EMSCRIPTEN_KEEPALIVE void isr_chart_at(double cents) {
     const int set = dom::SelectedIndex(kTableSetList);
     if (!period || set < 0 || !(cents >= 0) || cents > static_cast<double>(kWidestRange)) return;
     const Cents base = *Cents::FromCount(static_cast<std::int64_t>(cents + 0.5));
-    if (!calculated.subsidySum && *period == Period::kAnual) return;
+    if (!calculated.subsidySum && TakesSubsidySum(*period)) return;
     Point(true, base, FiguresAt(*AllTableSets()[static_cast<std::size_t>(set)], *period, base));
 }
 

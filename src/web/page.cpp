@@ -12,6 +12,7 @@
 #include "calc/result_boxes.h"
 #include "calc/tariff_listing.h"
 #include "entry/amount_field.h"
+#include "entry/calcular.h"
 #include "money/amount_text.h"
 #include "tariffs/periods.h"
 #include "tariffs/table_sets.h"
@@ -35,11 +36,25 @@ constexpr const char* kNetReached = "txtNeto";
 constexpr const char* kExact = "txtExacto";
 constexpr const char* kGrossUpMessage = "lblNeto";
 
-// In the order of kResultBoxes.
-constexpr std::array<const char*, kResultBoxes.size()> kResultBoxIds = {
-    "txtISR08-0", "txtISR08-1", "txtISR08-2", "txtISR08-3", "txtISR08-4",
-    "txtSUB08-0", "txtSUB08-1", "txtSUB08-2", "txtRet08-0",
+struct BoxId {
+    ResultBox box;
+    const char* id;
 };
+
+// In the order of kResultBoxes, so that a box is also its entry's index.
+constexpr std::array<BoxId, 9> kResultBoxIds = {{
+    {ResultBox::kIsrLowerLimit, "txtISR08-0"},
+    {ResultBox::kIsrExcess, "txtISR08-1"},
+    {ResultBox::kIsrRate, "txtISR08-2"},
+    {ResultBox::kIsrFixedFee, "txtISR08-3"},
+    {ResultBox::kDeterminedTax, "txtISR08-4"},
+    {ResultBox::kSubsidyLowerLimit, "txtSUB08-0"},
+    {ResultBox::kSubsidyUpperLimit, "txtSUB08-1"},
+    {ResultBox::kSubsidy, "txtSUB08-2"},
+    {ResultBox::kResult, "txtRet08-0"},
+}};
+static_assert(NamesEveryBoxOnceInOrder(kResultBoxIds),
+              "one id per result box, in the boxes' order");
 
 AmountInput txtBase("txtBase");
 AmountInput txtPagos("txtPagos");
@@ -65,22 +80,16 @@ void cmbTarifa_Click() {
 // the result boxes keep the last calculation until the next click, as they do for any change.
 void cmbTablas_Click() {
     const TableSet& tables = ChosenTables();
-    dom::SetText(kTableSetHeading, tables.Heading());
+    dom::SetText(kTableSetHeading, tables.Title());
     dom::SetText(kListing, TariffListing(tables));
 }
 
-void ShowBoxes(const Withholding& w) {
-    for (std::size_t i = 0; i < kResultBoxes.size(); ++i) {
-        dom::SetValue(kResultBoxIds[i], BoxText(w, kResultBoxes[i]));
-    }
+void ShowBox(ResultBox box, std::string_view text) {
+    dom::SetValue(kResultBoxIds[static_cast<std::size_t>(box)].id, text);
 }
 
 void cmdCalc_Click() {
-    AmountFieldBeforeCalculation(txtBase);
-    AmountFieldBeforeCalculation(txtPagos);
-    const auto period = PeriodAt(dom::SelectedIndex(kPeriodList));
-    if (!period) return;
-    ShowBoxes(CalculateEntered(ChosenTables(), *period, txtBase.Text(), txtPagos.Text()));
+    Calcular(ChosenTables(), dom::SelectedIndex(kPeriodList), txtBase, txtPagos, ShowBox);
 }
 
 // The income found goes into txtBase and its calculation into the boxes, as if typed and
@@ -101,7 +110,7 @@ void cmdNeto_Click() {
         return;
     }
     txtBase.SetText(AmountText(found->base).String());
-    ShowBoxes(found->withholding);
+    ShowBoxes(found->withholding, ShowBox);
     dom::SetValue(kNetReached, AmountText(found->net));
     dom::SetValue(kExact, found->exact ? "sí" : "no");
     dom::SetText(kGrossUpMessage, "");

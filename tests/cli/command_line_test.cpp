@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "run_in_memory.h"
+#include "tariffs/table_sets.h"
 
 namespace isr::cli {
 namespace {
@@ -308,6 +309,37 @@ TEST(CommandLine, HelpAndVersion) {
     const auto version = RunWith({"--version"});
     EXPECT_EQ(version.status, kExitOk);
     EXPECT_EQ(version.out.rfind("isr2016-cli ", 0), 0u);
+}
+
+// The --tablas paragraph is made from the sets: each is named with its description, the default
+// marked, and the filled lines stay as narrow as the rest of the help.
+TEST(CommandLine, HelpDescribesEveryTableSetWithinTheHelpsWidth) {
+    const auto help = RunWith({"--help"});
+    std::string flowing;  // the help with its line breaks and indents as single blanks
+    std::istringstream lines(help.out);
+    for (std::string line; std::getline(lines, line);) {
+        SCOPED_TRACE(line);
+        const auto columns = std::count_if(line.begin(), line.end(), [](char c) {
+            return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+        });
+        // The usage lines are a synopsis, one a line, as the man page has them: never filled.
+        const bool synopsis = line.starts_with("uso: ") || line.starts_with("     isr2016-cli ");
+        if (!synopsis) {
+            EXPECT_LE(columns, 76);
+        }
+        const auto words = line.find_first_not_of(' ');
+        if (words == std::string::npos) continue;
+        if (!flowing.empty()) flowing += ' ';
+        flowing += line.substr(words);
+    }
+    for (const TableSet* set : AllTableSets()) {
+        SCOPED_TRACE(set->Name());
+        std::string named = std::string(set->Name()) + " (" + std::string(set->Description());
+        if (set == &DefaultTableSet()) named += ", por omisión";
+        EXPECT_NE(flowing.find(named + ')'), std::string::npos) << flowing;
+    }
+    EXPECT_NE(flowing.find("programa (las del programa, por omisión) o anexo8 (las publicadas en"),
+              std::string::npos);
 }
 
 }  // namespace

@@ -5,18 +5,13 @@
 
 #include <compare>
 #include <cstdint>
-#include <limits>
 #include <string>
 #include <string_view>
-
-#include "cents_of_count.h"
 
 namespace isr {
 namespace {
 
 TEST(AmountText, ShowsCentsGroupedInThreesWithTwoDecimals) {
-    constexpr auto kMax = std::numeric_limits<std::int64_t>::max();
-    constexpr auto kMin = std::numeric_limits<std::int64_t>::min();
     struct Case {
         std::string_view name;
         std::int64_t count;
@@ -36,12 +31,12 @@ TEST(AmountText, ShowsCentsGroupedInThreesWithTwoDecimals) {
         {"minus one cent is not zero", -1, "-0.01"},
         {"the largest amount", Cents::kLargestCount, "9,999,999,999,999,999.99"},
         {"the largest negative amount", -Cents::kLargestCount, "-9,999,999,999,999,999.99"},
-        {"the top of 64 bits", kMax, "92,233,720,368,547,758.07"},
-        {"the bottom of 64 bits", kMin, "-92,233,720,368,547,758.08"},
+        {"every digit place", 123'456'789'012'345'678, "1,234,567,890,123,456.78"},
+        {"every negative digit place", -876'543'210'987'654'321, "-8,765,432,109,876,543.21"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(AmountText(CentsOfCount(c.count)).View(), c.text);
+        EXPECT_EQ(AmountText(*Cents::FromCount(c.count)).View(), c.text);
     }
     EXPECT_EQ(AmountText(-Cents()).View(), "0.00");
 }
@@ -56,12 +51,12 @@ TEST(AmountText, ShowsRatesAsPercentagesAndTheBareZero) {
         {"6.4 % with two decimals", 640, "6.40"},
         {"1.92 %", 192, "1.92"},
         {"35 %", 3500, "35.00"},
-        {"the top of 32 bits", std::numeric_limits<std::int32_t>::max(), "21,474,836.47"},
-        {"the bottom of 32 bits", std::numeric_limits<std::int32_t>::min(), "-21,474,836.48"},
+        {"no rate", 0, "0.00"},
+        {"the whole amount", Rate::kLargestHundredths, "100.00"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(AmountText(Rate::FromHundredths(c.hundredths)).View(), c.text);
+        EXPECT_EQ(AmountText(*Rate::FromHundredths(c.hundredths)).View(), c.text);
     }
     EXPECT_EQ(AmountText::BareZero().View(), "0");
     EXPECT_EQ(AmountText::BareZero().String(), "0");
@@ -249,6 +244,30 @@ TEST(CompareAmountTexts, ComparesExactValuesNotRoundedOnes) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(CompareAmountTexts(c.a, c.b), c.order);
         EXPECT_EQ(CompareAmountTexts(c.b, c.a), 0 <=> c.order);
+    }
+}
+
+}  // namespace
+}  // namespace isr
+
+namespace isr {
+namespace {
+
+TEST(SignificantIntegerDigits, DropSeparatorsLeadingZerosAndTheDecimals) {
+    struct Case {
+        std::string_view text;
+        std::string_view digits;
+    };
+    const Case cases[] = {
+        {"0,012.50", "12"}, {"0.5", ""},
+        {"-1,234", "1234"}, {"1,0,0", "100"},
+        {"000", ""},        {"7.", "7"},
+        {".05", ""},        {"100.001", "100"},
+        {"0,0,1", "1"},     {"9,876,543,210,123,456,789", "9876543210123456789"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(SignificantIntegerDigits(c.text), c.digits);
     }
 }
 

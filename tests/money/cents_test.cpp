@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 namespace isr {
@@ -43,6 +44,79 @@ TEST(Cents, CountsBeyondTheLargestMagnitudeAreRefused) {
     EXPECT_EQ(Cents::Largest().Count(), kLargest);
 }
 
+// A sum or difference beyond the largest magnitude is nothing, one within it is exact.
+TEST(Cents, SumsAndDifferencesStayWithinTheLargestMagnitude) {
+    constexpr std::int64_t kLargest = 999'999'999'999'999'999;
+    struct Case {
+        std::string_view name;
+        std::int64_t a;
+        std::int64_t b;
+        std::optional<std::int64_t> sum;
+        std::optional<std::int64_t> difference;
+    };
+    const Case cases[] = {
+        {"the largest and nothing", kLargest, 0, kLargest, kLargest},
+        {"the largest and a cent", kLargest, 1, std::nullopt, kLargest - 1},
+        {"a cent and the largest", 1, kLargest, std::nullopt, 1 - kLargest},
+        {"the lowest and a cent", -kLargest, 1, 1 - kLargest, std::nullopt},
+        {"the lowest and minus a cent", -kLargest, -1, std::nullopt, 1 - kLargest},
+        {"the largest and the lowest", kLargest, -kLargest, 0, std::nullopt},
+        {"the largest twice", kLargest, kLargest, std::nullopt, 0},
+        {"ordinary amounts", 123'456, -7'890, 115'566, 131'346},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const Cents a = *Cents::FromCount(c.a);
+        const Cents b = *Cents::FromCount(c.b);
+        const auto sum = Cents::Sum(a, b);
+        const auto difference = Cents::Difference(a, b);
+        ASSERT_EQ(sum.has_value(), c.sum.has_value());
+        ASSERT_EQ(difference.has_value(), c.difference.has_value());
+        if (sum) {
+            EXPECT_EQ(sum->Count(), *c.sum);
+        }
+        if (difference) {
+            EXPECT_EQ(difference->Count(), *c.difference);
+        }
+        if (sum) {
+            EXPECT_EQ((a + b).Count(), *c.sum);
+        }
+        if (difference) {
+            EXPECT_EQ((a - b).Count(), *c.difference);
+        }
+    }
+}
+
+// + and - promise a result within the range; a debug build stops at one beyond it.
+TEST(CentsDeathTest, PlainArithmeticBeyondTheRangeStopsADebugBuild) {
+    const Cents largest = Cents::Largest();
+    EXPECT_DEBUG_DEATH((void)(largest + kOneCent), "kLargestCount");
+    EXPECT_DEBUG_DEATH((void)(-largest - kOneCent), "kLargestCount");
+}
+
+TEST(Rate, OnlyZeroToAHundredPercentIsARate) {
+    struct Case {
+        std::string_view name;
+        std::int32_t hundredths;
+        bool accepted;
+    };
+    const Case cases[] = {
+        {"no rate", 0, true},
+        {"the top rate of the tariffs", 3500, true},
+        {"the whole amount", 10'000, true},
+        {"a hundredth more", 10'001, false},
+        {"below zero", -1, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto rate = Rate::FromHundredths(c.hundredths);
+        ASSERT_EQ(rate.has_value(), c.accepted);
+        if (rate) {
+            EXPECT_EQ(rate->Hundredths(), c.hundredths);
+        }
+    }
+}
+
 TEST(PercentOf, RoundsToCentsWithHalvesAwayFromZero) {
     struct Case {
         std::string_view name;
@@ -65,7 +139,7 @@ TEST(PercentOf, RoundsToCentsWithHalvesAwayFromZero) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(PercentOf(*Cents::FromCount(c.amount), Rate::FromHundredths(c.rate)).Count(),
+        EXPECT_EQ(PercentOf(*Cents::FromCount(c.amount), *Rate::FromHundredths(c.rate)).Count(),
                   c.percentage);
     }
 }

@@ -8,14 +8,14 @@
 
 namespace isr {
 
-// Checked construction stops at Cents::kLargestCount, but sums go on (a result is a tax minus a
-// typed subsidy sum), so a count past it is still a figure to show.
+// The count folded into the amounts' range, keeping its sign: the remainder of its division by one
+// more than the largest count. Counts drawn from any bits become amounts Cents can hold.
+constexpr std::int64_t FoldedIntoRange(std::int64_t count) {
+    return count % (Cents::kLargestCount + 1);
+}
+
 inline Cents CentsOfCount(std::int64_t count) {
-    Cents sum = *Cents::FromCount(count % Cents::kLargestCount);
-    for (std::int64_t n = count / Cents::kLargestCount; n != 0; n += n > 0 ? -1 : 1) {
-        sum = sum + (n > 0 ? Cents::Largest() : -Cents::Largest());
-    }
-    return sum;
+    return *Cents::FromCount(FoldedIntoRange(count));
 }
 
 }  // namespace isr

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -60,7 +61,7 @@ TEST(TableSets, EveryFigureIsItsTextReadAsAnAmount) {
                 EXPECT_EQ(isr.upperLimit, read(text.isr[p][r].upperLimit));
                 EXPECT_EQ(isr.fixedFee, read(text.isr[p][r].fixedFee));
                 EXPECT_EQ(isr.rate.Hundredths(), read(text.isr[p][r].rate).Count());
-                if (!TableSet::HasSubsidyTable(period)) continue;
+                if (!HasSubsidyTable(period)) continue;
                 const SubsidyRow& subsidy = tables->SubsidyTable(period)[r];
                 EXPECT_EQ(subsidy.lowerLimit, read(text.subsidy[p][r].lowerLimit));
                 EXPECT_EQ(subsidy.upperLimit, read(text.subsidy[p][r].upperLimit));
@@ -79,6 +80,23 @@ TEST(TableSets, FoundByTheirExactNameWithTheProgramsFirst) {
     EXPECT_EQ(FindTableSet("anexo8")->Name(), "anexo8");
     for (const std::string_view other : {"", "Programa", "programa ", "program"}) {
         EXPECT_EQ(FindTableSet(other), nullptr) << '"' << other << '"';
+    }
+}
+
+// A period is said to have a subsidy table exactly where the sets' texts give it rows; the others
+// take the typed subsidy sum instead.
+TEST(Periods, HaveASubsidyTableExactlyWhereTheSetsWriteOne) {
+    for (const TableSet* tables : AllTableSets()) {
+        for (const Period period : kPeriods) {
+            SCOPED_TRACE(std::string(tables->Name()) + ", " + std::string(PeriodName(period)));
+            const auto& rows = tables->Text().subsidy[PeriodIndex(period)];
+            const bool written =
+                std::any_of(rows.begin(), rows.end(),
+                            [](const SubsidyRowText& row) { return !row.subsidy.empty(); });
+            EXPECT_EQ(HasSubsidyTable(period), written);
+            EXPECT_NE(TakesSubsidySum(period), written);
+            EXPECT_EQ(tables->SubsidyTable(period).empty(), !written);
+        }
     }
 }
 

@@ -52,6 +52,8 @@ constexpr Table<SubsidyRowText> Subsidies(std::string_view sentinel) {
 constexpr TableSetText kSound = {
     "sound",
     "A set made up for the checks.",
+    "2016",
+    "made up",
     {Tariff(kWide), Tariff(kWide), Tariff(kNarrow), Tariff(kNarrow), Tariff(kNarrow),
      Tariff(kNarrow)},
     {Subsidies(kWide),
