@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -62,6 +63,15 @@ inline constexpr std::array<PaymentFigureLabel, 15> kPaymentFigureLabels = {{
     {PaymentFigure::kMonthlyWithholding, "Retención", "art96", "retencion", "art96_retencion"},
     {PaymentFigure::kWithholdsLess, "Retiene Menos", "", "menor_retencion", "menor_retencion"},
 }};
+
+// Every figure once, in the enum's order: kPaymentFigureLabels[i] is figure number i.
+static_assert([] {
+    for (std::size_t i = 0; i < kPaymentFigureLabels.size(); ++i) {
+        if (static_cast<std::size_t>(kPaymentFigureLabels[i].figure) != i) return false;
+    }
+    return static_cast<std::size_t>(PaymentFigure::kWithholdsLess) + 1 ==
+           kPaymentFigureLabels.size();
+}());
 
 // "#,0.00" of an amount, "#,0.0000" of the rate, and for kWithholdsLess "art174", "art96" or
 // "ninguno".

@@ -3,10 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "cli/byte_source.h"
 #include "cli/exit_status.h"
 
 namespace isr::cli {
@@ -224,6 +227,54 @@ TEST(CsvBatch, UnusableInputStopsBeforeAnyOutput) {
         EXPECT_EQ(r.status, kExitUsage);
         EXPECT_EQ(r.out, "");
         EXPECT_EQ(r.err, "isr2016-cli: " + c.message + "\n");
+    }
+}
+
+// Hands over its text, then fails as a disk would (or, with error 0, fails for no known reason).
+class FailingSource final : public ByteSource {
+  public:
+    FailingSource(std::string text, int error) : text_(std::move(text)), error_(error) {}
+    std::size_t Read(char* into, std::size_t size) override {
+        const auto n = std::min(size, text_.size() - pos_);
+        failed_ = n == 0;
+        text_.copy(into, n, pos_);
+        pos_ += n;
+        return n;
+    }
+    bool Failed() const override { return failed_; }
+    int Error() const override { return failed_ ? error_ : 0; }
+
+  private:
+    std::string text_;
+    std::size_t pos_ = 0;
+    int error_;
+    bool failed_ = false;
+};
+
+// A read that fails after some rows is no end of the input: the rows read are written, exit 2, and
+// the message says why, in the program's words or by the error's name where it has none.
+TEST(CsvBatch, AReadFailureAfterSomeRowsIsSaidWithItsReason) {
+    struct Case {
+        int error;
+        std::string message;
+    };
+    const std::string failed = "isr2016-cli: no se pudo leer la entrada hasta el final";
+    const Case cases[] = {
+        {EIO, failed + ": error de entrada/salida del dispositivo\n"},
+        {EXDEV, failed + ": error del sistema EXDEV (18)\n"},
+        {0, failed + "\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.error);
+        FailingSource source("periodo,ingreso_gravable\nmensual,100\n", c.error);
+        CsvReader reader(source, 7);
+        std::ostringstream out;
+        std::ostringstream err;
+        const auto layout = ReadBatchHeader(reader, err);
+        ASSERT_TRUE(layout);
+        EXPECT_EQ(RunBatch(reader, *layout, out, err, {0, 4096, nullptr}), kExitUsage);
+        EXPECT_EQ(err.str(), c.message);
+        EXPECT_EQ(Parse(out.str()).size(), 2u);  // the header and the row read
     }
 }
 
