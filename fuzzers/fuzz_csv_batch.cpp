@@ -11,10 +11,10 @@
 #include <string_view>
 #include <vector>
 
+#include "batch/csv_reader.h"
 #include "byte_reader.h"
 #include "calc/result_boxes.h"
 #include "cli/csv_batch.h"
-#include "cli/csv_reader.h"
 #include "cli/exit_status.h"
 #include "fuzz_check.h"
 
@@ -71,8 +71,8 @@ std::size_t CountLines(const std::string& text) {
 // The records the reader finds after the header.
 std::size_t CountRecords(std::string_view csv, std::size_t bufferBytes) {
     std::istringstream in{std::string(csv)};
-    cli::CsvReader reader(in, bufferBytes);
-    cli::CsvRecordBatch batch;
+    CsvReader reader(in, bufferBytes);
+    CsvRecordBatch batch;
     std::size_t records = 0;
     while (reader.ReadRecord(batch)) {
         ++records;
@@ -85,7 +85,7 @@ void CheckBatch(std::string_view csv, std::size_t bufferBytes, std::size_t chunk
     std::istringstream in{std::string(csv)};
     std::ostringstream out;
     std::ostringstream err;
-    cli::CsvReader reader(in, bufferBytes);
+    CsvReader reader(in, bufferBytes);
     const auto layout = cli::ReadBatchHeader(reader, err);
     if (!layout) {
         if (CountLines(err.str()) != 1) Fail("refused input with messages: ", err.str());

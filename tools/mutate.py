@@ -2,8 +2,8 @@
 # SPDX-License-Identifier: MIT
 """Mutation testing of the core and the command line.
 
-Samples single-point mutants of src/money, src/tariffs, src/calc, src/entry and src/cli (a
-relational, arithmetic or logical operator swapped, an integer constant changed, a one-line guard
+Samples single-point mutants of src/money, src/tariffs, src/calc, src/entry, src/batch and
+src/cli (a relational, arithmetic or logical operator swapped, an integer constant changed, a one-line guard
 or early return deleted, a negation dropped, a digit of a table figure changed), and for each one
 rebuilds the build folder with ninja, runs the fast suite (ctest without the "exhaustive" label,
 stopping at the first failure) and puts the file back. A mutant the suite lets through is listed
@@ -24,7 +24,7 @@ from dataclasses import dataclass
 from pathlib import Path
 
 ROOT = Path(__file__).resolve().parent.parent
-DIRS = ("src/money", "src/tariffs", "src/calc", "src/entry", "src/cli")
+DIRS = ("src/money", "src/tariffs", "src/calc", "src/entry", "src/batch", "src/cli")
 TABLE_FILES = ("src/tariffs/program_table_text.h", "src/tariffs/anexo8_tables.cpp")
 CONFIGURE_FLAGS = (
     "-DCMAKE_BUILD_TYPE=Debug",

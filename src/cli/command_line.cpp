@@ -14,16 +14,16 @@
 #include <variant>
 #include <vector>
 
+#include "batch/calculation_input.h"
+#include "batch/csv_reader.h"
+#include "batch/payment_input.h"
+#include "batch/quoted_argument.h"
 #include "cli/batch_progress.h"
-#include "cli/byte_source.h"
-#include "cli/calculation_input.h"
 #include "cli/csv_batch.h"
-#include "cli/csv_reader.h"
 #include "cli/descriptor_output.h"
+#include "cli/descriptor_source.h"
 #include "cli/output_file.h"
-#include "cli/payment_input.h"
 #include "cli/payment_output.h"
-#include "cli/quoted_argument.h"
 #include "cli/single_calculation.h"
 #include "cli/system_error_text.h"
 #include "tariffs/table_sets.h"
@@ -39,7 +39,7 @@ constexpr std::string_view kHelpBeforeTables =
 uso: isr2016-cli [--json] [--tablas NOMBRE] PERIODO BASE [SUMA_SUBSIDIO]
      isr2016-cli --neto [--json] [--tablas NOMBRE] PERIODO NETO [SUMA_SUBSIDIO]
      isr2016-cli --pago [--json] CONCEPTO INGRESO_MENSUAL IMPORTE [DOMINGOS]
-     isr2016-cli --csv [--tablas NOMBRE] [ENTRADA [SALIDA]]
+     isr2016-cli --csv [--tablas NOMBRE] [--resumen] [ENTRADA [SALIDA]]
      isr2016-cli --help | --version
 
 PERIODO        Mensual, Anual, Semanal, Decenal, Catorcenal o Quincenal
@@ -75,6 +75,8 @@ Opciones:
                el de 2016, si se omite)
   --csv        una nómina entera: lee un CSV de ENTRADA y escribe otro en
                SALIDA (entrada y salida estándar si se omiten o son "-")
+  --resumen    con --csv, al terminar, en la salida de errores: las filas,
+               las filas con error y las sumas de las filas buenas
   --tablas NOMBRE
 )";
 constexpr std::string_view kHelpAfterTables =
@@ -231,7 +233,19 @@ struct OwnedDescriptor {
 
 // The batch: files named by `operands`, or the standard streams for none or "-" (and
 // "/dev/stdout" for the output, which then is the same stream).
-int RunCsv(std::span<const std::string_view> operands, const TableSet& tables,
+// The summary of a finished batch for --resumen: plain counts, and "#,0.00" sums, as a script
+// would read them.
+void WriteSummary(const BatchLayout& layout, const BatchSummary& summary, std::ostream& err) {
+    err << "filas: " << summary.Rows() << '\n' << "filas con error: " << summary.BadRows() << '\n';
+    const auto captions = TotalCaptions(layout);
+    for (std::size_t i = 0; i < captions.size(); ++i) {
+        const auto total = summary.Total(i);
+        err << captions[i] << ": " << (total ? AmountText(*total).View() : "fuera de rango")
+            << '\n';
+    }
+}
+
+int RunCsv(std::span<const std::string_view> operands, const TableSet& tables, bool withSummary,
            const Console& console) {
     const auto named = [&](std::size_t i) { return operands.size() > i && operands[i] != "-"; };
     const bool namedOutput = named(1) && operands[1] != "/dev/stdout";
@@ -283,15 +297,18 @@ int RunCsv(std::span<const std::string_view> operands, const TableSet& tables,
     options.workers = std::max(1u, std::thread::hardware_concurrency());
     options.progress = progress ? &*progress : nullptr;
     options.tables = &tables;
+    BatchSummary summary;
+    options.summary = &summary;
     auto& out = namedOutput ? outFile.Stream() : console.out;
     const int status = RunBatch(reader, *layout, out, console.err, options);
-    if (status == kExitUsage || !namedOutput) return status;
-    if (!outFile.Commit()) {
+    if (status == kExitUsage) return status;
+    if (namedOutput && !outFile.Commit()) {
         console.err << "isr2016-cli: no se pudo escribir "
                     << QuotedArgument(operands[1], kQuotedPathCharacters) << ": "
                     << SystemErrorText(outFile.Error()) << '\n';
         return kExitUsage;
     }
+    if (withSummary) WriteSummary(*layout, summary, console.err);
     return status;
 }
 
@@ -304,6 +321,7 @@ int Run(std::span<const std::string_view> args, const Console& console) {
     bool csv = false;
     bool grossUp = false;
     bool payment = false;
+    bool summary = false;
     bool optionsEnded = false;
     std::optional<std::string_view> tablesName;
     std::optional<std::string_view> minimumWage;
@@ -324,6 +342,8 @@ int Run(std::span<const std::string_view> args, const Console& console) {
             json = true;
         } else if (arg == "--csv") {
             csv = true;
+        } else if (arg == "--resumen") {
+            summary = true;
         } else if (arg == "--neto") {
             grossUp = true;
         } else if (arg == "--pago") {
@@ -345,6 +365,7 @@ int Run(std::span<const std::string_view> args, const Console& console) {
             return UsageError(err, "opción desconocida: " + QuotedArgument(arg));
         }
     }
+    if (summary && !csv) return UsageError(err, "--resumen sólo cuenta con --csv");
     if (csv && json) return UsageError(err, "--csv y --json no se combinan");
     if (csv && grossUp) {
         return UsageError(
@@ -376,7 +397,7 @@ int Run(std::span<const std::string_view> args, const Console& console) {
     if (csv) {
         if (operands.size() > 2) return UsageError(err, "--csv acepta a lo sumo ENTRADA y SALIDA");
         // The batch checks its own output: it may be a file of its own.
-        return RunCsv(operands, *tables, console);
+        return RunCsv(operands, *tables, summary, console);
     }
     const std::string_view amountName = grossUp ? "NETO" : "BASE";
     if (operands.size() < 2 || operands.size() > 3) {

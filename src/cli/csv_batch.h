@@ -9,18 +9,21 @@
 #include <iosfwd>
 #include <optional>
 
-#include "cli/batch_layout.h"
+#include "batch/batch_chunk.h"
+#include "batch/batch_layout.h"
+#include "batch/batch_summary.h"
+#include "batch/csv_reader.h"
 #include "cli/batch_progress.h"
-#include "cli/csv_reader.h"
 #include "tariffs/table_sets.h"
 
 namespace isr::cli {
 
 struct BatchOptions {
-    unsigned workers = 0;             // calculating threads; 0 calculates on the reading thread
-    std::size_t chunkRecords = 4096;  // records handed over at once
+    unsigned workers = 0;  // calculating threads; 0 calculates on the reading thread
+    std::size_t chunkRecords = BatchChunk::kRecords;  // records handed over at once
     ProgressLine* progress = nullptr;
     const TableSet* tables = &DefaultTableSet();
+    BatchSummary* summary = nullptr;  // filled in at the end, when given
 };
 
 // The layout named by the header row; nothing, after telling `err` why, when the input cannot be

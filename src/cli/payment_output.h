@@ -11,7 +11,7 @@
 
 #include "calc/extraordinary_payment.h"
 #include "calc/payment_figures.h"
-#include "cli/payment_input.h"
+#include "cli/payment_arguments.h"
 
 namespace isr::cli {
 

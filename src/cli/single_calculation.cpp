@@ -4,9 +4,9 @@
 #include <ostream>
 #include <string_view>
 
+#include "batch/box_labels.h"
 #include "calc/gross_up.h"
 #include "calc/result_boxes.h"
-#include "cli/box_labels.h"
 #include "money/amount_text.h"
 
 namespace isr::cli {
@@ -66,15 +66,6 @@ std::optional<SingleCalculation> GrossUpSingle(const TableSet& tables,
         found->withholding,
         {},
         NetPay{RoundedAmountText(targetText).value_or(""), found->net, found->exact}};
-}
-
-void AppendBeyondTables(std::string& message, const TableSet& tables,
-                        const CalculationInput& input) {
-    message += "más allá de las tablas (el mayor neto ";
-    message += PeriodName(input.period);
-    message += " es ";
-    message += AmountText(HighestNet(tables, input.period, input.subsidySum)).View();
-    message += ')';
 }
 
 void WriteText(const SingleCalculation& calc, std::ostream& out) {

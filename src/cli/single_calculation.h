@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "batch/calculation_input.h"
 #include "calc/withholding.h"
-#include "cli/calculation_input.h"
 
 namespace isr::cli {
 
@@ -41,11 +41,6 @@ std::optional<SingleCalculation> GrossUpSingle(const TableSet& tables,
                                                const CalculationInput& input,
                                                std::string_view targetText,
                                                std::string_view subsidySumText);
-
-// Why a target net has no gross-up, appended to `message`: "más allá de las tablas (el mayor neto
-// Mensual es 65,009,095.77)".
-void AppendBeyondTables(std::string& message, const TableSet& tables,
-                        const CalculationInput& input);
 
 // One line of the text output: the caption, then the value aligned with every other line's.
 void CaptionLine(std::ostream& out, std::string_view caption, std::string_view value);

@@ -304,7 +304,8 @@ TEST(CommandLine, HelpAndVersion) {
     const auto help = RunWith({"mensual", "--help"});
     EXPECT_EQ(help.status, kExitOk);
     EXPECT_NE(help.out.find("Estado de salida"), std::string::npos);
-    EXPECT_NE(help.out.find("--csv [--tablas NOMBRE] [ENTRADA [SALIDA]]"), std::string::npos);
+    EXPECT_NE(help.out.find("--csv [--tablas NOMBRE] [--resumen] [ENTRADA [SALIDA]]"),
+              std::string::npos);
     EXPECT_NE(help.out.find("  1  con --csv"), std::string::npos);
     const auto version = RunWith({"--version"});
     EXPECT_EQ(version.status, kExitOk);

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/byte_source.h"
+#include "batch/byte_source.h"
 #include "cli/exit_status.h"
 
 namespace isr::cli {

@@ -1,23 +1,16 @@
 // SPDX-License-Identifier: MIT
-#include "cli/calculation_input.h"
+#include "batch/calculation_input.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <sstream>
 #include <string>
 #include <string_view>
 #include <variant>
-#include <vector>
 
-#include "calc/result_boxes.h"
-#include "cli/command_line.h"
-#include "cli/csv_reader.h"
-#include "cli/exit_status.h"
-#include "run_in_memory.h"
 #include "tariffs/table_sets.h"
 
-namespace isr::cli {
+namespace isr {
 namespace {
 
 Cents C(std::int64_t count) {
@@ -123,105 +116,5 @@ TEST(ReadCalculationInput, TextsBecomeInputsOrTheFieldAndProblem) {
     }
 }
 
-// The three ways in read through one reader; this keeps what they show from drifting apart.
-// The value closing each of the last nine caption lines: the box texts, in the window's order.
-std::vector<std::string> TextBoxes(const std::string& text) {
-    std::vector<std::string> values;
-    std::istringstream lines(text);
-    for (std::string line; std::getline(lines, line);) {
-        if (line.find("  ") != std::string::npos)
-            values.push_back(line.substr(line.rfind(' ') + 1));
-    }
-    const auto boxes = static_cast<std::ptrdiff_t>(kResultBoxes.size());
-    if (std::ssize(values) > boxes) values.erase(values.begin(), values.end() - boxes);
-    return values;
-}
-
-// The string values of a one-line JSON object after the three echoed inputs.
-std::vector<std::string> JsonBoxes(const std::string& json) {
-    std::vector<std::string> values;
-    for (auto at = json.find("\":\""); at != std::string::npos; at = json.find("\":\"", at)) {
-        at += 3;
-        values.push_back(json.substr(at, json.find('"', at) - at));
-    }
-    if (values.size() >= 3) values.erase(values.begin(), values.begin() + 3);
-    return values;
-}
-
-TEST(ReadCalculationInput, SingleJsonAndCsvShowTheSameBoxesAndRefuseAlike) {
-    struct Case {
-        std::string period;
-        std::string base;
-        std::string subsidySum;
-        std::string problem;  // what both say, for an input they refuse
-    };
-    // Every period, both ends of a bracket, entry rounding, results on both sides of zero, bases
-    // beyond the tables, an empty sum, and one refusal for each field.
-    const std::string beyondSum = "10000000000000000";
-    const Case cases[] = {
-        {"Mensual", "3,000.00", "", ""},
-        {"Mensual", "83,333.59", "0", ""},
-        {"Mensual", "496.075", "", ""},
-        {"Anual", "100000", "1,200", ""},
-        {"Anual", "0.", "99.999", ""},
-        {"Anual", "5", "", ""},
-        {"Semanal", "1000", "500", ""},
-        {"Decenal", "2428.41", "", ""},
-        {"Catorcenal", "7.5", "", ""},
-        {"Quincenal", "41,118.42", "", ""},
-        {"Anual", "0", "9999999999999999.99", ""},
-        {"Mensual", "-0.004", "", ""},
-        {"Bimestral", "1", "", "periodo desconocido: \"Bimestral\""},
-        {"Quincenal", "1e0", "", "no es un importe: \"1e0\""},
-        {"Semanal", "-0.01", "", "no puede ser negativo: \"-0.01\""},
-        {"Anual", "1", "-3", "no puede ser negativo: \"-3\""},
-        {"Mensual", "12345678901234.567", "",
-         "más allá de la tarifa Mensual (a lo sumo 99,999,999.99): \"12345678901234.567\""},
-        {"Decenal", kFortyDigits, "",
-         "más allá de la tarifa Decenal (a lo sumo 9,999,999.99): \"" + kFortyDigits + "\""},
-        {"Anual", "1", beyondSum,
-         "importe fuera de rango (a lo sumo 9,999,999,999,999,999.99): \"" + beyondSum + "\""},
-    };
-    std::string csv = "periodo,ingreso_gravable,suma_subsidio\n";
-    for (const auto& c : cases) {
-        csv += c.period + ",\"" + c.base + "\",\"" + c.subsidySum + "\"\n";
-    }
-    const auto batch = RunWith({"--csv"}, csv);
-    EXPECT_EQ(batch.status, kExitBadRows) << batch.err;
-    std::istringstream batchOut(batch.out);
-    CsvReader reader(batchOut);
-    CsvRecordBatch rows;
-    while (reader.ReadRecord(rows)) {
-    }
-    ASSERT_EQ(rows.size(), std::size(cases) + 1);
-
-    for (std::size_t i = 0; i < std::size(cases); ++i) {
-        const auto& c = cases[i];
-        SCOPED_TRACE(c.period + " " + c.base + " " + c.subsidySum);
-        const auto& row = rows[i + 1];
-        ASSERT_EQ(row.fieldCount, 3 + kResultBoxes.size() + 1);
-        std::vector<std::string> csvBoxes;
-        for (std::size_t b = 0; b < kResultBoxes.size(); ++b) {
-            csvBoxes.emplace_back(rows.Field(row, 3 + b));
-        }
-        const std::string csvError(rows.Field(row, 3 + kResultBoxes.size()));
-        const auto text = RunWith({c.period, c.base, c.subsidySum});
-        const auto json = RunWith({"--json", c.period, c.base, c.subsidySum});
-        if (!c.problem.empty()) {
-            EXPECT_EQ(text.status, kExitUsage);
-            EXPECT_EQ(json.status, kExitUsage);
-            EXPECT_NE(text.err.find(c.problem), std::string::npos) << text.err;
-            EXPECT_TRUE(csvError.ends_with(c.problem)) << csvError;
-            EXPECT_EQ(csvBoxes, std::vector<std::string>(kResultBoxes.size()));
-            continue;
-        }
-        ASSERT_EQ(text.status, kExitOk) << text.err;
-        ASSERT_EQ(json.status, kExitOk) << json.err;
-        EXPECT_EQ(csvError, "");
-        EXPECT_EQ(TextBoxes(text.out), csvBoxes) << text.out;
-        EXPECT_EQ(JsonBoxes(json.out), csvBoxes) << json.out;
-    }
-}
-
 }  // namespace
-}  // namespace isr::cli
+}  // namespace isr

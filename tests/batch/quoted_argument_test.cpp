@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
-#include "cli/quoted_argument.h"
+#include "batch/quoted_argument.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-namespace isr::cli {
+namespace isr {
 namespace {
 
 TEST(QuotedArgument, ShowsAnyBytesAsOneShortLineOfUtf8) {
@@ -49,4 +49,4 @@ TEST(QuotedArgument, ShowsAnyBytesAsOneShortLineOfUtf8) {
 }
 
 }  // namespace
-}  // namespace isr::cli
+}  // namespace isr

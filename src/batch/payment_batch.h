@@ -7,13 +7,13 @@
 #include <optional>
 #include <string>
 
-#include "cli/batch_layout.h"
-#include "cli/batch_row.h"
-#include "cli/csv_reader.h"
-#include "cli/csv_writer.h"
+#include "batch/batch_layout.h"
+#include "batch/batch_row.h"
+#include "batch/csv_reader.h"
+#include "batch/csv_writer.h"
 #include "tariffs/table_set.h"
 
-namespace isr::cli {
+namespace isr {
 
 inline constexpr std::string_view kConceptColumn = "concepto";
 inline constexpr std::string_view kMonthlyIncomeColumn = "ingreso_mensual";
@@ -38,4 +38,4 @@ bool WritePaymentBatchRow(const TableSet& tables, const BatchLayout& layout,
                           const CsvRecordBatch& batch, const CsvRecordBatch::Record& record,
                           RowScratch& scratch, CsvRecordWriter& writer);
 
-}  // namespace isr::cli
+}  // namespace isr

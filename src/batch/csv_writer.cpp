@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
-#include "cli/csv_writer.h"
+#include "batch/csv_writer.h"
 
 #include <cstdint>
 #include <cstring>
 
-#include "cli/csv_characters.h"
+#include "batch/csv_characters.h"
 
-namespace isr::cli {
+namespace isr {
 
 namespace {
 
@@ -103,4 +103,4 @@ void CsvRecordWriter::EndRecord() {
     firstField_ = true;
 }
 
-}  // namespace isr::cli
+}  // namespace isr

@@ -5,7 +5,7 @@
 #include <array>
 #include <string_view>
 
-namespace isr::cli {
+namespace isr {
 
 constexpr std::array<bool, 256> CharacterTable(std::string_view characters) {
     std::array<bool, 256> table{};
@@ -17,4 +17,4 @@ constexpr std::array<bool, 256> CharacterTable(std::string_view characters) {
 // of unquoted field text ends at one.
 inline constexpr auto kCsvSpecial = CharacterTable(",\"\n\r");
 
-}  // namespace isr::cli
+}  // namespace isr

@@ -8,7 +8,7 @@
 
 #include "calc/result_boxes.h"
 
-namespace isr::cli {
+namespace isr {
 
 struct BoxLabel {
     ResultBox box;
@@ -38,4 +38,4 @@ inline constexpr std::array<BoxLabel, 9> kBoxLabels = {{
 static_assert(NamesEveryBoxOnceInOrder(kBoxLabels),
               "one label per result box, in the boxes' order");
 
-}  // namespace isr::cli
+}  // namespace isr

@@ -4,10 +4,10 @@
 
 #include <string_view>
 
-#include "cli/byte_buffer.h"
+#include "batch/byte_buffer.h"
 #include "money/amount_text.h"
 
-namespace isr::cli {
+namespace isr {
 
 class CsvRecordWriter {
   public:
@@ -34,4 +34,4 @@ class CsvRecordWriter {
     bool firstField_ = true;
 };
 
-}  // namespace isr::cli
+}  // namespace isr

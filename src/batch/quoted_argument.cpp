@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
-#include "cli/quoted_argument.h"
+#include "batch/quoted_argument.h"
 
 #include <cstdint>
 
 #include "money/text_helpers.h"
 
-namespace isr::cli {
+namespace isr {
 
 namespace {
 
@@ -69,4 +69,4 @@ std::string QuotedArgument(std::string_view text, std::size_t maxCharacters) {
     return '"' + EscapedText(text, maxCharacters) + '"';
 }
 
-}  // namespace isr::cli
+}  // namespace isr

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
-// Where the batch's bytes come from: a C++ stream (tests, fuzzers) or a file descriptor (the
-// program's input), read as far as bytes are ready, so that rows from a slow pipe are handled as
-// they arrive rather than once a whole buffer has filled.
+// Where the batch's bytes come from: a C++ stream (tests, fuzzers), or whatever the front end
+// reads (a file descriptor, a file in the browser), read as far as bytes are ready, so that rows
+// from a slow pipe are handled as they arrive rather than once a whole buffer has filled.
 #pragma once
 
 #include <cstddef>
 #include <iosfwd>
 
-namespace isr::cli {
+namespace isr {
 
 class ByteSource {
   public:
@@ -35,18 +35,4 @@ class StreamSource final : public ByteSource {
     bool failed_ = false;
 };
 
-// A file descriptor, read with one read(2) at a time; the descriptor stays open.
-class DescriptorSource final : public ByteSource {
-  public:
-    explicit DescriptorSource(int descriptor) : descriptor_(descriptor) {}
-    std::size_t Read(char* into, std::size_t size) override;
-    bool WouldWait() const override;
-    bool Failed() const override { return error_ != 0; }
-    int Error() const override { return error_; }
-
-  private:
-    int descriptor_;
-    int error_ = 0;
-};
-
-}  // namespace isr::cli
+}  // namespace isr

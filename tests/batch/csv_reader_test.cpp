@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "cli/csv_reader.h"
+#include "batch/csv_reader.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-namespace isr::cli {
+namespace isr {
 namespace {
 
 struct ReadRecord {
@@ -215,4 +215,4 @@ TEST(CsvReader, ReadErrorIsToldApartFromTheEnd) {
 }
 
 }  // namespace
-}  // namespace isr::cli
+}  // namespace isr

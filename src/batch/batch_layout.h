@@ -9,9 +9,9 @@
 #include <string_view>
 #include <vector>
 
-#include "cli/csv_reader.h"
+#include "batch/csv_reader.h"
 
-namespace isr::cli {
+namespace isr {
 
 // Input columns, matched without regard to ASCII case; every other column passes through.
 inline constexpr std::string_view kPeriodColumn = "periodo";
@@ -43,4 +43,4 @@ std::optional<BatchLayout> LayoutFromHeader(const CsvRecordBatch& batch,
                                             const CsvRecordBatch::Record& header,
                                             std::string& problem);
 
-}  // namespace isr::cli
+}  // namespace isr

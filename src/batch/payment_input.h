@@ -5,15 +5,13 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
-#include <span>
 #include <string>
 #include <string_view>
 #include <variant>
 
 #include "calc/extraordinary_payment.h"
 
-namespace isr::cli {
+namespace isr {
 
 // In the order of the arguments: CONCEPTO INGRESO_MENSUAL IMPORTE [DOMINGOS], then
 // --salario-minimo.
@@ -45,20 +43,4 @@ std::variant<ExtraordinaryPayment, PaymentInputError> CalculatePaymentTexts(
 void AppendPaymentProblem(std::string& message, const TableSet& tables,
                           const PaymentInputError& error);
 
-// A calculation with its inputs, for the text and JSON outputs.
-struct PaymentCalculation {
-    PaymentInput input;
-    ExtraordinaryPayment result;
-    // The table set's name when the output should show it (it was chosen), empty otherwise.
-    std::string_view tablesName;
-};
-
-// The calculation of the arguments CONCEPTO INGRESO_MENSUAL IMPORTE [DOMINGOS] and the text of
-// --salario-minimo (empty without it); nothing, with the message in `problem`, for a field at
-// fault ("IMPORTE no puede ser negativo: "-5"").
-std::optional<PaymentCalculation> PaymentFromArguments(const TableSet& tables,
-                                                       std::span<const std::string_view> operands,
-                                                       std::string_view minimumWage,
-                                                       std::string& problem);
-
-}  // namespace isr::cli
+}  // namespace isr

@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: MIT
-#include "cli/payment_batch.h"
+#include "batch/payment_batch.h"
 
 #include <algorithm>
 #include <array>
 #include <utility>
 #include <variant>
 
-#include "cli/payment_input.h"
-#include "cli/payment_output.h"
-#include "cli/quoted_argument.h"
+#include "batch/payment_input.h"
+#include "batch/quoted_argument.h"
+#include "calc/payment_figures.h"
 
-namespace isr::cli {
+namespace isr {
 
 namespace {
 
@@ -94,6 +94,7 @@ bool WritePaymentBatchRow(const TableSet& tables, const BatchLayout& layout,
             CalculatePaymentTexts(tables, input, text(0), text(1), text(2), text(3), text(4));
         if (auto* calculated = std::get_if<ExtraordinaryPayment>(&result)) {
             payment = *calculated;
+            scratch.totals = {payment->spread.withholding, payment->monthly.withholding, Cents{}};
         } else {
             const auto& error = std::get<PaymentInputError>(result);
             // A field at fault is in its column: an absent optional column is never at fault.
@@ -115,4 +116,4 @@ bool WritePaymentBatchRow(const TableSet& tables, const BatchLayout& layout,
     return payment.has_value();
 }
 
-}  // namespace isr::cli
+}  // namespace isr

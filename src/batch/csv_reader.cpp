@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
-#include "cli/csv_reader.h"
+#include "batch/csv_reader.h"
 
 #include <algorithm>
 #include <cstring>
 #include <istream>
 
-#include "cli/csv_characters.h"
+#include "batch/csv_characters.h"
 
-namespace isr::cli {
+namespace isr {
 
 namespace {
 
@@ -213,4 +213,4 @@ bool CsvReader::ReadRecord(CsvRecordBatch& into) {
     return true;
 }
 
-}  // namespace isr::cli
+}  // namespace isr

@@ -1,20 +1,12 @@
 // SPDX-License-Identifier: MIT
-#include "cli/byte_source.h"
+#include "cli/descriptor_source.h"
 
 #include <poll.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <istream>
 
 namespace isr::cli {
-
-std::size_t StreamSource::Read(char* into, std::size_t size) {
-    if (failed_) return 0;
-    in_.read(into, static_cast<std::streamsize>(size));
-    if (in_.bad()) failed_ = true;
-    return static_cast<std::size_t>(in_.gcount());
-}
 
 std::size_t DescriptorSource::Read(char* into, std::size_t size) {
     if (error_ != 0) return 0;

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
-#include "cli/batch_layout.h"
+#include "batch/batch_layout.h"
 
 #include <algorithm>
 #include <string>
 
-#include "cli/payment_batch.h"
+#include "batch/payment_batch.h"
 #include "money/text_helpers.h"
 
-namespace isr::cli {
+namespace isr {
 
 namespace {
 
@@ -67,4 +67,4 @@ std::optional<BatchLayout> LayoutFromHeader(const CsvRecordBatch& batch,
     return layout;
 }
 
-}  // namespace isr::cli
+}  // namespace isr

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "cli/csv_writer.h"
+#include "batch/csv_writer.h"
 
 #include <gtest/gtest.h>
 
@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "cli/csv_reader.h"
+#include "batch/csv_reader.h"
 
-namespace isr::cli {
+namespace isr {
 namespace {
 
 TEST(CsvRecordWriter, QuotesOnlyWhatNeedsIt) {
@@ -96,4 +96,4 @@ TEST(CsvRecordWriter, ReaderReadsBackEveryField) {
 }
 
 }  // namespace
-}  // namespace isr::cli
+}  // namespace isr

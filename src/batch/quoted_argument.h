@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-namespace isr::cli {
+namespace isr {
 
 inline constexpr std::size_t kQuotedCharacters = 40;
 inline constexpr std::size_t kQuotedPathCharacters = 160;  // a path must stay recognisable
@@ -21,4 +21,4 @@ std::string EscapedText(std::string_view text, std::size_t maxCharacters = kQuot
 // EscapedText in double quotes.
 std::string QuotedArgument(std::string_view text, std::size_t maxCharacters = kQuotedCharacters);
 
-}  // namespace isr::cli
+}  // namespace isr

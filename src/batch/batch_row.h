@@ -7,16 +7,18 @@
 #include <cstdint>
 #include <string>
 
-#include "cli/batch_layout.h"
-#include "cli/csv_reader.h"
-#include "cli/csv_writer.h"
+#include "batch/batch_layout.h"
+#include "batch/batch_summary.h"
+#include "batch/csv_reader.h"
+#include "batch/csv_writer.h"
 #include "tariffs/table_set.h"
 
-namespace isr::cli {
+namespace isr {
 
 // Kept from row to row, so that rows stop allocating once the buffer has grown.
 struct RowScratch {
     std::string message;
+    RowTotals totals{};  // of a good row, for the summary
 };
 
 // Starts `message` with "línea 7, columna 2 (ingreso_gravable): ", the column counted from 1.
@@ -33,9 +35,10 @@ void WriteBatchHeader(const BatchLayout& layout, CsvRecordWriter& writer);
 
 // The output record of `record`, calculated with `tables`: its fields in place, then the box texts
 // and an empty error; or, for a bad row, empty result columns and the error. Returns false for a
-// bad row and leaves its message (line, column, what) in `scratch.message`.
+// bad row and leaves its message (line, column, what) in `scratch.message`; for a good row, its
+// figures for the summary in `scratch.totals`.
 bool WriteBatchRow(const TableSet& tables, const BatchLayout& layout, const CsvRecordBatch& batch,
                    const CsvRecordBatch::Record& record, RowScratch& scratch,
                    CsvRecordWriter& writer);
 
-}  // namespace isr::cli
+}  // namespace isr

@@ -12,10 +12,10 @@
 #include <string_view>
 #include <vector>
 
-#include "cli/byte_buffer.h"
-#include "cli/byte_source.h"
+#include "batch/byte_buffer.h"
+#include "batch/byte_source.h"
 
-namespace isr::cli {
+namespace isr {
 
 // What is wrong with a record as written, and where.
 struct CsvFault {
@@ -104,4 +104,4 @@ class CsvReader {
     std::size_t recordBytes_ = 0;  // kept so far by the current record
 };
 
-}  // namespace isr::cli
+}  // namespace isr

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: MIT
-#include "cli/calculation_input.h"
+#include "batch/calculation_input.h"
 
 #include "calc/brackets.h"
+#include "calc/gross_up.h"
 
-namespace isr::cli {
+namespace isr {
 
 std::variant<CalculationInput, InputError> ReadCalculationInput(const TableSet& tables,
                                                                 AmountRole role,
@@ -64,4 +65,13 @@ void AppendProblem(std::string& message, const InputError& error) {
     }
 }
 
-}  // namespace isr::cli
+void AppendBeyondTables(std::string& message, const TableSet& tables,
+                        const CalculationInput& input) {
+    message += "más allá de las tablas (el mayor neto ";
+    message += PeriodName(input.period);
+    message += " es ";
+    message += AmountText(HighestNet(tables, input.period, input.subsidySum)).View();
+    message += ')';
+}
+
+}  // namespace isr

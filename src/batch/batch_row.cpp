@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "cli/batch_row.h"
+#include "batch/batch_row.h"
 
 #include <algorithm>
 #include <charconv>
@@ -8,16 +8,16 @@
 #include <string_view>
 #include <variant>
 
+#include "batch/box_labels.h"
+#include "batch/calculation_input.h"
+#include "batch/payment_batch.h"
+#include "batch/quoted_argument.h"
 #include "calc/gross_up.h"
 #include "calc/result_boxes.h"
 #include "calc/withholding.h"
-#include "cli/box_labels.h"
-#include "cli/calculation_input.h"
-#include "cli/payment_batch.h"
-#include "cli/quoted_argument.h"
 #include "cli/single_calculation.h"
 
-namespace isr::cli {
+namespace isr {
 
 namespace {
 
@@ -144,6 +144,11 @@ bool WriteBatchRow(const TableSet& tables, const BatchLayout& layout, const CsvR
             message += QuotedArgument(batch.Field(record, layout.amount));
         }
     }
+    if (shown) {
+        // As the boxes show them: a subsidy or a result that is not there is 0.
+        scratch.totals = {shown->determinedTax, shown->subsidy ? shown->subsidy->subsidy : Cents{},
+                          shown->result.value_or(Cents{})};
+    }
     for (std::size_t i = 0; i < layout.columnNames.size(); ++i) {
         writer.Field(i < record.fieldCount ? batch.Field(record, i) : std::string_view{});
     }
@@ -175,4 +180,4 @@ bool WriteBatchRow(const TableSet& tables, const BatchLayout& layout, const CsvR
     return shown != nullptr;
 }
 
-}  // namespace isr::cli
+}  // namespace isr

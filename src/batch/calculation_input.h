@@ -14,7 +14,7 @@
 #include "tariffs/periods.h"
 #include "tariffs/table_set.h"
 
-namespace isr::cli {
+namespace isr {
 
 // kAmount is the amount after the period: the base of a calculation, or the target net of a
 // gross-up (--neto, the "neto" column); each caller names it as its own input does.
@@ -61,4 +61,9 @@ std::variant<CalculationInput, InputError> ReadCalculationInput(const TableSet& 
 // What is wrong, in the words every message uses ("no es un importe"), appended to `message`.
 void AppendProblem(std::string& message, const InputError& error);
 
-}  // namespace isr::cli
+// Why a target net has no gross-up, appended to `message`: "más allá de las tablas (el mayor neto
+// Mensual es 65,009,095.77)".
+void AppendBeyondTables(std::string& message, const TableSet& tables,
+                        const CalculationInput& input);
+
+}  // namespace isr

@@ -10,7 +10,7 @@
 #include <memory>
 #include <string_view>
 
-namespace isr::cli {
+namespace isr {
 
 // memcpy for the few bytes of a field: whole words, the last one overlapping the one before, so
 // that no call is made and no byte outside either run is touched.
@@ -67,4 +67,4 @@ class ByteBuffer {
     std::size_t capacity_ = 0;
 };
 
-}  // namespace isr::cli
+}  // namespace isr

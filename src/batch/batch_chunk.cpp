@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: MIT
+#include "batch/batch_chunk.h"
+
+#include "batch/csv_writer.h"
+
+namespace isr {
+
+void BatchChunk::Clear() {
+    records.Clear();
+    out.Clear();
+    messages.clear();
+    summary.Clear();
+}
+
+std::optional<BatchLayout> ReadBatchHeader(CsvReader& reader, std::string& problem) {
+    CsvRecordBatch header;
+    if (reader.ReadRecord(header)) return LayoutFromHeader(header, header[0], problem);
+    problem = reader.Failed() ? "no se pudo leer la entrada"
+                              : "la entrada está vacía: falta el encabezado";
+    return std::nullopt;
+}
+
+void WriteOutputStart(const CsvReader& reader, const BatchLayout& layout, ByteBuffer& out) {
+    if (reader.HadByteOrderMark()) out.Append("\xEF\xBB\xBF", 3);
+    CsvRecordWriter writer(out, reader.FirstLineEnd());
+    WriteBatchHeader(layout, writer);
+}
+
+void ProcessChunk(const TableSet& tables, const BatchLayout& layout, std::string_view lineEnd,
+                  std::string_view messagePrefix, BatchChunk& chunk, RowScratch& scratch) {
+    CsvRecordWriter writer(chunk.out, lineEnd);
+    for (std::size_t i = 0; i < chunk.records.size(); ++i) {
+        if (WriteBatchRow(tables, layout, chunk.records, chunk.records[i], scratch, writer)) {
+            chunk.summary.AddGoodRow(scratch.totals);
+            continue;
+        }
+        chunk.summary.AddBadRow(scratch.message);
+        chunk.messages += messagePrefix;
+        chunk.messages += scratch.message;
+        chunk.messages += '\n';
+    }
+}
+
+}  // namespace isr

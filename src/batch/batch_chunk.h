@@ -1,0 +1,54 @@
+// SPDX-License-Identifier: MIT
+// A whole payroll, a chunk of records at a time: the header that names the layout, the output
+// header, and each chunk's records calculated and written. The caller reads the chunks and sends
+// their bytes on; the command line hands chunks to a pool of threads, the page to a worker.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "batch/batch_layout.h"
+#include "batch/batch_row.h"
+#include "batch/batch_summary.h"
+#include "batch/byte_buffer.h"
+#include "batch/csv_reader.h"
+#include "tariffs/table_set.h"
+
+namespace isr {
+
+struct BatchChunk {
+    // A chunk ends at this many records, or once its records take kChunkBytes of memory, so that
+    // long pass-through fields, or rows of empty fields, stay bounded too.
+    static constexpr std::size_t kRecords = 4096;
+    static constexpr std::size_t kBytes = std::size_t{1} << 20;
+
+    CsvRecordBatch records;
+    ByteBuffer out;
+    std::string messages;  // every bad row's message, each after `messagePrefix` and on its line
+    BatchSummary summary;
+
+    bool Full(std::size_t mostRecords = kRecords) const {
+        return records.size() >= mostRecords || records.Bytes() >= kBytes;
+    }
+    void Clear();
+};
+
+// The layout named by the header row; nothing, with `problem` set ("la entrada está vacía: falta
+// el encabezado"), when the input cannot be used. A read error's own words are the caller's.
+std::optional<BatchLayout> ReadBatchHeader(CsvReader& reader, std::string& problem);
+
+// The output's byte order mark, if the input had one, and its header, ending as the input's first
+// line ends: the output keeps both, for the program that made the input.
+void WriteOutputStart(const CsvReader& reader, const BatchLayout& layout, ByteBuffer& out);
+
+// Calculates and writes every record of the chunk into its output, with `scratch` of the calling
+// thread's own.
+void ProcessChunk(const TableSet& tables, const BatchLayout& layout, std::string_view lineEnd,
+                  std::string_view messagePrefix, BatchChunk& chunk, RowScratch& scratch);
+
+// Said when the input could not be read to its end; a read error's own words are the caller's.
+inline constexpr std::string_view kReadFailure = "no se pudo leer la entrada hasta el final";
+
+}  // namespace isr
