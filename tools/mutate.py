@@ -3,10 +3,10 @@
 """Mutation testing of the core and the command line.
 
 Samples single-point mutants of src/money, src/tariffs, src/calc, src/entry, src/batch and
-src/cli (a relational, arithmetic or logical operator swapped, an integer constant changed, a one-line guard
-or early return deleted, a negation dropped, a digit of a table figure changed), and for each one
-rebuilds the build folder with ninja, runs the fast suite (ctest without the "exhaustive" label,
-stopping at the first failure) and puts the file back. A mutant the suite lets through is listed
+src/cli (a relational, arithmetic or logical operator swapped, an integer constant changed, a
+one-line guard or early return deleted, a negation dropped, a digit of a table figure changed),
+and for each one rebuilds the build folder with ninja, runs the fast suite (ctest without the
+"exhaustive" label, stopping at the first failure) and puts the file back. A mutant the suite lets through is listed
 with its file, line and change. The source file is always restored, also on Ctrl-C.
 
     tools/mutate.py --sample 50 --draw 7 --build-dir build/mutate
