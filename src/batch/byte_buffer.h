@@ -56,7 +56,9 @@ class ByteBuffer {
   private:
     void Grow(std::size_t bytes) {
         const std::size_t capacity = std::max(2 * capacity_, size_ + bytes + 4096);
-        auto grown = std::make_unique_for_overwrite<char[]>(capacity);
+        // new char[] leaves the bytes as they are, as make_unique_for_overwrite would (which not
+        // every standard library that builds this has).
+        std::unique_ptr<char[]> grown(new char[capacity]);
         if (size_ > 0) std::memcpy(grown.get(), bytes_.get(), size_);
         bytes_ = std::move(grown);
         capacity_ = capacity;

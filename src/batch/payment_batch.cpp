@@ -9,14 +9,14 @@
 #include "batch/payment_input.h"
 #include "batch/quoted_argument.h"
 #include "calc/payment_figures.h"
+#include "money/text_helpers.h"
 
 namespace isr {
 
 namespace {
 
 bool SameName(std::string_view a, std::string_view b) {
-    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
-    return std::ranges::equal(a, b, [&](char x, char y) { return lower(x) == lower(y); });
+    return EqualsIgnoringAsciiCase(a, b);
 }
 
 // In the order of PaymentInputField.
@@ -55,7 +55,8 @@ std::optional<BatchLayout> PaymentLayoutFromHeader(const CsvRecordBatch& batch,
         }
     }
     if (other) {
-        const auto first = std::ranges::find_if(columns, [](auto c) { return c.has_value(); });
+        const auto first =
+            std::find_if(columns.begin(), columns.end(), [](auto c) { return c.has_value(); });
         problem = "la entrada tiene las columnas \"" +
                   std::string(kPaymentColumns[static_cast<std::size_t>(first - columns.begin())]) +
                   "\" y \"" + layout.columnNames[*other] +

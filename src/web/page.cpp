@@ -23,6 +23,15 @@
 EM_JS(void, js_bind_amount_input, (const char* id, int index),
       { bindAmountInput(document.getElementById(UTF8ToString(id)), index); });
 EM_JS(void, js_page_loaded, (), { pageLoaded(); });
+// The same program runs a payroll in a worker, which has no page: there it only waits for the
+// file (payroll.js).
+EM_JS(int, js_in_payroll_worker, (), {
+    if (typeof document == 'undefined') {
+        payrollWorkerReady();
+        return 1;
+    }
+    return 0;
+});
 
 namespace isr {
 namespace {
@@ -154,6 +163,7 @@ EMSCRIPTEN_KEEPALIVE void isr_gross_up() {
 // chosen, and the period's rule run for that choice.
 int main() {
     using namespace isr;
+    if (js_in_payroll_worker()) return 0;
     for (const std::string_view name : kPeriodNames) dom::AddOption(kPeriodList, name);
     for (const TableSet* tables : AllTableSets()) {
         dom::AddOption(kTableSetList, tables->Name());

@@ -106,6 +106,7 @@ function pageLoaded() {
   });
   chartLoaded();
   paymentLoaded();
+  payrollLoaded();
   document.body.removeAttribute('aria-busy');
   document.body.dataset.ready = '';
   performance.mark('isr2016-ready');

@@ -1,0 +1,219 @@
+// SPDX-License-Identifier: MIT
+// The card "Nómina completa (CSV)" (src/web/payroll.cpp). On the page, a chosen or dropped file
+// goes to a worker that runs this same script and program, so that the page stays free while it
+// works and Cancelar can stop it at once; the results come back a chunk at a time and become one
+// file, downloaded from memory. In the worker, the core reads the file in slices and hands back
+// results, the rows done and the summary. Nothing is sent anywhere. Shares one scope with page.js
+// and Emscripten's runtime.
+'use strict';
+
+const inPayrollWorker = typeof document === 'undefined';
+
+// ---- In the worker ----
+
+// The file and the tables to run, and where the next slice starts.
+const payrollJob = {file: null, tables: 0, position: 0, reader: null, ready: false, shown: 0};
+// Filled by the core at the end of a run.
+let payrollSummary = null;
+
+if (inPayrollWorker) {
+  self.onmessage = (event) => {
+    payrollJob.file = event.data.file;
+    payrollJob.tables = event.data.tables;
+    payrollStartJob();
+  };
+}
+
+// Called by the core once the runtime is up: the file may have come first.
+function payrollWorkerReady() {
+  payrollJob.ready = true;
+  payrollStartJob();
+}
+
+function payrollStartJob() {
+  if (!payrollJob.ready || !payrollJob.file) return;
+  payrollJob.reader = new FileReaderSync();
+  payrollSummary = {rows: '', badRows: '', totals: [], messages: []};
+  _isr_payroll_run(payrollJob.tables);
+}
+
+// Up to `size` bytes of the file into the heap at `into`; 0 at its end, -1 when it cannot be read
+// (it was moved, changed or removed since it was chosen).
+function payrollRead(into, size) {
+  const file = payrollJob.file;
+  if (payrollJob.position >= file.size) return 0;
+  let bytes;
+  try {
+    bytes = new Uint8Array(payrollJob.reader.readAsArrayBuffer(
+      file.slice(payrollJob.position, payrollJob.position + size)));
+  } catch (error) {
+    return -1;
+  }
+  HEAPU8.set(bytes, into);
+  payrollJob.position += bytes.length;
+  return bytes.length;
+}
+
+function payrollWrite(pointer, size) {
+  const bytes = HEAPU8.slice(pointer, pointer + size);
+  self.postMessage({kind: 'output', bytes: bytes}, [bytes.buffer]);
+}
+
+// A few times a second is enough for a progress bar.
+function payrollProgress(rows) {
+  const now = performance.now();
+  if (now - payrollJob.shown < 100) return;
+  payrollJob.shown = now;
+  self.postMessage({kind: 'progress', rows: rows, bytes: payrollJob.position});
+}
+
+function payrollDone(outcome, finished) {
+  self.postMessage({kind: 'done', outcome: outcome, finished: finished, summary: payrollSummary,
+    heap: HEAP8.length});
+}
+
+// ---- On the page ----
+
+// The page's own script, which the worker runs too; read while it first runs.
+const payrollScript = inPayrollWorker ? null : document.currentScript;
+const payrollRun = {worker: null, parts: [], started: 0, url: '', name: '', scriptUrl: ''};
+
+function payrollElement(id) {
+  return document.getElementById(id);
+}
+
+function payrollState(state, message) {
+  document.body.dataset.nomina = state;
+  payrollElement('lblNomina').textContent = message;
+  payrollElement('cmdCancelarNomina').disabled = state !== 'trabajando';
+  payrollElement('zonaNomina').setAttribute('aria-busy', state === 'trabajando');
+}
+
+// Ends the run in hand, if any: its worker and what it had written go.
+function payrollStop() {
+  if (payrollRun.worker) payrollRun.worker.terminate();
+  payrollRun.worker = null;
+  payrollRun.parts = [];
+}
+
+function payrollStart(file) {
+  payrollStop();
+  if (payrollRun.url) URL.revokeObjectURL(payrollRun.url);
+  payrollRun.url = '';
+  payrollElement('lnkNomina').hidden = true;
+  payrollElement('nomina-resumen').hidden = true;
+  const progress = payrollElement('prgNomina');
+  progress.max = Math.max(file.size, 1);
+  progress.value = 0;
+  payrollElement('lblNominaAvance').textContent = '';
+  payrollRun.name = file.name;
+  if (!payrollRun.scriptUrl) {
+    payrollRun.scriptUrl = URL.createObjectURL(
+      new Blob([payrollScript.textContent], {type: 'text/javascript'}));
+  }
+  const worker = new Worker(payrollRun.scriptUrl);
+  worker.onmessage = (event) => payrollMessage(event.data);
+  worker.onerror = (event) => {
+    event.preventDefault();
+    payrollStop();
+    payrollState('error', 'No se pudo terminar el cálculo de la nómina: ' + event.message);
+  };
+  payrollRun.worker = worker;
+  payrollRun.started = performance.now();
+  payrollState('trabajando', 'Calculando ' + file.name + '…');
+  worker.postMessage({file: file, tables: payrollElement('cmbTablas').selectedIndex});
+}
+
+function payrollMessage(message) {
+  if (message.kind === 'output') {
+    payrollRun.parts.push(message.bytes);
+  } else if (message.kind === 'progress') {
+    payrollElement('prgNomina').value = message.bytes;
+    payrollElement('lblNominaAvance').textContent = message.rows + ' filas';
+  } else {
+    payrollFinished(message);
+  }
+}
+
+function payrollFinished(done) {
+  const parts = payrollRun.parts;
+  payrollStop();
+  document.body.dataset.nominaMs = Math.round(performance.now() - payrollRun.started);
+  document.body.dataset.nominaMemoria = done.heap;
+  if (!done.finished) {
+    payrollState('error', done.outcome);
+    return;
+  }
+  payrollRun.url = URL.createObjectURL(new Blob(parts, {type: 'text/csv'}));
+  const link = payrollElement('lnkNomina');
+  link.href = payrollRun.url;
+  link.download = payrollRun.name.replace(/\.csv$/i, '') + '-resultados.csv';
+  link.hidden = false;
+  const summary = done.summary;
+  const progress = payrollElement('prgNomina');
+  progress.value = progress.max;
+  payrollElement('lblNominaAvance').textContent = summary.rows + ' filas';
+  payrollElement('txtNominaFilas').textContent = summary.rows;
+  payrollElement('txtNominaMalas').textContent = summary.badRows;
+  const totals = payrollElement('lstNominaTotales');
+  totals.replaceChildren();
+  for (const total of summary.totals) {
+    const caption = document.createElement('dt');
+    caption.textContent = total[0];
+    const figure = document.createElement('dd');
+    figure.textContent = total[1];
+    totals.append(caption, figure);
+  }
+  const errors = payrollElement('lstNominaErrores');
+  errors.replaceChildren();
+  for (const text of summary.messages) {
+    const item = document.createElement('li');
+    item.textContent = text;
+    errors.append(item);
+  }
+  payrollElement('lblNominaErrores').hidden = summary.messages.length === 0;
+  payrollElement('nomina-resumen').hidden = false;
+  payrollState('listo', done.outcome);
+}
+
+// Whether a drag carries files, as opposed to text for an amount input.
+function carriesFiles(event) {
+  return Array.prototype.indexOf.call(event.dataTransfer.types, 'Files') >= 0;
+}
+
+// Called by page.js once the page is bound.
+function payrollLoaded() {
+  _isr_payroll_tables_chosen();
+  payrollElement('cmbTablas').addEventListener('change', () => _isr_payroll_tables_chosen());
+  const input = payrollElement('archivoNomina');
+  input.addEventListener('change', () => {
+    if (input.files.length > 0) payrollStart(input.files[0]);
+    // The same file chosen again, after it changed, is another run.
+    input.value = '';
+  });
+  payrollElement('cmdCancelarNomina').addEventListener('click', () => {
+    payrollStop();
+    payrollState('cancelado', 'Cancelado: no hay resultados.');
+    payrollElement('archivoNomina').focus();
+  });
+  // A file dropped anywhere else would replace the page, and what it holds, with the file.
+  const zone = payrollElement('zonaNomina');
+  document.addEventListener('dragover', (event) => {
+    if (!carriesFiles(event)) return;
+    event.preventDefault();
+    const inZone = zone.contains(event.target);
+    event.dataTransfer.dropEffect = inZone ? 'copy' : 'none';
+    zone.classList.toggle('encima', inZone);
+  });
+  document.addEventListener('dragleave', (event) => {
+    if (!zone.contains(event.relatedTarget)) zone.classList.remove('encima');
+  });
+  document.addEventListener('drop', (event) => {
+    if (!carriesFiles(event)) return;
+    event.preventDefault();
+    zone.classList.remove('encima');
+    if (zone.contains(event.target) && event.dataTransfer.files.length > 0) {
+      payrollStart(event.dataTransfer.files[0]);
+    }
+  });
+}
