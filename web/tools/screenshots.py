@@ -3,7 +3,8 @@
 width (docs/pagina.png) and at a phone's 360 px (docs/pagina-telefono.png, at scale 2), and the
 chart after a monthly gross-up, read at the subsidy's last step, at both widths
 (docs/grafica.png, docs/grafica-telefono.png), and the card "Aguinaldo, PTU y primas" with the
-worked aguinaldo at desktop width (docs/pago.png).
+worked aguinaldo at desktop width (docs/pago.png), and the card "Nómina completa (CSV)" after a
+small payroll with two bad rows (docs/nomina.png).
 
 usage: /usr/bin/python3 web/tools/screenshots.py PAGE DOCS_DIR
 """
@@ -82,6 +83,39 @@ def shoot_card(driver, page, width, scale, path):
         out.write(base64.b64decode(shot['data']))
 
 
+# A payroll as a clerk's program would write it: employee, name, period, income; two rows wrong.
+PAYROLL = """num_empleado,nombre,periodo,ingreso_gravable,suma_subsidio
+101,Ana López,Mensual,"8,500.00",
+102,Beto Ruiz,Quincenal,4200,
+103,Carla Díaz,Mensual,12000.5,
+104,Daniel Soto,Bimestral,9000,
+105,Elena Paz,Semanal,"1,850.00",
+106,Félix Mora,Anual,185000,"4,800.00"
+107,Gina Vela,Mensual,doce mil,
+"""
+
+PAYROLL_BOX = CHART_BOX.replace("'grafica'", "'nomina'")
+
+
+def shoot_payroll(driver, page, width, scale, path):
+    driver.execute_cdp_cmd('Emulation.setDeviceMetricsOverride', {
+        'width': width, 'height': 800, 'deviceScaleFactor': scale, 'mobile': width < 600})
+    driver.get('file://' + page)
+    WebDriverWait(driver, 10).until(lambda d: d.execute_script(
+        'return "ready" in document.body.dataset'))
+    with tempfile.TemporaryDirectory() as folder:
+        payroll = os.path.join(folder, 'nomina-diciembre.csv')
+        with open(payroll, 'w', encoding='utf-8') as out:
+            out.write(PAYROLL)
+        driver.find_element(By.ID, 'archivoNomina').send_keys(payroll)
+        WebDriverWait(driver, 10).until(lambda d: d.execute_script(
+            'return document.body.dataset.nomina === "listo"'))
+    shot = driver.execute_cdp_cmd('Page.captureScreenshot', {
+        'captureBeyondViewport': True, 'clip': driver.execute_script(PAYROLL_BOX)})
+    with open(path, 'wb') as out:
+        out.write(base64.b64decode(shot['data']))
+
+
 def main():
     page, docs = os.path.abspath(sys.argv[1]), sys.argv[2]
     with tempfile.TemporaryDirectory() as profile:
@@ -92,6 +126,7 @@ def main():
             shoot_chart(driver, page, 1000, 1, os.path.join(docs, 'grafica.png'))
             shoot_chart(driver, page, 360, 2, os.path.join(docs, 'grafica-telefono.png'))
             shoot_card(driver, page, 1000, 1, os.path.join(docs, 'pago.png'))
+            shoot_payroll(driver, page, 1000, 1, os.path.join(docs, 'nomina.png'))
         finally:
             driver.quit()
 
