@@ -2,8 +2,6 @@
 #include "verify/net_sweep.h"
 
 #include <algorithm>
-#include <atomic>
-#include <mutex>
 #include <vector>
 
 #include "calc/withholding.h"
@@ -73,9 +71,8 @@ SweepCount NetSweep(const Job& job, std::int64_t stride, unsigned threads,
     const auto chunkBases = [&](std::int64_t c) {
         return std::pair{c * kChunk, std::min(bases, (c + 1) * kChunk)};
     };
-    std::atomic<std::int64_t> checked{0};
-    std::atomic<std::int64_t> mismatches{0};
-    const auto progress = [&] { hooks.onProgress(checked.load()); };
+    SweepTally tally;
+    const auto progress = [&] { hooks.onProgress(tally.Checked()); };
 
     // The highest net of each chunk, then the running maximum before each: the chunks can then be
     // walked at the same time, each from the maximum that the bases before it left.
@@ -101,7 +98,6 @@ SweepCount NetSweep(const Job& job, std::int64_t stride, unsigned threads,
         running = std::max(running, highest[c]);
     }
 
-    std::mutex mutex;  // one mismatch hook at a time
     OverChunks(
         chunks, threads, hooks.progressEvery,
         [&](std::int64_t c) {
@@ -124,14 +120,10 @@ SweepCount NetSweep(const Job& job, std::int64_t stride, unsigned threads,
                 }
                 reached = net;
             }
-            checked.fetch_add(targets);
-            if (found.empty()) return;
-            mismatches.fetch_add(static_cast<std::int64_t>(found.size()));
-            const std::scoped_lock lock(mutex);
-            for (const auto& m : found) hooks.onMismatch(m);
+            tally.ChunkDone(targets, found, hooks.onMismatch);
         },
         progress);
-    return {checked.load(), mismatches.load()};
+    return tally.Count();
 }
 
 }  // namespace isr::verify

@@ -3,8 +3,6 @@
 
 #include <algorithm>
 #include <array>
-#include <atomic>
-#include <mutex>
 
 #include "money/amount_text.h"
 #include "oracle/exact_payment.h"
@@ -154,9 +152,7 @@ SweepCount PaymentSweep(const TableSet& tables, const PaymentGrid& grid, std::in
         variantStart.push_back(start);
         start += static_cast<std::int64_t>(p.size() * grid.incomes.size());
     }
-    std::atomic<std::int64_t> checked{0};
-    std::atomic<std::int64_t> mismatches{0};
-    std::mutex mutex;
+    SweepTally tally;
     const auto work = [&](std::int64_t chunk) {
         const std::int64_t first = chunk * kChunk;
         const std::int64_t end = std::min(total, first + kChunk);
@@ -194,15 +190,11 @@ SweepCount PaymentSweep(const TableSet& tables, const PaymentGrid& grid, std::in
                 }
             }
         }
-        checked.fetch_add(end - first);
-        if (found.empty()) return;
-        mismatches.fetch_add(static_cast<std::int64_t>(found.size()));
-        const std::scoped_lock lock(mutex);
-        for (const auto& m : found) hooks.onMismatch(m);
+        tally.ChunkDone(end - first, found, hooks.onMismatch);
     };
     OverChunks((total + kChunk - 1) / kChunk, threads, hooks.progressEvery, work,
-               [&] { hooks.onProgress(checked.load()); });
-    return {checked.load(), mismatches.load()};
+               [&] { hooks.onProgress(tally.Checked()); });
+    return tally.Count();
 }
 
 }  // namespace isr::verify

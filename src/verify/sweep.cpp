@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <atomic>
-#include <mutex>
 
 #include "calc/entered_calculation.h"
 #include "calc/result_boxes.h"
@@ -87,9 +86,7 @@ SweepCount Sweep(const Job& job, std::int64_t stride, unsigned threads, const Ca
     const std::int64_t total = BasesToCheck(job, stride);
     const mpq_class subsidySum = oracle::FromCents(job.subsidySumCents);
     const std::string subsidySumText = oracle::ShownCents(subsidySum);
-    std::atomic<std::int64_t> checked{0};
-    std::atomic<std::int64_t> mismatches{0};
-    std::mutex mutex;  // one mismatch hook at a time
+    SweepTally tally;
 
     const auto work = [&](std::int64_t chunk) {
         const std::int64_t first = chunk * kChunk;
@@ -108,15 +105,11 @@ SweepCount Sweep(const Job& job, std::int64_t stride, unsigned threads, const Ca
                 }
             }
         }
-        checked.fetch_add(end - first);
-        if (found.empty()) return;
-        mismatches.fetch_add(static_cast<std::int64_t>(found.size()));
-        const std::scoped_lock lock(mutex);
-        for (const auto& m : found) hooks.onMismatch(m);
+        tally.ChunkDone(end - first, found, hooks.onMismatch);
     };
     OverChunks((total + kChunk - 1) / kChunk, threads, hooks.progressEvery, work,
-               [&] { hooks.onProgress(checked.load()); });
-    return {checked.load(), mismatches.load()};
+               [&] { hooks.onProgress(tally.Checked()); });
+    return tally.Count();
 }
 
 }  // namespace isr::verify

@@ -4,9 +4,11 @@
 #pragma once
 
 #include <array>
+#include <atomic>
 #include <chrono>
 #include <cstdint>
 #include <functional>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -74,6 +76,28 @@ struct SweepHooks {
 struct SweepCount {
     std::int64_t checked = 0;
     std::int64_t mismatches = 0;
+};
+
+// What the workers of a sweep have found so far: each chunk adds the points it checked, and hands
+// its mismatches to the hook, one chunk's at a time.
+class SweepTally {
+  public:
+    template <class Found>
+    void ChunkDone(std::int64_t checked, const std::vector<Found>& found,
+                   const std::function<void(const Found&)>& onMismatch) {
+        checked_.fetch_add(checked);
+        if (found.empty()) return;
+        mismatches_.fetch_add(static_cast<std::int64_t>(found.size()));
+        const std::scoped_lock lock(mutex_);
+        for (const auto& m : found) onMismatch(m);
+    }
+    std::int64_t Checked() const { return checked_.load(); }
+    SweepCount Count() const { return {checked_.load(), mismatches_.load()}; }
+
+  private:
+    std::atomic<std::int64_t> checked_{0};
+    std::atomic<std::int64_t> mismatches_{0};
+    std::mutex mutex_;
 };
 
 SweepCount Sweep(const Job& job, std::int64_t stride, unsigned threads, const Calculator& calculate,
