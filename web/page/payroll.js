@@ -38,10 +38,20 @@ function payrollStartJob() {
 }
 
 // Up to `size` bytes of the file into the heap at `into`; 0 at its end, -1 when it cannot be read
-// (it was moved, changed or removed since it was chosen).
+// (it was moved, changed or removed since it was chosen, or it is not a file).
 function payrollRead(into, size) {
   const file = payrollJob.file;
-  if (payrollJob.position >= file.size) return 0;
+  if (payrollJob.position >= file.size) {
+    // A file removed since it was chosen has no size any more, and fails only when read whole.
+    if (file.size === 0) {
+      try {
+        payrollJob.reader.readAsArrayBuffer(file);
+      } catch (error) {
+        return -1;
+      }
+    }
+    return 0;
+  }
   let bytes;
   try {
     bytes = new Uint8Array(payrollJob.reader.readAsArrayBuffer(
@@ -49,6 +59,8 @@ function payrollRead(into, size) {
   } catch (error) {
     return -1;
   }
+  // A slice of a file that has changed since it was chosen may read as nothing.
+  if (bytes.length === 0) return -1;
   HEAPU8.set(bytes, into);
   payrollJob.position += bytes.length;
   return bytes.length;
@@ -76,7 +88,8 @@ function payrollDone(outcome, finished) {
 
 // The page's own script, which the worker runs too; read while it first runs.
 const payrollScript = inPayrollWorker ? null : document.currentScript;
-const payrollRun = {worker: null, parts: [], started: 0, url: '', name: '', scriptUrl: ''};
+const payrollRun = {worker: null, parts: [], pending: [], pendingBytes: 0, started: 0, url: '',
+  name: '', scriptUrl: ''};
 
 function payrollElement(id) {
   return document.getElementById(id);
@@ -94,6 +107,8 @@ function payrollStop() {
   if (payrollRun.worker) payrollRun.worker.terminate();
   payrollRun.worker = null;
   payrollRun.parts = [];
+  payrollRun.pending = [];
+  payrollRun.pendingBytes = 0;
 }
 
 function payrollStart(file) {
@@ -124,9 +139,18 @@ function payrollStart(file) {
   worker.postMessage({file: file, tables: payrollElement('cmbTablas').selectedIndex});
 }
 
+function payrollGather() {
+  payrollRun.parts.push(new Blob(payrollRun.pending));
+  payrollRun.pending = [];
+  payrollRun.pendingBytes = 0;
+}
+
 function payrollMessage(message) {
   if (message.kind === 'output') {
-    payrollRun.parts.push(message.bytes);
+    // Gathered into a blob every few megabytes, so that the last step has little left to copy.
+    payrollRun.pending.push(message.bytes);
+    payrollRun.pendingBytes += message.bytes.length;
+    if (payrollRun.pendingBytes >= 8 << 20) payrollGather();
   } else if (message.kind === 'progress') {
     payrollElement('prgNomina').value = message.bytes;
     payrollElement('lblNominaAvance').textContent = message.rows + ' filas';
@@ -136,6 +160,7 @@ function payrollMessage(message) {
 }
 
 function payrollFinished(done) {
+  payrollGather();
   const parts = payrollRun.parts;
   payrollStop();
   document.body.dataset.nominaMs = Math.round(performance.now() - payrollRun.started);
