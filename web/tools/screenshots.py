@@ -19,12 +19,17 @@ from selenium.webdriver.support.wait import WebDriverWait
 from chromium import start_chromium
 
 
-def shoot(driver, page, width, scale, path):
+def open_page(driver, page, width, scale):
+    """The page freshly loaded at that width and scale, ready for input."""
     driver.execute_cdp_cmd('Emulation.setDeviceMetricsOverride', {
         'width': width, 'height': 800, 'deviceScaleFactor': scale, 'mobile': width < 600})
     driver.get('file://' + page)
     WebDriverWait(driver, 10).until(lambda d: d.execute_script(
         'return "ready" in document.body.dataset'))
+
+
+def shoot(driver, page, width, scale, path):
+    open_page(driver, page, width, scale)
     base = driver.find_element(By.ID, 'txtBase')
     base.click()
     base.send_keys('3000')
@@ -46,11 +51,7 @@ return {x: r.left + scrollX - 8, y: r.top + scrollY - 8, width: r.width + 16,
 
 
 def shoot_chart(driver, page, width, scale, path):
-    driver.execute_cdp_cmd('Emulation.setDeviceMetricsOverride', {
-        'width': width, 'height': 800, 'deviceScaleFactor': scale, 'mobile': width < 600})
-    driver.get('file://' + page)
-    WebDriverWait(driver, 10).until(lambda d: d.execute_script(
-        'return "ready" in document.body.dataset'))
+    open_page(driver, page, width, scale)
     target = driver.find_element(By.ID, 'txtNetoBuscado')
     target.click()
     target.send_keys('5000')
@@ -68,11 +69,7 @@ CARD_BOX = CHART_BOX.replace("'grafica'", "'pago'")
 
 
 def shoot_card(driver, page, width, scale, path):
-    driver.execute_cdp_cmd('Emulation.setDeviceMetricsOverride', {
-        'width': width, 'height': 800, 'deviceScaleFactor': scale, 'mobile': width < 600})
-    driver.get('file://' + page)
-    WebDriverWait(driver, 10).until(lambda d: d.execute_script(
-        'return "ready" in document.body.dataset'))
+    open_page(driver, page, width, scale)
     for id, text in [('txtIngresoMensual', '10000'), ('txtImporte', '5000')]:
         driver.find_element(By.ID, id).click()
         driver.find_element(By.ID, id).send_keys(text)
@@ -98,11 +95,7 @@ PAYROLL_BOX = CHART_BOX.replace("'grafica'", "'nomina'")
 
 
 def shoot_payroll(driver, page, width, scale, path):
-    driver.execute_cdp_cmd('Emulation.setDeviceMetricsOverride', {
-        'width': width, 'height': 800, 'deviceScaleFactor': scale, 'mobile': width < 600})
-    driver.get('file://' + page)
-    WebDriverWait(driver, 10).until(lambda d: d.execute_script(
-        'return "ready" in document.body.dataset'))
+    open_page(driver, page, width, scale)
     with tempfile.TemporaryDirectory() as folder:
         payroll = os.path.join(folder, 'nomina-diciembre.csv')
         with open(payroll, 'w', encoding='utf-8') as out:
