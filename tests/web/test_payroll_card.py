@@ -30,8 +30,9 @@ def amount(rng, top):
     return f'"{cents // 100:,}.{cents % 100:02d}"' if rng.random() < 0.3 else text
 
 
-def incomes(rows, seed, amount_column='ingreso_gravable', bad=0):
-    rng = random.Random(seed)
+def incomes(rows, draw, amount_column='ingreso_gravable', bad=0):
+    """A payroll of incomes (or nets), the same for the same `draw`, with `bad` faulty rows."""
+    rng = random.Random(draw)
     lines = [f'num,periodo,{amount_column},suma_subsidio,nombre']
     for i in range(rows):
         period = rng.choice(PERIODS)
@@ -45,8 +46,8 @@ def incomes(rows, seed, amount_column='ingreso_gravable', bad=0):
     return '\n'.join(lines) + '\n'
 
 
-def payments(rows, seed):
-    rng = random.Random(seed)
+def payments(rows, draw):
+    rng = random.Random(draw)
     lines = ['concepto,ingreso_mensual,importe,domingos']
     for _ in range(rows):
         concept = rng.choice(CONCEPTS)
