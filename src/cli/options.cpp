@@ -3,6 +3,8 @@
 
 #include <getopt.h>
 
+#include <functional>
+
 #include "batch/quoted_argument.h"
 #include "cli/help.h"
 #include "tariffs/table_sets.h"
@@ -87,12 +89,17 @@ class CArguments {
     int Count() const { return static_cast<int>(texts_.size()); }
     char** Vector() { return argv_.data(); }
 
-    // The argument `text` is, or the part of one it points into (a value after "=").
+    // The part of the argument `text` points into (all of it, or a value after "="), as the
+    // caller holds it: the copies go with this object.
     std::string_view Given(const char* text) const {
         for (std::size_t i = 1; i < texts_.size(); ++i) {
-            if (text == texts_[i].data()) return args_[i - 1];
+            const char* start = texts_[i].data();
+            const std::less<const char*> before;
+            if (!before(text, start) && !before(start + texts_[i].size(), text)) {
+                return args_[i - 1].substr(static_cast<std::size_t>(text - start));
+            }
         }
-        return text;
+        return {};
     }
 
   private:

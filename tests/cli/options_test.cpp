@@ -77,11 +77,16 @@ TEST(ReadArguments, ChoosesTheModeAndKeepsTheOperandsInOrder) {
     }
 }
 
-TEST(ReadArguments, MinimumWageKeepsItsTextAsGiven) {
-    const std::vector<std::string_view> args = {"--pago", "--salario-minimo=-5", "ptu", "1", "2"};
+// A value after "=" is part of the caller's argument, however long, and outlives the reading.
+TEST(ReadArguments, AValueAfterEqualsIsTheArgumentsOwnText) {
+    const std::string wage = "--salario-minimo=" + std::string(100, '9');
+    const std::vector<std::string_view> args = {"--pago", wage, "ptu", "1", "2"};
     const auto read = ReadArguments(args);
     ASSERT_TRUE(std::holds_alternative<Options>(read));
-    EXPECT_EQ(std::get<Options>(read).minimumWage, "-5");
+    const auto minimumWage = std::get<Options>(read).minimumWage;
+    ASSERT_TRUE(minimumWage.has_value());
+    EXPECT_EQ(minimumWage->data(), wage.data() + wage.find('=') + 1);
+    EXPECT_EQ(*minimumWage, std::string(100, '9'));
 }
 
 TEST(ReadArguments, HelpAndVersionAnswerWhateverElseIsThere) {
