@@ -125,9 +125,14 @@ void AppendPaymentProblem(std::string& message, const TableSet& tables,
             }
             return;
         case kNotForConcept:
-            message += "sólo cuentan para la prima-dominical";
+            message += "sólo cuentan para la prima dominical";
             return;
     }
+}
+
+void AppendPaymentProblem(std::string& message, const TableSet& tables, const PaymentError& error) {
+    AppendPaymentProblem(message, tables,
+                         PaymentInputError{FieldOf(error.field), ProblemOf(error.problem)});
 }
 
 }  // namespace isr

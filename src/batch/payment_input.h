@@ -39,8 +39,11 @@ std::variant<ExtraordinaryPayment, PaymentInputError> CalculatePaymentTexts(
     const TableSet& tables, PaymentInput& input, std::string_view concept_, std::string_view income,
     std::string_view payment, std::string_view sundays, std::string_view minimumWage);
 
-// What is wrong ("no puede ser negativo"), appended to `message`.
+// What is wrong ("no puede ser negativo"), appended to `message`: the words of every front end.
 void AppendPaymentProblem(std::string& message, const TableSet& tables,
                           const PaymentInputError& error);
+
+// The same for a problem the calculation found, as the page, which reads no text, meets it.
+void AppendPaymentProblem(std::string& message, const TableSet& tables, const PaymentError& error);
 
 }  // namespace isr

@@ -13,9 +13,6 @@ namespace isr {
 
 namespace {
 
-constexpr std::array<std::string_view, 4> kConceptNames = {"aguinaldo", "ptu", "prima-vacacional",
-                                                           "prima-dominical"};
-
 // Days' worth of minimum wage exempt per paymentConcept (art. 93 XIV LISR); the prima dominical's
 // is per Sunday.
 constexpr std::array<int, 4> kExemptDays = {30, 15, 15, 1};

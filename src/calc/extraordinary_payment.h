@@ -5,6 +5,7 @@
 // the Reglamento). Every figure in cents; the art. 174 rate is kept as the exact fraction it is.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -18,8 +19,11 @@ namespace isr {
 
 enum class PaymentConcept : std::uint8_t { kAguinaldo, kPtu, kPrimaVacacional, kPrimaDominical };
 
-// "aguinaldo", "ptu", "prima-vacacional", "prima-dominical": how the command line and the batch
-// name them.
+// How the command line and the batch name the concepts, in the order of PaymentConcept.
+inline constexpr std::array<std::string_view, 4> kConceptNames = {
+    "aguinaldo", "ptu", "prima-vacacional", "prima-dominical"};
+
+// The concept's entry in kConceptNames.
 std::string_view PaymentConceptName(PaymentConcept paymentConcept);
 
 // The concept of a name, matched without regard to ASCII case.

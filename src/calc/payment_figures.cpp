@@ -57,4 +57,18 @@ std::string PaymentFigureText(const ExtraordinaryPayment& p, PaymentFigure figur
     return {};
 }
 
+std::string WithholdsLessSentence(const ExtraordinaryPayment& payment) {
+    const std::string spread = Shown(payment.spread.withholding);
+    const std::string monthly = Shown(payment.monthly.withholding);
+    switch (WithholdsLess(payment)) {
+        case PaymentMethod::kSpread:
+            return "Retiene menos el art. 174 RLISR: " + spread + " frente a " + monthly + ".";
+        case PaymentMethod::kMonthly:
+            return "Retiene menos el art. 96 LISR: " + monthly + " frente a " + spread + ".";
+        case PaymentMethod::kNeither:
+            break;
+    }
+    return "Los dos métodos retienen lo mismo: " + spread + ".";
+}
+
 }  // namespace isr

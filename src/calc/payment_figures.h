@@ -77,4 +77,8 @@ static_assert([] {
 // "ninguno".
 std::string PaymentFigureText(const ExtraordinaryPayment& payment, PaymentFigure figure);
 
+// Which method withholds less and by how much, as the command line and the page say it:
+// "Retiene menos el art. 174 RLISR: 503.31 frente a 589.69.", no line end.
+std::string WithholdsLessSentence(const ExtraordinaryPayment& payment);
+
 }  // namespace isr

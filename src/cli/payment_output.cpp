@@ -52,22 +52,7 @@ void WritePaymentText(const PaymentCalculation& calc, std::ostream& out) {
         }
         CaptionLine(out, label.caption, PaymentFigureText(calc.result, label.figure));
     }
-    out << '\n';
-    const auto& spread = calc.result.spread.withholding;
-    const auto& monthly = calc.result.monthly.withholding;
-    switch (WithholdsLess(calc.result)) {
-        case PaymentMethod::kSpread:
-            out << "Retiene menos el art. 174 RLISR: " << AmountText(spread).View() << " frente a "
-                << AmountText(monthly).View() << ".\n";
-            break;
-        case PaymentMethod::kMonthly:
-            out << "Retiene menos el art. 96 LISR: " << AmountText(monthly).View() << " frente a "
-                << AmountText(spread).View() << ".\n";
-            break;
-        case PaymentMethod::kNeither:
-            out << "Los dos métodos retienen lo mismo: " << AmountText(spread).View() << ".\n";
-            break;
-    }
+    out << '\n' << WithholdsLessSentence(calc.result) << '\n';
     out << "La exención supone que no se ha usado nada de la del año por este concepto.\n";
 }
 

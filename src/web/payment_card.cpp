@@ -12,11 +12,11 @@
 #include <string_view>
 #include <variant>
 
+#include "batch/payment_input.h"
 #include "calc/extraordinary_payment.h"
 #include "calc/payment_figures.h"
 #include "entry/amount_field.h"
 #include "money/amount_text.h"
-#include "tariffs/periods.h"
 #include "tariffs/table_sets.h"
 #include "web/amount_input.h"
 #include "web/dom.h"
@@ -70,38 +70,16 @@ void cmbConcepto_Click() {
     lblDomingos.SetEnabled(sundays);
 }
 
-// A field's caption and what is wrong with it. Typed amounts are never negative nor anything but
-// an amount; a paste the entry rules let through is read as the calculation reads it.
+// A field's caption and what is wrong with it, in the words of the command line and the batch.
+// Typed amounts are never negative nor anything but an amount; a paste the entry rules let
+// through is read as the calculation reads it.
 std::string Problem(const TableSet& tables, const PaymentError& error) {
     constexpr std::array<std::string_view, 4> kFieldCaptions = {
         "Ingreso Mensual Ordinario", "Importe", "Domingos Trabajados", "Salario Mínimo Diario"};
     std::string message(kFieldCaptions[static_cast<std::size_t>(error.field)]);
     message += ": ";
-    const std::string top(AmountText(tables.IsrTariff(Period::kMensual).back().upperLimit).View());
-    switch (error.problem) {
-        case PaymentProblem::kNegative:
-            message += "no puede ser negativo.";
-            break;
-        case PaymentProblem::kBeyondTariff:
-            message += error.field == PaymentField::kOrdinaryIncome
-                           ? "más allá de la tarifa mensual (a lo sumo " + top + ")."
-                           : "lleva el ingreso más la parte gravada más allá de la tarifa mensual "
-                             "(a lo sumo " +
-                                 top + ").";
-            break;
-        case PaymentProblem::kOutOfRange:
-            message += error.field == PaymentField::kSundays
-                           ? "fuera de rango."
-                           : "fuera de rango (mayor que 0.00 y a lo sumo " +
-                                 std::string(AmountText(*Cents::FromCount(Cents::kLargestCount /
-                                                                          kMostSundays))
-                                                 .View()) +
-                                 ").";
-            break;
-        case PaymentProblem::kNotForConcept:
-            message += "sólo cuentan para la prima dominical.";
-            break;
-    }
+    AppendPaymentProblem(message, tables, error);
+    message += '.';
     return message;
 }
 
@@ -117,21 +95,6 @@ void ShowFigures(const ExtraordinaryPayment* payment) {
         dom::SetValue(BoxId(label).c_str(),
                       payment ? PaymentFigureText(*payment, label.figure) : std::string());
     }
-}
-
-// The sentence the command line ends with: which method withholds less, and by how much.
-std::string LessText(const ExtraordinaryPayment& payment) {
-    const std::string spread(AmountText(payment.spread.withholding).View());
-    const std::string monthly(AmountText(payment.monthly.withholding).View());
-    switch (WithholdsLess(payment)) {
-        case PaymentMethod::kSpread:
-            return "Retiene menos el art. 174 RLISR: " + spread + " frente a " + monthly + ".";
-        case PaymentMethod::kMonthly:
-            return "Retiene menos el art. 96 LISR: " + monthly + " frente a " + spread + ".";
-        case PaymentMethod::kNeither:
-            break;
-    }
-    return "Los dos métodos retienen lo mismo: " + spread + ".";
 }
 
 void cmdPago_Click() {
@@ -151,7 +114,7 @@ void cmdPago_Click() {
     }
     const auto& payment = std::get<ExtraordinaryPayment>(result);
     ShowFigures(&payment);
-    dom::SetText(kLess, LessText(payment));
+    dom::SetText(kLess, WithholdsLessSentence(payment));
     dom::SetText(kMessage, "");
 }
 

@@ -116,5 +116,54 @@ TEST(ReadCalculationInput, SingleJsonAndCsvShowTheSameBoxesAndRefuseAlike) {
     }
 }
 
+// A payment's problem in the same words on the command line and in the batch: after the field's
+// name on the command line, after its column in the batch, up to the value each quotes. The page
+// says the same words after the field's caption (tests/web/test_payment.py).
+TEST(PaymentInput, CommandLineAndBatchSayAPaymentsProblemAlike) {
+    struct Case {
+        std::vector<std::string> operands;  // CONCEPTO INGRESO_MENSUAL IMPORTE DOMINGOS
+        std::string minimumWage;
+    };
+    const Case cases[] = {
+        {{"bono", "10000", "5000", ""}, ""},
+        {{"ptu", "-5", "5000", ""}, ""},
+        {{"ptu", "10000", "5,0,0.0.", ""}, ""},
+        {{"ptu", "100000000", "5000", ""}, ""},
+        {{"ptu", "99999999", "5000", ""}, ""},
+        {{"prima-dominical", "1", "2", "x"}, ""},
+        {{"prima-dominical", "1", "2", "54"}, ""},
+        {{"aguinaldo", "1", "2", "1"}, ""},
+        {{"aguinaldo", "1", "2", ""}, "0"},
+        {{"aguinaldo", "1", "2", ""}, "-1"},
+        {{"aguinaldo", "1", "2", ""}, "99999999999999999999"},
+    };
+    std::string csv = "concepto,ingreso_mensual,importe,domingos,salario_minimo\n";
+    for (const auto& c : cases) {
+        for (const auto& operand : c.operands) csv += '"' + operand + "\",";
+        csv += '"' + c.minimumWage + "\"\n";
+    }
+    const auto batch = RunWith({"--csv"}, csv);
+    EXPECT_EQ(batch.status, kExitBadRows) << batch.err;
+    std::istringstream messages(batch.err);
+    for (const auto& c : cases) {
+        std::vector<std::string_view> args = {"--pago"};
+        args.insert(args.end(), c.operands.begin(), c.operands.end());
+        const std::string minimumWage = "--salario-minimo=" + c.minimumWage;
+        if (!c.minimumWage.empty()) args.push_back(minimumWage);
+        const auto single = RunWith(args);
+        SCOPED_TRACE(single.err);
+        EXPECT_EQ(single.status, kExitUsage);
+        std::string row;
+        ASSERT_TRUE(std::getline(messages, row));
+        // "isr2016-cli: línea 2, columna 3 (ingreso_mensual): no puede ser negativo: "-5"".
+        const std::string batchWords = row.substr(row.find("): ") + 3);
+        // "isr2016-cli: INGRESO_MENSUAL no puede ser negativo: "-5"", or for the concept, whose
+        // problem names it, "isr2016-cli: concepto desconocido: "bono" (aguinaldo, ...)".
+        const std::string said = single.err.substr(13, single.err.find('\n') - 13);
+        const std::string afterName = said.substr(said.find(' ') + 1);
+        EXPECT_TRUE(afterName == batchWords || said.starts_with(batchWords + " (")) << row;
+    }
+}
+
 }  // namespace
 }  // namespace isr::cli

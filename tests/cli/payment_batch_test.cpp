@@ -78,7 +78,7 @@ TEST(PaymentBatch, BadRowsAreKeptInOrderAndExplained) {
         {"6,prima-dominical,1,2,x",
          "línea 7, columna 5 (domingos): no es un número entero de domingos: \"x\""},
         {"7,aguinaldo,1,2,1",
-         "línea 8, columna 5 (domingos): sólo cuentan para la prima-dominical: \"1\""},
+         "línea 8, columna 5 (domingos): sólo cuentan para la prima dominical: \"1\""},
         {"8,aguinaldo,1",
          "línea 9, columna 4 (importe): falta el campo (la fila tiene 3 campos y el encabezado "
          "5)"},

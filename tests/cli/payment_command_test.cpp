@@ -116,7 +116,7 @@ TEST(PaymentCommand, BadArgumentsExitTwoNamingTheField) {
          "DOMINGOS fuera de rango (de 0 a 53): \"54\""},
         {{"--pago", "prima-dominical", "10000", "500", "-1"}, "DOMINGOS no puede ser negativo"},
         {{"--pago", "aguinaldo", "10000", "500", "2"},
-         "DOMINGOS sólo cuentan para la prima-dominical: \"2\""},
+         "DOMINGOS sólo cuentan para la prima dominical: \"2\""},
         {{"--pago", "--salario-minimo", "-73.04", "aguinaldo", "1", "2"},
          "--salario-minimo no puede ser negativo: \"-73.04\""},
         {{"--pago", "--salario-minimo", "0", "aguinaldo", "1", "2"},

@@ -38,6 +38,16 @@ def cli(tables, concept, income, payment, sundays, wage, json_output):
     return subprocess.run(args, capture_output=True, text=True, check=True).stdout
 
 
+def cli_problem(concept, income, payment, wage):
+    """What the command line says is wrong with --pago's arguments, without the field's name or
+    the quoted value: "no puede ser negativo"."""
+    args = [os.environ['ISR_CLI'], '--pago', concept, income, payment, '--salario-minimo', wage]
+    result = subprocess.run(args, capture_output=True, text=True, check=False)
+    first = result.stderr.split('\n')[0]
+    words = first.removeprefix('isr2016-cli: ').split(' ', 1)[1]
+    return words[:words.rindex(': "')]
+
+
 def text_groups(text):
     """The command line's text output as {heading: [(caption, value), ...]} and its verdict."""
     blocks = text.strip().split('\n\n')
@@ -96,6 +106,7 @@ class PaymentCard(PageTest):
     def test_refused_inputs_name_the_field_and_show_no_figure(self):
         self.calculate_payment('programa', 'aguinaldo', '10000', '5000')
         self.assertNotEqual(self.value('pago-art174-retencion'), '')
+        typed = {'txtIngresoMensual': '10000', 'txtImporte': '5000', 'txtSalarioMinimo': '73.04'}
         for field, text, pasted, caption in [
                 ('txtImporte', '99999999999', False,
                  'Importe: lleva el ingreso más la parte gravada'),
@@ -114,13 +125,18 @@ class PaymentCard(PageTest):
                 self.element('cmdPago').click()
                 message = self.element('lblPago').text
                 self.assertTrue(message.startswith(caption), message)
+                # The command line's words, after the field's caption.
+                inputs = {**typed, field: text}
+                words = cli_problem('aguinaldo', inputs['txtIngresoMensual'],
+                                    inputs['txtImporte'], inputs['txtSalarioMinimo'])
+                self.assertEqual(message, f'{caption.split(":")[0]}: {words}.')
                 self.assertEqual(self.element('anuncio').get_property('textContent'), message)
                 boxes = self.driver.execute_script(
                     'return [...document.querySelectorAll("#pago fieldset input")]'
                     '.map((i) => i.value);')
                 self.assertEqual(set(boxes), {''})
                 self.assertEqual(self.element('lblPagoMenor').text, '')
-                self.type_into(field, {'txtSalarioMinimo': '73.04'}.get(field, '5000'))
+                self.type_into(field, typed[field])
 
     def test_sundays_count_only_for_the_prima_dominical(self):
         for concept, caption in CONCEPTS.items():
