@@ -15,6 +15,7 @@
 #include "cli/options.h"
 #include "cli/payment_output.h"
 #include "cli/single_calculation.h"
+#include "tariffs/periods.h"
 
 namespace isr::cli {
 
@@ -32,7 +33,7 @@ std::string InputMessage(const InputError& error, std::span<const std::string_vi
     message += ": ";
     message += QuotedArgument(operands[position]);
     if (error.field == InputField::kPeriod) {
-        message += " (Mensual, Anual, Semanal, Decenal, Catorcenal o Quincenal)";
+        message += " (" + ListedWithOr(kPeriodNames) + ')';
     }
     return message;
 }

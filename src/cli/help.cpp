@@ -4,15 +4,17 @@
 #include <algorithm>
 #include <ostream>
 #include <string_view>
+#include <vector>
 
+#include "tariffs/periods.h"
 #include "tariffs/table_sets.h"
 
 namespace isr::cli {
 
 namespace {
 
-// The help, around the paragraph of --tablas, which is made from the table sets.
-constexpr std::string_view kHelpBeforeTables =
+// The help, around the list of periods and the paragraph of --tablas, made from the core.
+constexpr std::string_view kHelpBeforePeriods =
     R"(Calcula el ISR a retener sobre salarios con las tarifas de 2016.
 
 uso: isr2016-cli [--json] [--tablas NOMBRE] PERIODO BASE [SUMA_SUBSIDIO]
@@ -21,7 +23,9 @@ uso: isr2016-cli [--json] [--tablas NOMBRE] PERIODO BASE [SUMA_SUBSIDIO]
      isr2016-cli --csv [--tablas NOMBRE] [--resumen] [ENTRADA [SALIDA]]
      isr2016-cli --help | --version
 
-PERIODO        Mensual, Anual, Semanal, Decenal, Catorcenal o Quincenal
+PERIODO        )";
+// Then the periods, and:
+constexpr std::string_view kHelpAfterPeriods = R"(
                (sin distinguir mayúsculas y minúsculas).
 BASE           ingreso gravable del periodo, escrito como en la ventana:
                12,000.50  7.5  0.  (se redondea a centavos); ni negativo
@@ -58,6 +62,7 @@ Opciones:
                las filas con error y las sumas de las filas buenas
   --tablas NOMBRE
 )";
+// Then the paragraph of the table sets, and:
 constexpr std::string_view kHelpAfterTables =
     R"(  --help       esta ayuda
   --version    la versión del programa
@@ -156,18 +161,24 @@ std::string TablesHelp() {
 
 }  // namespace
 
-std::string TableSetNames() {
-    std::string names;
-    const auto sets = AllTableSets();
-    for (std::size_t i = 0; i < sets.size(); ++i) {
-        if (i > 0) names += i + 1 == sets.size() ? " o " : ", ";
-        names += sets[i]->Name();
+std::string ListedWithOr(std::span<const std::string_view> names) {
+    std::string listed;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        if (i > 0) listed += i + 1 == names.size() ? " o " : ", ";
+        listed += names[i];
     }
-    return names;
+    return listed;
+}
+
+std::string TableSetNames() {
+    std::vector<std::string_view> names;
+    for (const TableSet* set : AllTableSets()) names.push_back(set->Name());
+    return ListedWithOr(names);
 }
 
 void WriteHelp(std::ostream& out) {
-    out << kHelpBeforeTables << TablesHelp() << kHelpAfterTables;
+    out << kHelpBeforePeriods << ListedWithOr(kPeriodNames) << kHelpAfterPeriods << TablesHelp()
+        << kHelpAfterTables;
 }
 
 }  // namespace isr::cli

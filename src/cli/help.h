@@ -3,9 +3,14 @@
 #pragma once
 
 #include <iosfwd>
+#include <span>
 #include <string>
+#include <string_view>
 
 namespace isr::cli {
+
+// "a, b o c".
+std::string ListedWithOr(std::span<const std::string_view> names);
 
 // "programa o anexo8", from the table sets themselves.
 std::string TableSetNames();

@@ -4,6 +4,7 @@
 #include <variant>
 
 #include "batch/quoted_argument.h"
+#include "cli/help.h"
 
 namespace isr::cli {
 
@@ -30,7 +31,7 @@ std::optional<PaymentCalculation> PaymentFromArguments(const TableSet& tables,
     problem += QuotedArgument(error.field == kMinimumWage ? minimumWage
                               : field < operands.size()   ? operands[field]
                                                           : std::string_view{});
-    if (error.field == kConcept) problem += " (aguinaldo, ptu, prima-vacacional o prima-dominical)";
+    if (error.field == kConcept) problem += " (" + ListedWithOr(kConceptNames) + ')';
     return std::nullopt;
 }
 
