@@ -16,7 +16,6 @@
 #include "calc/payment_figures.h"
 #include "calc/result_boxes.h"
 #include "calc/withholding.h"
-#include "cli/single_calculation.h"
 #include "money/text_helpers.h"
 
 namespace isr {
