@@ -22,7 +22,8 @@ enum class PaymentConcept : std::uint8_t { kAguinaldo, kPtu, kPrimaVacacional, k
 // name them.
 std::string_view PaymentConceptName(PaymentConcept paymentConcept);
 
-// The concept of a name, matched without regard to ASCII case.
+// The concept of a name as people write it ("Prima Vacacional", "prima_vacacional"; see
+// SameWrittenName).
 std::optional<PaymentConcept> FindPaymentConcept(std::string_view name);
 
 // The 2016 daily general minimum wage, in force from 1 January 2016 (equal to the 2016 UMA).
