@@ -14,7 +14,11 @@ void BatchChunk::Clear() {
 
 std::optional<BatchLayout> ReadBatchHeader(CsvReader& reader, std::string& problem) {
     CsvRecordBatch header;
-    if (reader.ReadRecord(header)) return LayoutFromHeader(header, header[0], problem);
+    if (reader.ReadRecord(header)) {
+        auto layout = LayoutFromHeader(header, header[0], problem);
+        if (layout) layout->separator = reader.Separator();
+        return layout;
+    }
     problem = reader.Failed() ? "no se pudo leer la entrada"
                               : "la entrada está vacía: falta el encabezado";
     return std::nullopt;
@@ -22,13 +26,13 @@ std::optional<BatchLayout> ReadBatchHeader(CsvReader& reader, std::string& probl
 
 void WriteOutputStart(const CsvReader& reader, const BatchLayout& layout, ByteBuffer& out) {
     if (reader.HadByteOrderMark()) out.Append("\xEF\xBB\xBF", 3);
-    CsvRecordWriter writer(out, reader.FirstLineEnd());
+    CsvRecordWriter writer(out, reader.FirstLineEnd(), layout.separator);
     WriteBatchHeader(layout, writer);
 }
 
 void ProcessChunk(const TableSet& tables, const BatchLayout& layout, std::string_view lineEnd,
                   std::string_view messagePrefix, BatchChunk& chunk, RowScratch& scratch) {
-    CsvRecordWriter writer(chunk.out, lineEnd);
+    CsvRecordWriter writer(chunk.out, lineEnd, layout.separator);
     for (std::size_t i = 0; i < chunk.records.size(); ++i) {
         if (WriteBatchRow(tables, layout, chunk.records, chunk.records[i], scratch, writer)) {
             chunk.summary.AddGoodRow(scratch.totals);
