@@ -71,13 +71,15 @@ TEST(TableSets, EveryFigureIsItsTextReadAsAnAmount) {
     }
 }
 
-TEST(TableSets, FoundByTheirExactNameWithTheProgramsFirst) {
-    EXPECT_EQ(&DefaultTableSet(), &kProgramTables);
-    ASSERT_FALSE(AllTableSets().empty());
-    EXPECT_EQ(AllTableSets().front(), &kProgramTables);
-    EXPECT_EQ(FindTableSet("programa"), &kProgramTables);
+// The published tables are the default, first in every list; the program's own stay by name.
+TEST(TableSets, FoundByTheirExactNameWithThePublishedFirst) {
     ASSERT_NE(FindTableSet("anexo8"), nullptr);
     EXPECT_EQ(FindTableSet("anexo8")->Name(), "anexo8");
+    EXPECT_EQ(&DefaultTableSet(), FindTableSet("anexo8"));
+    ASSERT_EQ(AllTableSets().size(), 2u);
+    EXPECT_EQ(AllTableSets().front(), &DefaultTableSet());
+    EXPECT_EQ(FindTableSet("programa"), &kProgramTables);
+    EXPECT_EQ(AllTableSets().back(), &kProgramTables);
     for (const std::string_view other : {"", "Programa", "programa ", "program"}) {
         EXPECT_EQ(FindTableSet(other), nullptr) << '"' << other << '"';
     }
@@ -100,18 +102,25 @@ TEST(Periods, HaveASubsidyTableExactlyWhereTheSetsWriteOne) {
     }
 }
 
-TEST(Periods, NamesMatchWithoutRegardToCase) {
+TEST(Periods, NamesMatchAsPeopleWriteThem) {
     struct Case {
         std::string_view name;
         std::optional<Period> period;
     };
     const Case cases[] = {
-        {"Mensual", Period::kMensual},     {"mensual", Period::kMensual},
-        {"ANUAL", Period::kAnual},         {"semanal", Period::kSemanal},
-        {"DeCeNaL", Period::kDecenal},     {"catorcenal", Period::kCatorcenal},
-        {"Quincenal", Period::kQuincenal}, {"", std::nullopt},
-        {"mensua", std::nullopt},          {"mensual ", std::nullopt},
+        {"Mensual", Period::kMensual},
+        {"mensual", Period::kMensual},
+        {"ANUAL", Period::kAnual},
+        {"semanal", Period::kSemanal},
+        {"DeCeNaL", Period::kDecenal},
+        {"catorcenal", Period::kCatorcenal},
+        {"Quincenal", Period::kQuincenal},
+        {"", std::nullopt},
+        {"mensua", std::nullopt},
+        {"mensual ", Period::kMensual},
+        {" Quincenal\t", Period::kQuincenal},
         {"monthly", std::nullopt},
+        {"men sual", std::nullopt},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE('"' + std::string(c.name) + '"');
