@@ -71,8 +71,9 @@ TEST(TableSets, EveryFigureIsItsTextReadAsAnAmount) {
     }
 }
 
-// The published tables are the default, first in every list; the program's own stay by name.
-TEST(TableSets, FoundByTheirExactNameWithThePublishedFirst) {
+// The published tables are the default, first in every list; the program's own stay by name, in
+// any case.
+TEST(TableSets, FoundByTheirNameInAnyCaseWithThePublishedFirst) {
     ASSERT_NE(FindTableSet("anexo8"), nullptr);
     EXPECT_EQ(FindTableSet("anexo8")->Name(), "anexo8");
     EXPECT_EQ(&DefaultTableSet(), FindTableSet("anexo8"));
@@ -80,7 +81,9 @@ TEST(TableSets, FoundByTheirExactNameWithThePublishedFirst) {
     EXPECT_EQ(AllTableSets().front(), &DefaultTableSet());
     EXPECT_EQ(FindTableSet("programa"), &kProgramTables);
     EXPECT_EQ(AllTableSets().back(), &kProgramTables);
-    for (const std::string_view other : {"", "Programa", "programa ", "program"}) {
+    EXPECT_EQ(FindTableSet("Programa"), &kProgramTables);
+    EXPECT_EQ(FindTableSet("ANEXO8"), FindTableSet("anexo8"));
+    for (const std::string_view other : {"", "programa ", "program", "anexo 8"}) {
         EXPECT_EQ(FindTableSet(other), nullptr) << '"' << other << '"';
     }
 }
