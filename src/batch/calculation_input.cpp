@@ -36,26 +36,48 @@ bool CommasSeparateThousands(std::string_view text) {
 
 }  // namespace
 
-std::optional<TypedAmount> ReadWrittenAmount(std::string_view text) {
-    text = TrimBlanks(text);
-    bool negative = false;
-    const auto takeSign = [&] {
-        if (!negative && !text.empty() && text.front() == '-') {
-            negative = true;
-            text.remove_prefix(1);
+namespace {
+
+// A written amount without the blanks around it and a "$" before its digits: its sign apart, and
+// the rest ("--5" leaves "-5", no amount).
+struct WrittenParts {
+    bool negative;
+    std::string_view rest;
+};
+
+WrittenParts SplitWrittenAmount(std::string_view text) {
+    WrittenParts parts{false, TrimBlanks(text)};
+    const auto takeSign = [&parts] {
+        if (!parts.negative && !parts.rest.empty() && parts.rest.front() == '-') {
+            parts.negative = true;
+            parts.rest.remove_prefix(1);
         }
     };
     takeSign();
-    if (!text.empty() && text.front() == '$') text = TrimBlanks(text.substr(1));
+    if (!parts.rest.empty() && parts.rest.front() == '$') {
+        parts.rest = TrimBlanks(parts.rest.substr(1));
+    }
     takeSign();
-    if (!CommasSeparateThousands(text)) return std::nullopt;
+    return parts;
+}
+
+}  // namespace
+
+std::optional<TypedAmount> ReadWrittenAmount(std::string_view text) {
+    const auto [negative, rest] = SplitWrittenAmount(text);
+    if (!CommasSeparateThousands(rest)) return std::nullopt;
     // The sign is read by ReadAmount, so that "-0.004" stays 0.00 and "-" alone no amount.
-    if (negative && (text.empty() || text.front() == '-')) {
+    if (negative && (rest.empty() || rest.front() == '-')) {
         return TypedAmount{TypedAmount::Kind::kNotAnAmount, Cents()};
     }
-    TypedAmount typed = ReadAmount(text);
+    TypedAmount typed = ReadAmount(rest);
     if (negative) typed.cents = -typed.cents;
     return typed;
+}
+
+std::string WrittenAmountText(std::string_view text) {
+    const auto [negative, rest] = SplitWrittenAmount(text);
+    return (negative ? "-" : "") + std::string(rest);
 }
 
 std::optional<CalculationInput> ReadCalculationInput(const TableSet& tables, AmountRole role,

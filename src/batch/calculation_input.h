@@ -61,6 +61,10 @@ struct CalculationInput {
 // other than meant, so the text is refused, and nothing is returned.
 std::optional<TypedAmount> ReadWrittenAmount(std::string_view text);
 
+// The amount text ReadWrittenAmount reads, for an echo that keeps every digit typed: "$ 7,500.00 "
+// gives "7,500.00".
+std::string WrittenAmountText(std::string_view text);
+
 // The problems of a calculation's texts, at most one per field, in the order of the fields.
 struct InputErrors {
     std::array<InputError, 3> list{};
