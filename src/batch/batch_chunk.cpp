@@ -16,6 +16,7 @@ std::optional<BatchLayout> ReadBatchHeader(CsvReader& reader, std::string& probl
     CsvRecordBatch header;
     if (reader.ReadRecord(header)) {
         auto layout = LayoutFromHeader(header, header[0], problem);
+        if (layout) layout->separator = reader.Separator();
         if (layout && NamesAnOutputColumn(*layout, problem)) return std::nullopt;
         return layout;
     }
@@ -26,13 +27,13 @@ std::optional<BatchLayout> ReadBatchHeader(CsvReader& reader, std::string& probl
 
 void WriteOutputStart(const CsvReader& reader, const BatchLayout& layout, ByteBuffer& out) {
     if (reader.HadByteOrderMark()) out.Append("\xEF\xBB\xBF", 3);
-    CsvRecordWriter writer(out, reader.FirstLineEnd());
+    CsvRecordWriter writer(out, reader.FirstLineEnd(), layout.separator);
     WriteBatchHeader(layout, writer);
 }
 
 void ProcessChunk(const TableSet& tables, const BatchLayout& layout, std::string_view lineEnd,
                   std::string_view messagePrefix, BatchChunk& chunk, RowScratch& scratch) {
-    CsvRecordWriter writer(chunk.out, lineEnd);
+    CsvRecordWriter writer(chunk.out, lineEnd, layout.separator);
     for (std::size_t i = 0; i < chunk.records.size(); ++i) {
         if (WriteBatchRow(tables, layout, chunk.records, chunk.records[i], scratch, writer)) {
             chunk.summary.AddGoodRow(scratch.totals);

@@ -5,17 +5,36 @@
 #include <string>
 
 #include "batch/payment_batch.h"
-#include "money/text_helpers.h"
+#include "money/written_name.h"
 
 namespace isr {
 
 namespace {
 
-bool SameName(std::string_view a, std::string_view b) {
-    return EqualsIgnoringAsciiCase(a, b);
-}
+struct ColumnCaption {
+    std::string_view column;
+    std::string_view caption;
+};
+
+// The captions of the fields the window, the page and --pago show for the input columns.
+constexpr ColumnCaption kColumnCaptions[] = {
+    {kPeriodColumn, "Tipo de Tarifa"},
+    {kSubsidySumColumn, "Suma Subsidio para el Empleo"},
+    {kMonthlyIncomeColumn, "Ingreso Mensual Ordinario"},
+    {kPaymentColumn, "Importe del Pago"},
+    {kSundaysColumn, "Domingos Trabajados"},
+    {kMinimumWageColumn, "Salario Mínimo Diario"},
+};
 
 }  // namespace
+
+bool HeadingNames(std::string_view heading, std::string_view column) {
+    if (SameWrittenName(heading, column)) return true;
+    for (const ColumnCaption& known : kColumnCaptions) {
+        if (known.column == column && SameWrittenName(heading, known.caption)) return true;
+    }
+    return false;
+}
 
 std::optional<BatchLayout> LayoutFromHeader(const CsvRecordBatch& batch,
                                             const CsvRecordBatch::Record& header,
@@ -27,7 +46,7 @@ std::optional<BatchLayout> LayoutFromHeader(const CsvRecordBatch& batch,
         return std::nullopt;
     }
     if (HasPaymentColumn(batch, header)) return PaymentLayoutFromHeader(batch, header, problem);
-    BatchLayout layout{{}, 0, 0, false, std::nullopt, std::nullopt};
+    BatchLayout layout{{}, 0, 0, false, std::nullopt, std::nullopt, ','};
     std::optional<std::size_t> period;
     std::optional<std::size_t> income;
     std::optional<std::size_t> targetNet;
@@ -38,7 +57,7 @@ std::optional<BatchLayout> LayoutFromHeader(const CsvRecordBatch& batch,
              {std::pair{kPeriodColumn, &period}, std::pair{kIncomeColumn, &income},
               std::pair{kTargetNetColumn, &targetNet},
               std::pair{kSubsidySumColumn, &layout.subsidySum}}) {
-            if (!SameName(name, wanted)) continue;
+            if (!HeadingNames(name, wanted)) continue;
             if (*found) {
                 problem =
                     "la columna \"" + std::string(wanted) + "\" aparece dos veces en el encabezado";

@@ -13,12 +13,18 @@
 
 namespace isr {
 
-// Input columns, matched without regard to ASCII case; every other column passes through.
+// Input columns, found by HeadingNames; every other column passes through.
 inline constexpr std::string_view kPeriodColumn = "periodo";
 inline constexpr std::string_view kIncomeColumn = "ingreso_gravable";
 // In place of ingreso_gravable: a payroll of gross-ups, each row from the net it must pay.
 inline constexpr std::string_view kTargetNetColumn = "neto";
 inline constexpr std::string_view kSubsidySumColumn = "suma_subsidio";  // optional
+
+// Whether a header's field names the input column `column` (one of the names here and in
+// payment_batch.h): by that name or by the caption the window and the page give the field, as
+// people write them ("Ingreso Gravable", "período ", "Suma Subsidio para el Empleo"; see
+// SameWrittenName).
+bool HeadingNames(std::string_view heading, std::string_view column);
 
 // A payroll of extraordinary payments: the columns of concepto, ingreso_mensual, importe,
 // domingos and salario_minimo (the last two optional), in that order.
@@ -34,6 +40,7 @@ struct BatchLayout {
     std::optional<std::size_t> subsidySum;
     // For a payroll of extraordinary payments, which uses none of the columns above.
     std::optional<PaymentColumns> payments;
+    char separator;  // the input's, which the output keeps (CsvReader::Separator)
 };
 
 // The layout named by a header record; nothing, with `problem` set, when the input cannot be used

@@ -85,19 +85,20 @@ std::optional<CalculationInput> ReadRow(const TableSet& tables, const BatchLayou
 
     const auto subsidySum = layout.subsidySum ? batch.Field(record, *layout.subsidySum) : "";
     const auto role = layout.grossUps ? AmountRole::kTargetNet : AmountRole::kBase;
+    InputErrors errors;
     const auto input = ReadCalculationInput(tables, role, batch.Field(record, layout.period),
-                                            batch.Field(record, layout.amount), subsidySum);
-    if (const auto* error = std::get_if<InputError>(&input)) {
-        const std::size_t columnsByField[] = {layout.period, layout.amount,
-                                              layout.subsidySum.value_or(0)};
-        const auto column = columnsByField[static_cast<std::size_t>(error->field)];
+                                            batch.Field(record, layout.amount), subsidySum, errors);
+    const std::size_t columnsByField[] = {layout.period, layout.amount,
+                                          layout.subsidySum.value_or(0)};
+    for (const InputError& error : errors.All()) {
+        const auto column = columnsByField[static_cast<std::size_t>(error.field)];
+        if (!message.empty()) message += kProblemSeparator;
         StartRowMessage(message, layout, batch.FieldLine(record, column), column + 1);
-        AppendProblem(message, *error);
+        AppendProblem(message, error);
         message += ": ";
         message += QuotedArgument(batch.Field(record, column));
-        return std::nullopt;
     }
-    return std::get<CalculationInput>(input);
+    return input;
 }
 
 }  // namespace
@@ -112,6 +113,7 @@ std::vector<std::string_view> OutputColumns(const BatchLayout& layout) {
             names.push_back(kIncomeColumn);
         }
         for (const auto& box : kBoxLabels) names.push_back(box.csvColumn);
+        for (const auto& label : kSettlementLabels) names.push_back(label.csvColumn);
         if (layout.grossUps) {
             names.push_back(kNetColumn);
             names.push_back(kExactColumn);
@@ -172,8 +174,9 @@ bool WriteBatchRow(const TableSet& tables, const BatchLayout& layout, const CsvR
     }
     if (shown) {
         // As the boxes show them: a subsidy or a result that is not there is 0.
+        const auto settlement = Settlement(*shown);
         scratch.totals = {shown->determinedTax, shown->subsidy ? shown->subsidy->subsidy : Cents{},
-                          shown->result.value_or(Cents{})};
+                          shown->result.value_or(Cents{}), settlement[0], settlement[1]};
     }
     for (std::size_t i = 0; i < layout.columnNames.size(); ++i) {
         writer.Field(i < record.fieldCount ? batch.Field(record, i) : std::string_view{});
@@ -188,6 +191,13 @@ bool WriteBatchRow(const TableSet& tables, const BatchLayout& layout, const CsvR
     for (const ResultBox box : kResultBoxes) {
         if (shown) {
             writer.AmountField(BoxText(*shown, box));
+        } else {
+            writer.Field({});
+        }
+    }
+    for (const auto figure : shown ? Settlement(*shown) : std::array<Cents, 2>{}) {
+        if (shown) {
+            writer.AmountField(AmountText(figure));
         } else {
             writer.Field({});
         }

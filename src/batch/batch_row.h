@@ -23,6 +23,9 @@ struct RowScratch {
     RowTotals totals{};  // of a good row, for the summary
 };
 
+// Between the problems of one row, each said as a whole ("línea 3, columna 2 (periodo): ...").
+inline constexpr std::string_view kProblemSeparator = "; ";
+
 // Starts `message` with "línea 7, columna 2 (ingreso_gravable): ", the column counted from 1.
 void StartRowMessage(std::string& message, const BatchLayout& layout, std::uint64_t line,
                      std::size_t column);

@@ -13,9 +13,9 @@ constexpr std::string_view CaptionOf(ResultBox box) {
     return kBoxLabels[static_cast<std::size_t>(box)].caption;
 }
 
-constexpr std::array<std::string_view, 3> kWithholdingTotals = {
+constexpr std::array<std::string_view, kMostTotals> kWithholdingTotals = {
     CaptionOf(ResultBox::kDeterminedTax), CaptionOf(ResultBox::kSubsidy),
-    CaptionOf(ResultBox::kResult)};
+    CaptionOf(ResultBox::kResult), kSettlementLabels[0].caption, kSettlementLabels[1].caption};
 // The two methods' figures share the caption "Retención"; here they stand side by side.
 constexpr std::array<std::string_view, 2> kPaymentTotals = {"Retención (art. 174)",
                                                             "Retención (art. 96)"};

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // What a whole payroll came to: its rows, its bad rows with the first of their messages, and the
 // sums over the good rows of the figures a clerk checks against the books: the determined tax,
-// the subsidy and the 2016 procedure of a payroll of incomes or of nets; each method's
+// the subsidy, the 2016 procedure, the ISR to withhold and the subsidy to deliver of a payroll of
+// incomes or of nets; each method's
 // withholding of a payroll of extraordinary payments.
 #pragma once
 
@@ -19,7 +20,7 @@
 
 namespace isr {
 
-inline constexpr std::size_t kMostTotals = 3;
+inline constexpr std::size_t kMostTotals = 5;
 
 // A good row's figures, in the order of TotalCaptions; a layout with fewer leaves the rest zero.
 using RowTotals = std::array<Cents, kMostTotals>;
@@ -47,7 +48,8 @@ class BatchSummary {
   private:
     std::uint64_t rows_ = 0;
     std::uint64_t badRows_ = 0;
-    std::array<std::optional<Cents>, kMostTotals> totals_{Cents{}, Cents{}, Cents{}};
+    std::array<std::optional<Cents>, kMostTotals> totals_{Cents{}, Cents{}, Cents{}, Cents{},
+                                                          Cents{}};
     std::vector<std::string> messages_;
 };
 

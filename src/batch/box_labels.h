@@ -38,4 +38,23 @@ inline constexpr std::array<BoxLabel, 9> kBoxLabels = {{
 static_assert(NamesEveryBoxOnceInOrder(kBoxLabels),
               "one label per result box, in the boxes' order");
 
+// What a clerk reports of the result of the 2016 procedure: the ISR to withhold (the result when
+// positive) and the subsidy to deliver (minus the result when negative), each 0.00 otherwise. The
+// batch writes them after the result boxes, and its summary sums them.
+struct SettlementLabel {
+    std::string_view caption;
+    std::string_view csvColumn;
+};
+
+inline constexpr std::array<SettlementLabel, 2> kSettlementLabels = {{
+    {"ISR a Retener", "isr_a_retener"},
+    {"Subsidio a Entregar", "subsidio_a_entregar"},
+}};
+
+// In the order of kSettlementLabels; a result that is not there is 0.00, as its box shows.
+inline std::array<Cents, 2> Settlement(const Withholding& withholding) {
+    const Cents result = withholding.result.value_or(Cents{});
+    return {result > Cents{} ? result : Cents{}, result < Cents{} ? -result : Cents{}};
+}
+
 }  // namespace isr

@@ -3,44 +3,134 @@
 
 #include "calc/brackets.h"
 #include "calc/gross_up.h"
+#include "money/text_helpers.h"
+#include "money/written_name.h"
 
 namespace isr {
+
+namespace {
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// Whether every "," of an amount's text stands between groups of three integer digits. Texts with
+// other characters are left to ReadAmount, which says they are no amount.
+bool CommasSeparateThousands(std::string_view text) {
+    if (text.find(',') == std::string_view::npos) return true;
+    if (!AllOf(text, [](char c) { return IsDigit(c) || c == ',' || c == '.'; })) return true;
+    const auto integer = text.substr(0, text.find('.'));
+    if (integer.size() < text.size() && text.find(',', integer.size()) != std::string_view::npos) {
+        return false;  // a "," among the decimals
+    }
+    const auto firstComma = integer.find(',');
+    if (firstComma == 0 || firstComma > 3) return false;
+    for (std::size_t comma = firstComma; comma < integer.size(); comma += 4) {
+        if (integer[comma] != ',' || comma + 4 > integer.size()) return false;
+        for (std::size_t d = comma + 1; d < comma + 4; ++d) {
+            if (!IsDigit(integer[d])) return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+namespace {
+
+// A written amount without the blanks around it and a "$" before its digits: its sign apart, and
+// the rest ("--5" leaves "-5", no amount).
+struct WrittenParts {
+    bool negative;
+    std::string_view rest;
+};
+
+WrittenParts SplitWrittenAmount(std::string_view text) {
+    WrittenParts parts{false, TrimBlanks(text)};
+    const auto takeSign = [&parts] {
+        if (!parts.negative && !parts.rest.empty() && parts.rest.front() == '-') {
+            parts.negative = true;
+            parts.rest.remove_prefix(1);
+        }
+    };
+    takeSign();
+    if (!parts.rest.empty() && parts.rest.front() == '$') {
+        parts.rest = TrimBlanks(parts.rest.substr(1));
+    }
+    takeSign();
+    return parts;
+}
+
+}  // namespace
+
+std::optional<TypedAmount> ReadWrittenAmount(std::string_view text) {
+    const auto [negative, rest] = SplitWrittenAmount(text);
+    if (!CommasSeparateThousands(rest)) return std::nullopt;
+    // The sign is read by ReadAmount, so that "-0.004" stays 0.00 and "-" alone no amount.
+    if (negative && (rest.empty() || rest.front() == '-')) {
+        return TypedAmount{TypedAmount::Kind::kNotAnAmount, Cents()};
+    }
+    TypedAmount typed = ReadAmount(rest);
+    if (negative) typed.cents = -typed.cents;
+    return typed;
+}
+
+std::string WrittenAmountText(std::string_view text) {
+    const auto [negative, rest] = SplitWrittenAmount(text);
+    return (negative ? "-" : "") + std::string(rest);
+}
+
+std::optional<CalculationInput> ReadCalculationInput(const TableSet& tables, AmountRole role,
+                                                     std::string_view period,
+                                                     std::string_view amount,
+                                                     std::string_view subsidySum,
+                                                     InputErrors& errors) {
+    errors.count = 0;
+    const auto foundPeriod = FindPeriod(period);
+    if (!foundPeriod) errors.Add({InputField::kPeriod, InputProblem::kUnknownPeriod});
+
+    const auto typedAmount = ReadWrittenAmount(amount);
+    if (!typedAmount) {
+        errors.Add({InputField::kAmount, InputProblem::kMisplacedComma});
+    } else if (typedAmount->kind == TypedAmount::Kind::kNotAnAmount) {
+        errors.Add({InputField::kAmount, InputProblem::kNotAnAmount});
+    } else if (typedAmount->cents < Cents()) {
+        // A value that rounds to zero has no sign, so "-0.004" passes as 0.00.
+        errors.Add({InputField::kAmount, InputProblem::kNegative});
+    } else if (foundPeriod && role == AmountRole::kBase &&
+               typedAmount->cents > TariffTop(tables.IsrTariff(*foundPeriod))) {
+        errors.Add({InputField::kAmount, InputProblem::kBeyondTariff, *foundPeriod,
+                    TariffTop(tables.IsrTariff(*foundPeriod))});
+    } else if (typedAmount->kind == TypedAmount::Kind::kBeyondRange) {
+        // Cut to the largest amount, a target would be met by a net it is not.
+        errors.Add({InputField::kAmount, InputProblem::kBeyondRange});
+    }
+
+    std::optional<TypedAmount> typedSum = TypedAmount{TypedAmount::Kind::kAmount, Cents()};
+    if (!TrimBlanks(subsidySum).empty()) typedSum = ReadWrittenAmount(subsidySum);
+    if (!typedSum) {
+        errors.Add({InputField::kSubsidySum, InputProblem::kMisplacedComma});
+    } else if (typedSum->kind == TypedAmount::Kind::kNotAnAmount) {
+        errors.Add({InputField::kSubsidySum, InputProblem::kNotAnAmount});
+    } else if (typedSum->cents < Cents()) {
+        errors.Add({InputField::kSubsidySum, InputProblem::kNegative});
+    } else if (typedSum->kind == TypedAmount::Kind::kBeyondRange) {
+        errors.Add({InputField::kSubsidySum, InputProblem::kBeyondRange});
+    }
+    if (errors.count > 0) return std::nullopt;
+    return CalculationInput{*foundPeriod, typedAmount->cents, typedSum->cents};
+}
 
 std::variant<CalculationInput, InputError> ReadCalculationInput(const TableSet& tables,
                                                                 AmountRole role,
                                                                 std::string_view period,
                                                                 std::string_view amount,
                                                                 std::string_view subsidySum) {
-    const auto foundPeriod = FindPeriod(period);
-    if (!foundPeriod) return InputError{InputField::kPeriod, InputProblem::kUnknownPeriod};
-    const TypedAmount typedAmount = ReadAmount(amount);
-    if (typedAmount.kind == TypedAmount::Kind::kNotAnAmount) {
-        return InputError{InputField::kAmount, InputProblem::kNotAnAmount};
+    InputErrors errors;
+    if (auto input = ReadCalculationInput(tables, role, period, amount, subsidySum, errors)) {
+        return *input;
     }
-    // A value that rounds to zero has no sign, so "-0.004" passes as 0.00.
-    if (typedAmount.cents < Cents()) {
-        return InputError{InputField::kAmount, InputProblem::kNegative};
-    }
-    const Cents top = TariffTop(tables.IsrTariff(*foundPeriod));
-    if (role == AmountRole::kBase && typedAmount.cents > top) {
-        return InputError{InputField::kAmount, InputProblem::kBeyondTariff, *foundPeriod, top};
-    }
-    // Cut to the largest amount, a target would be met by a net it is not.
-    if (typedAmount.kind == TypedAmount::Kind::kBeyondRange) {
-        return InputError{InputField::kAmount, InputProblem::kBeyondRange};
-    }
-    TypedAmount typedSum{TypedAmount::Kind::kAmount, Cents()};
-    if (!subsidySum.empty()) typedSum = ReadAmount(subsidySum);
-    if (typedSum.kind == TypedAmount::Kind::kNotAnAmount) {
-        return InputError{InputField::kSubsidySum, InputProblem::kNotAnAmount};
-    }
-    if (typedSum.cents < Cents()) {
-        return InputError{InputField::kSubsidySum, InputProblem::kNegative};
-    }
-    if (typedSum.kind == TypedAmount::Kind::kBeyondRange) {
-        return InputError{InputField::kSubsidySum, InputProblem::kBeyondRange};
-    }
-    return CalculationInput{*foundPeriod, typedAmount.cents, typedSum.cents};
+    return errors.list[0];
 }
 
 void AppendProblem(std::string& message, const InputError& error) {
@@ -50,6 +140,10 @@ void AppendProblem(std::string& message, const InputError& error) {
             return;
         case InputProblem::kNotAnAmount:
             message += "no es un importe";
+            return;
+        case InputProblem::kMisplacedComma:
+            message +=
+                "la coma sólo separa miles (1,500.50): los centavos van tras un punto decimal";
             return;
         case InputProblem::kNegative:
             message += "no puede ser negativo";

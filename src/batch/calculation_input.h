@@ -5,7 +5,10 @@
 // refuse the same amounts.
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -27,9 +30,10 @@ enum class AmountRole : std::uint8_t { kBase, kTargetNet };
 enum class InputProblem : std::uint8_t {
     kUnknownPeriod,
     kNotAnAmount,
-    kNegative,      // below zero after rounding to cents: "-0.004" is 0.00 and no problem
-    kBeyondRange,   // a target net or a subsidy sum too large to be held to the cent
-    kBeyondTariff,  // a base above the top row of the period's tariff
+    kMisplacedComma,  // a "," that is no thousands separator: "1500,50", "1,50,00"
+    kNegative,        // below zero after rounding to cents: "-0.004" is 0.00 and no problem
+    kBeyondRange,     // a target net or a subsidy sum too large to be held to the cent
+    kBeyondTariff,    // a base above the top row of the period's tariff
 };
 
 struct InputError {
@@ -48,9 +52,38 @@ struct CalculationInput {
     Cents subsidySum;  // from 0.00 up
 };
 
-// Amounts are read as the window reads a typed amount (see ReadAmount), a target net exactly as a
-// base. An empty subsidy sum, like an omitted one, is zero. The fields are checked in order:
-// period, amount, subsidy sum.
+// An amount as a spreadsheet cell or an argument writes it: read as the window reads a typed amount
+// (see ReadAmount) once the blanks around it and a "$" before its digits are set aside
+// ("$7,500.00", " 15000 ", "-$5"). A "," separates thousands only between groups of three integer
+// digits
+// ("1,500.50"): anywhere else ("1500,50", "1,50,00", "1.500,50") it would be read as something
+// other than meant, so the text is refused, and nothing is returned.
+std::optional<TypedAmount> ReadWrittenAmount(std::string_view text);
+
+// The amount text ReadWrittenAmount reads, for an echo that keeps every digit typed: "$ 7,500.00 "
+// gives "7,500.00".
+std::string WrittenAmountText(std::string_view text);
+
+// The problems of a calculation's texts, at most one per field, in the order of the fields.
+struct InputErrors {
+    std::array<InputError, 3> list{};
+    std::size_t count = 0;
+
+    std::span<const InputError> All() const { return {list.data(), count}; }
+    void Add(const InputError& error) { list[count++] = error; }
+};
+
+// Every field is read (see ReadWrittenAmount and FindPeriod), a target net exactly as a base, and
+// each one's problem is noted in `errors`, so that one look finds them all; the inputs when there
+// is none. An empty subsidy sum, like an omitted one, is zero. A base is checked against the
+// tariff only when the period is known.
+std::optional<CalculationInput> ReadCalculationInput(const TableSet& tables, AmountRole role,
+                                                     std::string_view period,
+                                                     std::string_view amount,
+                                                     std::string_view subsidySum,
+                                                     InputErrors& errors);
+
+// The same, with only the first problem, in the order period, amount, subsidy sum.
 std::variant<CalculationInput, InputError> ReadCalculationInput(const TableSet& tables,
                                                                 AmountRole role,
                                                                 std::string_view period,

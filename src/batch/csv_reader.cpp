@@ -21,10 +21,10 @@ constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 // Inside quotes, only a quote or a line end stops a run of field text.
 constexpr auto kEndsQuotedRun = CharacterTable("\"\n\r");
-
-bool EndsPlainRun(char c) {
-    return kCsvSpecial[static_cast<unsigned char>(c)];
-}
+// Outside quotes, a quote, a line end or a separator; any of the three a file may use, until its
+// first record has said which.
+constexpr std::string_view kSeparators = ",;\t";
+constexpr auto kEndsPlainRunUndecided = CharacterTable(",;\t\"\n\r");
 
 bool EndsQuotedRun(char c) {
     return kEndsQuotedRun[static_cast<unsigned char>(c)];
@@ -57,12 +57,23 @@ void CsvRecordBatch::Clear() {
 }
 
 CsvReader::CsvReader(ByteSource& source, std::size_t bufferBytes)
-    : source_(source), buffer_(std::max<std::size_t>(bufferBytes, kByteOrderMark.size())) {}
+    : source_(source),
+      buffer_(std::max<std::size_t>(bufferBytes, kByteOrderMark.size())),
+      endsPlainRun_(kEndsPlainRunUndecided) {}
 
 CsvReader::CsvReader(std::istream& in, std::size_t bufferBytes)
     : ownSource_(std::make_unique<StreamSource>(in)),
       source_(*ownSource_),
-      buffer_(std::max<std::size_t>(bufferBytes, kByteOrderMark.size())) {}
+      buffer_(std::max<std::size_t>(bufferBytes, kByteOrderMark.size())),
+      endsPlainRun_(kEndsPlainRunUndecided) {}
+
+bool CsvReader::TakeSeparator(int c) {
+    if (separator_ != 0) return c == separator_;
+    if (c < 0 || kSeparators.find(static_cast<char>(c)) == std::string_view::npos) return false;
+    separator_ = static_cast<char>(c);
+    endsPlainRun_ = CharacterTable(std::string{separator_, '"', '\n', '\r'});
+    return true;
+}
 
 bool CsvReader::Refill() {
     if (exhausted_) return false;
@@ -106,6 +117,30 @@ void CsvReader::EndLine(int c) {
 }
 
 bool CsvReader::ReadRecord(CsvRecordBatch& into) {
+    for (;;) {
+        const bool undecided = separator_ == 0;
+        if (!ReadOneRecord(into)) return false;
+        const auto& record = into.records_.back();
+        bool blank = record.fieldCount > 1 && !record.fault;
+        for (std::size_t i = 0; blank && i < record.fieldCount; ++i) {
+            blank = into.Field(record, i).empty();
+        }
+        if (!blank) {
+            if (separator_ == 0) TakeSeparator(',');
+            return true;
+        }
+        // A blank row says nothing of the file's separator either.
+        if (undecided) {
+            separator_ = 0;
+            endsPlainRun_ = kEndsPlainRunUndecided;
+        }
+        into.fieldEnds_.resize(record.firstField);
+        into.text_.Truncate(record.firstField == 0 ? 0 : into.fieldEnds_.back());
+        into.records_.pop_back();
+    }
+}
+
+bool CsvReader::ReadOneRecord(CsvRecordBatch& into) {
     if (!started_) {
         started_ = true;
         // A pipe may hand the mark over a byte at a time: read until it can be told.
@@ -167,7 +202,7 @@ bool CsvReader::ReadRecord(CsvRecordBatch& into) {
                 }
             }
             const int next = Peek();
-            if (!endOfInput && next >= 0 && next != ',' && next != '\n' && next != '\r') {
+            if (!endOfInput && next >= 0 && next != '\n' && next != '\r' && !TakeSeparator(next)) {
                 NoteFault(record, kTextAfterQuote, field);
             }
         }
@@ -196,7 +231,7 @@ bool CsvReader::ReadRecord(CsvRecordBatch& into) {
             overflowed = true;
         }
         const int c = Peek();
-        if (c == ',') {
+        if (TakeSeparator(c)) {
             ++pos_;
             continue;
         }

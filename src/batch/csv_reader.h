@@ -4,6 +4,7 @@
 // quote does not stop the reading, it is noted on its record and the text is kept as written.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <iosfwd>
 #include <memory>
@@ -68,7 +69,8 @@ class CsvReader {
     explicit CsvReader(std::istream& in, std::size_t bufferBytes = kDefaultBufferBytes);
 
     // Appends the next record to `into`; false once the input is exhausted (or failed). Lines
-    // without any character are not records and are skipped.
+    // without any character are not records and are skipped, and so are lines of separators only
+    // (",,,", the blank rows a spreadsheet writes).
     bool ReadRecord(CsvRecordBatch& into);
 
     // The source reported a read error (as opposed to its end).
@@ -82,6 +84,10 @@ class CsvReader {
     bool HadByteOrderMark() const { return byteOrderMark_; }
     // The line end of the first record: "\r\n", "\r" or "\n" ("\n" until one is seen).
     std::string_view FirstLineEnd() const { return firstLineEnd_; }
+    // The file's one separator: the first ",", ";" or tab outside quotes in its first record (a
+    // spreadsheet in a Spanish locale writes ";"), "," when that record has none. Decided once
+    // the first record has been read.
+    char Separator() const { return separator_ != 0 ? separator_ : ','; }
 
   private:
     int Peek();
@@ -89,6 +95,11 @@ class CsvReader {
     void NoteFault(CsvRecordBatch::Record& record, std::string_view what, std::size_t field);
     void Keep(ByteBuffer& text, const char* from, const char* to);
     void EndLine(int c);
+    bool EndsPlainRun(char c) const { return endsPlainRun_[static_cast<unsigned char>(c)]; }
+    // Whether `c` ends a field: the file's separator, or while it is undecided any of the three,
+    // which then becomes it.
+    bool TakeSeparator(int c);
+    bool ReadOneRecord(CsvRecordBatch& into);
 
     std::unique_ptr<StreamSource> ownSource_;  // when made from a stream
     ByteSource& source_;
@@ -102,6 +113,8 @@ class CsvReader {
     bool lineEndSeen_ = false;
     std::uint64_t line_ = 1;
     std::size_t recordBytes_ = 0;  // kept so far by the current record
+    char separator_ = 0;           // 0 until decided
+    std::array<bool, 256> endsPlainRun_;
 };
 
 }  // namespace isr

@@ -10,8 +10,8 @@ namespace isr {
 
 namespace {
 
-bool NeedsQuotes(char c) {
-    return kCsvSpecial[static_cast<unsigned char>(c)];
+bool NeedsQuotes(char c, char separator) {
+    return kCsvSpecial[static_cast<unsigned char>(c)] || c == separator;
 }
 
 // Whether any of the eight bytes of `word` is `c` (the classic test for a zero byte, applied to
@@ -24,23 +24,24 @@ constexpr bool HasByte(std::uint64_t word, char c) {
 }
 
 // Whether any of eight bytes would need the field quoted.
-constexpr bool WordNeedsQuotes(std::uint64_t word) {
-    return HasByte(word, ',') || HasByte(word, '"') || HasByte(word, '\n') || HasByte(word, '\r');
+constexpr bool WordNeedsQuotes(std::uint64_t word, char separator) {
+    return HasByte(word, ',') || HasByte(word, '"') || HasByte(word, '\n') || HasByte(word, '\r') ||
+           HasByte(word, separator);
 }
 
 // Copies `text` to `p` as long as no character needs quotes, eight bytes at a time while it can:
 // a batch row writes a dozen fields, and most need none. Returns where the copy stopped, at
 // text.size() when it went through.
-std::size_t CopyUnquoted(std::string_view text, char* p) {
+std::size_t CopyUnquoted(std::string_view text, char* p, char separator) {
     std::size_t i = 0;
     for (; i + 8 <= text.size(); i += 8) {
         std::uint64_t word;
         std::memcpy(&word, text.data() + i, sizeof word);
-        if (WordNeedsQuotes(word)) return i;
+        if (WordNeedsQuotes(word, separator)) return i;
         std::memcpy(p + i, &word, sizeof word);
     }
     for (; i < text.size(); ++i) {
-        if (NeedsQuotes(text[i])) return i;
+        if (NeedsQuotes(text[i], separator)) return i;
         p[i] = text[i];
     }
     return i;
@@ -73,9 +74,9 @@ char* CopyDoublingQuotes(std::string_view text, char* p) {
 void CsvRecordWriter::Field(std::string_view text) {
     char* const start = out_.Room(2 * text.size() + 3);  // separator, quotes, quotes doubled
     char* p = start;
-    if (!firstField_) *p++ = ',';
+    if (!firstField_) *p++ = separator_;
     firstField_ = false;
-    if (CopyUnquoted(text, p) == text.size()) {
+    if (CopyUnquoted(text, p, separator_) == text.size()) {
         p += text.size();
     } else {
         *p++ = '"';
@@ -89,7 +90,7 @@ void CsvRecordWriter::AmountField(const AmountText& amount) {
     const std::string_view text = amount.View();
     char* const start = out_.Room(text.size() + 3);
     char* p = start;
-    if (!firstField_) *p++ = ',';
+    if (!firstField_) *p++ = separator_;
     firstField_ = false;
     if (amount.Grouped()) *p++ = '"';
     CopyFieldBytes(p, text.data(), text.size());

@@ -11,14 +11,16 @@ namespace isr {
 
 class CsvRecordWriter {
   public:
-    // Appends records ending with `lineEnd` to `out`.
-    CsvRecordWriter(ByteBuffer& out, std::string_view lineEnd) : out_(out), lineEnd_(lineEnd) {}
+    // Appends records ending with `lineEnd` to `out`, their fields parted by `separator` (",", ";"
+    // or a tab).
+    CsvRecordWriter(ByteBuffer& out, std::string_view lineEnd, char separator = ',')
+        : out_(out), lineEnd_(lineEnd), separator_(separator) {}
 
     CsvRecordWriter(const CsvRecordWriter&) = delete;
     CsvRecordWriter& operator=(const CsvRecordWriter&) = delete;
 
-    // The next field of the current record, quoted only when it holds a comma, a quote or a line
-    // break (quotes inside are doubled).
+    // The next field of the current record, quoted only when it holds a comma, the separator, a
+    // quote or a line break (quotes inside are doubled).
     void Field(std::string_view text);
     // An amount as the next field: it holds no quote or line break, and needs quotes exactly when
     // it has group separators. The batch writes nine of these per row.
@@ -31,6 +33,7 @@ class CsvRecordWriter {
     // to grow and copy: a batch writes a dozen of them per row.
     ByteBuffer& out_;
     std::string_view lineEnd_;
+    char separator_;
     bool firstField_ = true;
 };
 

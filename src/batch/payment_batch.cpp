@@ -15,10 +15,6 @@ namespace isr {
 
 namespace {
 
-bool SameName(std::string_view a, std::string_view b) {
-    return EqualsIgnoringAsciiCase(a, b);
-}
-
 // In the order of PaymentInputField.
 constexpr std::array<std::string_view, 5> kPaymentColumns = {
     kConceptColumn, kMonthlyIncomeColumn, kPaymentColumn, kSundaysColumn, kMinimumWageColumn};
@@ -28,7 +24,7 @@ constexpr std::array<std::string_view, 5> kPaymentColumns = {
 bool HasPaymentColumn(const CsvRecordBatch& batch, const CsvRecordBatch::Record& header) {
     for (std::size_t i = 0; i < header.fieldCount; ++i) {
         for (const auto name : kPaymentColumns) {
-            if (SameName(batch.Field(header, i), name)) return true;
+            if (HeadingNames(batch.Field(header, i), name)) return true;
         }
     }
     return false;
@@ -37,15 +33,15 @@ bool HasPaymentColumn(const CsvRecordBatch& batch, const CsvRecordBatch::Record&
 std::optional<BatchLayout> PaymentLayoutFromHeader(const CsvRecordBatch& batch,
                                                    const CsvRecordBatch::Record& header,
                                                    std::string& problem) {
-    BatchLayout layout{{}, 0, 0, false, std::nullopt, PaymentColumns{}};
+    BatchLayout layout{{}, 0, 0, false, std::nullopt, PaymentColumns{}, ','};
     auto& columns = layout.payments->columns;
     std::optional<std::size_t> other;  // ingreso_gravable or neto
     for (std::size_t i = 0; i < header.fieldCount; ++i) {
         const auto name = batch.Field(header, i);
         layout.columnNames.emplace_back(name);
-        if (SameName(name, kIncomeColumn) || SameName(name, kTargetNetColumn)) other = i;
+        if (HeadingNames(name, kIncomeColumn) || HeadingNames(name, kTargetNetColumn)) other = i;
         for (std::size_t c = 0; c < kPaymentColumns.size(); ++c) {
-            if (!SameName(name, kPaymentColumns[c])) continue;
+            if (!HeadingNames(name, kPaymentColumns[c])) continue;
             if (columns[c]) {
                 problem = "la columna \"" + std::string(kPaymentColumns[c]) +
                           "\" aparece dos veces en el encabezado";
@@ -88,15 +84,20 @@ bool WritePaymentBatchRow(const TableSet& tables, const BatchLayout& layout,
             CalculatePaymentTexts(tables, input, text(0), text(1), text(2), text(3), text(4));
         if (auto* calculated = std::get_if<ExtraordinaryPayment>(&result)) {
             payment = *calculated;
-            scratch.totals = {payment->spread.withholding, payment->monthly.withholding, Cents{}};
+            scratch.totals = {payment->spread.withholding, payment->monthly.withholding, Cents{},
+                              Cents{}, Cents{}};
         } else {
-            const auto& error = std::get<PaymentInputError>(result);
-            // A field at fault is in its column: an absent optional column is never at fault.
-            const std::size_t column = columns[static_cast<std::size_t>(error.field)].value_or(0);
-            StartRowMessage(scratch.message, layout, batch.FieldLine(record, column), column + 1);
-            AppendPaymentProblem(scratch.message, tables, error);
-            scratch.message += ": ";
-            scratch.message += QuotedArgument(batch.Field(record, column));
+            for (const PaymentInputError& error : std::get<PaymentInputErrors>(result).All()) {
+                // A field at fault is in its column: an absent optional column is never at fault.
+                const std::size_t column =
+                    columns[static_cast<std::size_t>(error.field)].value_or(0);
+                if (!scratch.message.empty()) scratch.message += kProblemSeparator;
+                StartRowMessage(scratch.message, layout, batch.FieldLine(record, column),
+                                column + 1);
+                AppendPaymentProblem(scratch.message, tables, error);
+                scratch.message += ": ";
+                scratch.message += QuotedArgument(batch.Field(record, column));
+            }
         }
     }
     for (std::size_t i = 0; i < layout.columnNames.size(); ++i) {

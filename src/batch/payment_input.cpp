@@ -7,6 +7,7 @@
 #include "batch/calculation_input.h"
 #include "batch/quoted_argument.h"
 #include "money/amount_text.h"
+#include "money/written_name.h"
 
 namespace isr {
 
@@ -45,53 +46,67 @@ PaymentInputProblem ProblemOf(PaymentProblem problem) {
 
 }  // namespace
 
-std::variant<ExtraordinaryPayment, PaymentInputError> CalculatePaymentTexts(
+std::variant<ExtraordinaryPayment, PaymentInputErrors> CalculatePaymentTexts(
     const TableSet& tables, PaymentInput& input, std::string_view concept_, std::string_view income,
     std::string_view payment, std::string_view sundays, std::string_view minimumWage) {
+    PaymentInputErrors errors;
     const auto found = FindPaymentConcept(concept_);
-    if (!found) return PaymentInputError{kConcept, kUnknownConcept};
-    input.paymentConcept = *found;
+    if (found) {
+        input.paymentConcept = *found;
+    } else {
+        errors.Add({kConcept, kUnknownConcept});
+    }
     for (auto [text, field, amount] : {std::tuple{income, kIncome, &input.ordinaryIncome},
                                        std::tuple{payment, kPayment, &input.payment}}) {
-        const TypedAmount typed = ReadAmount(text);
-        if (typed.kind == TypedAmount::Kind::kNotAnAmount) {
-            return PaymentInputError{field, kNotAnAmount};
-        }
-        // Beyond the range, the largest amount: an income beyond it is beyond the tariff.
-        *amount = typed.cents;
-        // Cut to the largest amount, a payment could be all exempt under a large minimum wage.
-        if (field == kPayment && typed.kind == TypedAmount::Kind::kBeyondRange &&
-            typed.cents > Cents()) {
-            if (const auto error = OrdinaryIncomeError(tables, input.ordinaryIncome)) {
-                return PaymentInputError{kIncome, ProblemOf(error->problem)};
+        const auto typed = ReadWrittenAmount(text);
+        if (!typed) {
+            errors.Add({field, kMisplacedComma});
+        } else if (typed->kind == TypedAmount::Kind::kNotAnAmount) {
+            errors.Add({field, kNotAnAmount});
+        } else {
+            // Beyond the range, the largest amount: an income beyond it is beyond the tariff.
+            *amount = typed->cents;
+            // Cut to the largest amount, a payment could be all exempt under a large minimum
+            // wage; an income at fault too is named first.
+            if (field == kPayment && typed->kind == TypedAmount::Kind::kBeyondRange &&
+                typed->cents > Cents()) {
+                if (const auto error = OrdinaryIncomeError(tables, input.ordinaryIncome);
+                    error && errors.count == 0) {
+                    errors.Add({kIncome, ProblemOf(error->problem)});
+                }
+                errors.Add({kPayment, kBeyondRange});
             }
-            return PaymentInputError{kPayment, kBeyondRange};
         }
     }
     input.sundays = 0;
-    if (!sundays.empty()) {
+    if (const auto days = TrimBlanks(sundays); !days.empty()) {
         const auto [end, ec] =
-            std::from_chars(sundays.data(), sundays.data() + sundays.size(), input.sundays);
-        if (end != sundays.data() + sundays.size() ||
+            std::from_chars(days.data(), days.data() + days.size(), input.sundays);
+        if (end != days.data() + days.size() ||
             (ec != std::errc{} && ec != std::errc::result_out_of_range)) {
-            return PaymentInputError{kSundays, kNotSundays};
+            errors.Add({kSundays, kNotSundays});
+        } else if (ec == std::errc::result_out_of_range) {
+            errors.Add({kSundays, kOutOfRange});
         }
-        if (ec == std::errc::result_out_of_range) return PaymentInputError{kSundays, kOutOfRange};
     }
     input.minimumWage = kMinimumWage2016;
-    if (!minimumWage.empty()) {
-        const TypedAmount typed = ReadAmount(minimumWage);
-        if (typed.kind == TypedAmount::Kind::kNotAnAmount) {
-            return PaymentInputError{kMinimumWage, kNotAnAmount};
+    if (!TrimBlanks(minimumWage).empty()) {
+        const auto typed = ReadWrittenAmount(minimumWage);
+        if (!typed) {
+            errors.Add({kMinimumWage, kMisplacedComma});
+        } else if (typed->kind == TypedAmount::Kind::kNotAnAmount) {
+            errors.Add({kMinimumWage, kNotAnAmount});
+        } else if (typed->kind == TypedAmount::Kind::kBeyondRange) {
+            errors.Add({kMinimumWage, kBeyondRange});
+        } else {
+            input.minimumWage = typed->cents;
         }
-        if (typed.kind == TypedAmount::Kind::kBeyondRange) {
-            return PaymentInputError{kMinimumWage, kBeyondRange};
-        }
-        input.minimumWage = typed.cents;
     }
+    if (errors.count > 0) return errors;
     auto result = CalculateExtraordinaryPayment(tables, input);
     if (const auto* error = std::get_if<PaymentError>(&result)) {
-        return PaymentInputError{FieldOf(error->field), ProblemOf(error->problem)};
+        errors.Add({FieldOf(error->field), ProblemOf(error->problem)});
+        return errors;
     }
     return std::get<ExtraordinaryPayment>(std::move(result));
 }
@@ -105,6 +120,9 @@ void AppendPaymentProblem(std::string& message, const TableSet& tables,
             return;
         case kNotAnAmount:
             AppendProblem(message, {InputField::kAmount, InputProblem::kNotAnAmount});
+            return;
+        case kMisplacedComma:
+            AppendProblem(message, {InputField::kAmount, InputProblem::kMisplacedComma});
             return;
         case kBeyondRange:
             AppendProblem(message, {InputField::kAmount, InputProblem::kBeyondRange});

@@ -4,7 +4,9 @@
 // wrong with which field said in the words of every message.
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -20,8 +22,9 @@ enum class PaymentInputField : std::uint8_t { kConcept, kIncome, kPayment, kSund
 enum class PaymentInputProblem : std::uint8_t {
     kUnknownConcept,
     kNotAnAmount,
-    kBeyondRange,  // a payment or a minimum wage too large to be held to the cent
-    kNotSundays,   // not a whole number
+    kMisplacedComma,  // see ReadWrittenAmount
+    kBeyondRange,     // a payment or a minimum wage too large to be held to the cent
+    kNotSundays,      // not a whole number
     kNegative,
     kBeyondTariff,
     kOutOfRange,
@@ -33,9 +36,20 @@ struct PaymentInputError {
     PaymentInputProblem problem;
 };
 
-// The calculation of the texts with `tables`. An empty Sundays text is 0 and an empty minimum
-// wage the 2016 one; an income beyond the range of an amount is beyond the tariff.
-std::variant<ExtraordinaryPayment, PaymentInputError> CalculatePaymentTexts(
+// At most one problem per field, in the order of the fields.
+struct PaymentInputErrors {
+    std::array<PaymentInputError, 5> list{};
+    std::size_t count = 0;
+
+    std::span<const PaymentInputError> All() const { return {list.data(), count}; }
+    void Add(const PaymentInputError& error) { list[count++] = error; }
+};
+
+// The calculation of the texts with `tables`, their amounts read by ReadWrittenAmount. An empty
+// Sundays text is 0 and an empty minimum wage the 2016 one; an income or payment beyond the range
+// of an amount is beyond the tariff. Every text that cannot be read is said; only texts that all
+// read are calculated, and then the calculation's one problem is said.
+std::variant<ExtraordinaryPayment, PaymentInputErrors> CalculatePaymentTexts(
     const TableSet& tables, PaymentInput& input, std::string_view concept_, std::string_view income,
     std::string_view payment, std::string_view sundays, std::string_view minimumWage);
 

@@ -8,6 +8,7 @@
 
 #include "calc/withholding.h"
 #include "money/amount_text.h"
+#include "money/written_name.h"
 
 namespace isr {
 
@@ -43,15 +44,7 @@ std::string_view PaymentConceptName(PaymentConcept paymentConcept) {
 
 std::optional<PaymentConcept> FindPaymentConcept(std::string_view name) {
     for (std::size_t i = 0; i < kConceptNames.size(); ++i) {
-        const auto known = kConceptNames[i];
-        if (known.size() != name.size()) continue;
-        bool same = true;
-        for (std::size_t c = 0; c < name.size() && same; ++c) {
-            char lower = name[c];
-            if (lower >= 'A' && lower <= 'Z') lower = static_cast<char>(lower - 'A' + 'a');
-            same = lower == known[c];
-        }
-        if (same) return static_cast<PaymentConcept>(i);
+        if (SameWrittenName(name, kConceptNames[i])) return static_cast<PaymentConcept>(i);
     }
     return std::nullopt;
 }

@@ -26,7 +26,8 @@ inline constexpr std::array<std::string_view, 4> kConceptNames = {
 // The concept's entry in kConceptNames.
 std::string_view PaymentConceptName(PaymentConcept paymentConcept);
 
-// The concept of a name, matched without regard to ASCII case.
+// The concept of a name as people write it ("Prima Vacacional", "prima_vacacional"; see
+// SameWrittenName).
 std::optional<PaymentConcept> FindPaymentConcept(std::string_view name);
 
 // The 2016 daily general minimum wage, in force from 1 January 2016 (equal to the 2016 UMA).

@@ -20,7 +20,7 @@ std::optional<PaymentCalculation> PaymentFromArguments(const TableSet& tables,
     if (const auto* payment = std::get_if<ExtraordinaryPayment>(&result)) {
         return PaymentCalculation{input, *payment, {}};
     }
-    const auto& error = std::get<PaymentInputError>(result);
+    const PaymentInputError& error = std::get<PaymentInputErrors>(result).list[0];
     constexpr std::string_view kNames[] = {"CONCEPTO", "INGRESO_MENSUAL", "IMPORTE", "DOMINGOS",
                                            "--salario-minimo"};
     const auto field = static_cast<std::size_t>(error.field);

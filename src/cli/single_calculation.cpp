@@ -5,9 +5,11 @@
 #include <string_view>
 
 #include "batch/box_labels.h"
+#include "batch/calculation_input.h"
 #include "calc/gross_up.h"
 #include "calc/result_boxes.h"
 #include "money/amount_text.h"
+#include "money/written_name.h"
 
 namespace isr::cli {
 
@@ -34,7 +36,8 @@ void Line(std::ostream& out, std::string_view caption, std::string_view value) {
 
 // The subsidy sum as the output echoes it; an empty one is 0.00.
 std::string ShownSubsidySum(std::string_view text) {
-    return text.empty() ? AmountText(Cents()).String() : RoundedAmountText(text).value_or("");
+    return TrimBlanks(text).empty() ? AmountText(Cents()).String()
+                                    : RoundedAmountText(WrittenAmountText(text)).value_or("");
 }
 
 }  // namespace
@@ -46,7 +49,7 @@ void CaptionLine(std::ostream& out, std::string_view caption, std::string_view v
 SingleCalculation CalculateSingle(const TableSet& tables, const CalculationInput& input,
                                   std::string_view baseText, std::string_view subsidySumText) {
     return {input.period,
-            RoundedAmountText(baseText).value_or(""),
+            RoundedAmountText(WrittenAmountText(baseText)).value_or(""),
             ShownSubsidySum(subsidySumText),
             Calculate(tables, input.period, input.amount, input.subsidySum),
             {},
@@ -59,13 +62,13 @@ std::optional<SingleCalculation> GrossUpSingle(const TableSet& tables,
                                                std::string_view subsidySumText) {
     const auto found = GrossUp(tables, input.period, input.amount, input.subsidySum);
     if (!found) return std::nullopt;
-    return SingleCalculation{
-        input.period,
-        AmountText(found->base).String(),
-        ShownSubsidySum(subsidySumText),
-        found->withholding,
-        {},
-        NetPay{RoundedAmountText(targetText).value_or(""), found->net, found->exact}};
+    return SingleCalculation{input.period,
+                             AmountText(found->base).String(),
+                             ShownSubsidySum(subsidySumText),
+                             found->withholding,
+                             {},
+                             NetPay{RoundedAmountText(WrittenAmountText(targetText)).value_or(""),
+                                    found->net, found->exact}};
 }
 
 void WriteText(const SingleCalculation& calc, std::ostream& out) {

@@ -80,7 +80,7 @@ constexpr std::optional<Period> PeriodAt(int listIndex) {
     return kPeriods[static_cast<std::size_t>(listIndex)];
 }
 
-// The period of a name, matched without regard to ASCII case ("mensual" works).
+// The period of a name as people write it (" mensual", "QUINCENAL"; see SameWrittenName).
 std::optional<Period> FindPeriod(std::string_view name);
 
 }  // namespace isr

@@ -14,9 +14,16 @@ namespace isr {
 namespace {
 
 // Focus moves that stay inside the field as far as the user is concerned: its context menu
-// opening and closing, another program's window taking over and handing back.
+// opening and closing. The window handing the focus back after another one took over brings the
+// person back to the field, and selects its text as any other way of coming to it does.
 bool FieldKeepsFocus(Qt::FocusReason reason) {
-    return reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason;
+    return reason == Qt::PopupFocusReason;
+}
+
+// Leaving for another window is no leaving of the field: its text is formatted only when the
+// person goes to another control.
+bool FieldIsLeft(Qt::FocusReason reason) {
+    return reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason;
 }
 
 }  // namespace
@@ -69,6 +76,7 @@ void EntryLineEdit::SetSelLength(int length) {
 // characters (a compose sequence, an input method's keys, key repeats compressed into one) is typed
 // one character at a time.
 void EntryLineEdit::keyPressEvent(QKeyEvent* event) {
+    keepSelectionOnPress_ = false;  // the person is editing: a click now places the caret
     const QString typed = event->text();
     if (typed.isEmpty() || event->key() == Qt::Key_Delete) {
         QLineEdit::keyPressEvent(event);
@@ -90,6 +98,7 @@ void EntryLineEdit::keyPressEvent(QKeyEvent* event) {
 // in it: only a commit brings characters, and they pass the key rule as typed keys do. The
 // characters a commit replaces around the caret are selected first, for the typed ones to replace.
 void EntryLineEdit::inputMethodEvent(QInputMethodEvent* event) {
+    keepSelectionOnPress_ = false;
     if (event->replacementLength() > 0) {
         const int length = static_cast<int>(text().size());
         const int from = std::clamp(cursorPosition() + event->replacementStart(), 0, length);
@@ -110,17 +119,20 @@ void EntryLineEdit::TypeEach(const QString& characters, Qt::KeyboardModifiers mo
     }
 }
 
+// However the person comes (Tab, a click, the window becoming active again, whichever of them
+// the platform reports first), the text is selected, and the first click keeps it selected: the
+// click that brought them must not place a caret inside an amount that the typed one would join.
 void EntryLineEdit::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(event);
     if (FieldKeepsFocus(event->reason())) return;
     AmountFieldFocusIn(*this);
-    keepSelectionOnPress_ = event->reason() == Qt::MouseFocusReason;
+    keepSelectionOnPress_ = true;
 }
 
 void EntryLineEdit::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
+    if (!FieldIsLeft(event->reason())) return;
     keepSelectionOnPress_ = false;
-    if (FieldKeepsFocus(event->reason())) return;
     AmountFieldFocusOut(*this);
 }
 

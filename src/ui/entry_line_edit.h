@@ -38,8 +38,8 @@ class EntryLineEdit : public QLineEdit, public TextField {
     // Each character as a key of its own, one after the other.
     void TypeEach(const QString& characters, Qt::KeyboardModifiers modifiers);
 
-    // Set when a mouse press brought the focus: that press must not drop the selection that
-    // focus-in made.
+    // Set from coming to the field until the person edits in it or clicks: the first press must
+    // not drop the selection that focus-in made.
     bool keepSelectionOnPress_ = false;
 };
 

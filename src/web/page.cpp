@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "batch/calculation_input.h"
+#include "calc/brackets.h"
 #include "calc/entered_calculation.h"
 #include "calc/result_boxes.h"
 #include "calc/tariff_listing.h"
@@ -42,9 +44,12 @@ constexpr const char* kTableSetList = "cmbTablas";
 constexpr const char* kTableSetHeading = "lblTablas";
 constexpr const char* kListing = "Text1";
 // The gross-up's outputs, named after the command line's keys.
+constexpr const char* kIncomeFound = "txtNetoIngreso";
 constexpr const char* kNetReached = "txtNeto";
 constexpr const char* kExact = "txtExacto";
 constexpr const char* kGrossUpMessage = "lblNeto";
+// Under the boxes: why they show no row.
+constexpr const char* kBeyondTariffNote = "lblFueraDeTarifa";
 
 struct BoxId {
     ResultBox box;
@@ -86,20 +91,12 @@ void cmbTarifa_Click() {
     EnableSubsidySumFor(dom::SelectedIndex(kPeriodList), txtPagos, lbl13);
 }
 
-// The listing and the line that says which tables are in use follow the chosen set at once;
-// the result boxes keep the last calculation until the next click, as they do for any change.
-void cmbTablas_Click() {
-    const TableSet& tables = ChosenTables();
-    dom::SetText(kTableSetHeading, tables.Title());
-    dom::SetText(kListing, TariffListing(tables));
-}
-
 void ShowBox(ResultBox box, std::string_view text) {
     dom::SetValue(kResultBoxIds[static_cast<std::size_t>(box)].id, text);
 }
 
-void cmdCalc_Click() {
-    Calcular(ChosenTables(), dom::SelectedIndex(kPeriodList), txtBase, txtPagos, ShowBox);
+void ClearGrossUp() {
+    for (const char* id : {kIncomeFound, kNetReached, kExact}) dom::SetValue(id, "");
 }
 
 // What the gross-up's message says of a target it finds no income for.
@@ -111,9 +108,38 @@ std::string NoIncomeFound(std::string_view targetText) {
     return "El neto buscado está más allá de las tablas: ningún ingreso lo alcanza.";
 }
 
-// The income found goes into txtBase and its calculation into the boxes, as if typed and
-// calculated; beside them, the net it leaves and whether that is the target itself. For a
-// target that no income reaches, a message instead, and the boxes stay as they were.
+// The listing and the line that says which tables are in use follow the chosen set at once, and
+// no figure of another set stays beside them: the boxes go back to "0", as before a calculation.
+void cmbTablas_Click() {
+    const TableSet& tables = ChosenTables();
+    dom::SetText(kTableSetHeading, tables.Title());
+    dom::SetText(kListing, TariffListing(tables));
+    for (const ResultBox box : kResultBoxes) ShowBox(box, AmountText::BareZero());
+    ClearGrossUp();
+    dom::SetText(kGrossUpMessage, "");
+    dom::SetText(kBeyondTariffNote, "");
+}
+
+// The boxes show what the window shows for a base beyond the period's tariff: no row, "0". The
+// note under them says why, in the command line's words.
+void cmdCalc_Click() {
+    const TableSet& tables = ChosenTables();
+    Calcular(tables, dom::SelectedIndex(kPeriodList), txtBase, txtPagos, ShowBox);
+    std::string note;
+    if (const auto period = PeriodAt(dom::SelectedIndex(kPeriodList))) {
+        const Cents top = TariffTop(tables.IsrTariff(*period));
+        if (ReadAmount(txtBase.Text()).cents > top) {
+            note = "El Ingreso Gravable está ";
+            AppendProblem(note, {InputField::kAmount, InputProblem::kBeyondTariff, *period, top});
+            note += ": ninguna fila lo abarca.";
+        }
+    }
+    dom::SetText(kBeyondTariffNote, note);
+}
+
+// The income found shows in the card, and goes into txtBase with its calculation in the boxes, as
+// if typed and calculated; beside it, the net it leaves and whether that is the target itself.
+// For a target that no income reaches, a message instead, and the boxes stay as they were.
 void cmdNeto_Click() {
     AmountFieldBeforeCalculation(txtNetoBuscado);
     AmountFieldBeforeCalculation(txtPagos);
@@ -122,16 +148,18 @@ void cmdNeto_Click() {
     const auto found =
         GrossUpEntered(ChosenTables(), *period, txtNetoBuscado.Text(), txtPagos.Text());
     if (!found) {
-        dom::SetValue(kNetReached, "");
-        dom::SetValue(kExact, "");
+        ClearGrossUp();
         dom::SetText(kGrossUpMessage, NoIncomeFound(txtNetoBuscado.Text()));
         return;
     }
-    txtBase.SetText(AmountText(found->base).String());
+    const AmountText base(found->base);
+    txtBase.SetText(base.String());
     ShowBoxes(found->withholding, ShowBox);
+    dom::SetValue(kIncomeFound, base);
     dom::SetValue(kNetReached, AmountText(found->net));
     dom::SetValue(kExact, found->exact ? "sí" : "no");
     dom::SetText(kGrossUpMessage, "");
+    dom::SetText(kBeyondTariffNote, "");
 }
 
 }  // namespace

@@ -6,7 +6,9 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <variant>
+#include <vector>
 
 #include "tariffs/table_sets.h"
 
@@ -85,8 +87,41 @@ TEST(ReadCalculationInput, TextsBecomeInputsOrTheFieldAndProblem) {
          error(InputField::kAmount, InputProblem::kNotAnAmount)},
         {"the base is checked before the sum", "anual", "x", "y",
          error(InputField::kAmount, InputProblem::kNotAnAmount)},
-        {"a sum with a currency sign", "anual", "100", "$5",
-         error(InputField::kSubsidySum, InputProblem::kNotAnAmount)},
+        {"a sum with a currency sign", "anual", "100", "$5", input(Period::kAnual, 10000, 500)},
+        {"a spreadsheet's currency format", "mensual", "$7,500.00", "",
+         input(Period::kMensual, 750000, 0)},
+        {"blanks around a base and a period", "Quincenal\t", " 15000 ", "",
+         input(Period::kQuincenal, 1500000, 0)},
+        {"blanks after the currency sign", "mensual", " $ 1,234.5", "",
+         input(Period::kMensual, 123450, 0)},
+        {"a sign before the currency sign", "mensual", "-$5", "",
+         error(InputField::kAmount, InputProblem::kNegative)},
+        {"a sign after the currency sign", "mensual", "$-5", "",
+         error(InputField::kAmount, InputProblem::kNegative)},
+        {"a currency sign alone", "mensual", "$", "",
+         error(InputField::kAmount, InputProblem::kNotAnAmount)},
+        {"two currency signs", "mensual", "$$5", "",
+         error(InputField::kAmount, InputProblem::kNotAnAmount)},
+        {"two signs", "mensual", "-$-5", "",
+         error(InputField::kAmount, InputProblem::kNotAnAmount)},
+        {"a decimal comma", "mensual", "1500,50", "",
+         error(InputField::kAmount, InputProblem::kMisplacedComma)},
+        {"commas every two digits", "mensual", "1,50,00", "",
+         error(InputField::kAmount, InputProblem::kMisplacedComma)},
+        {"thousands by points, cents by a comma", "mensual", "1.500,50", "",
+         error(InputField::kAmount, InputProblem::kMisplacedComma)},
+        {"a group of four digits", "mensual", "1,2345", "",
+         error(InputField::kAmount, InputProblem::kMisplacedComma)},
+        {"a leading comma", "mensual", ",500", "",
+         error(InputField::kAmount, InputProblem::kMisplacedComma)},
+        {"a first group of four digits", "mensual", "1234,567", "",
+         error(InputField::kAmount, InputProblem::kMisplacedComma)},
+        {"a decimal comma in the sum", "anual", "1", "$2,5",
+         error(InputField::kSubsidySum, InputProblem::kMisplacedComma)},
+        {"groups of three, millions too", "mensual", "1,234,567.891", "",
+         input(Period::kMensual, 123456789, 0)},
+        {"a comma among letters is no amount", "mensual", "abc,1", "",
+         error(InputField::kAmount, InputProblem::kNotAnAmount)},
         {"a bad sum for a period that ignores it", "semanal", "100", "-",
          error(InputField::kSubsidySum, InputProblem::kNotAnAmount)},
         {"a sum a cent above the largest", "anual", "100", "10,000,000,000,000,000.00",
@@ -113,6 +148,49 @@ TEST(ReadCalculationInput, TextsBecomeInputsOrTheFieldAndProblem) {
             EXPECT_EQ(std::get<InputError>(read).field, expectedError.field);
             EXPECT_EQ(std::get<InputError>(read).problem, expectedError.problem);
         }
+    }
+}
+
+// A row says all that is wrong with it at once, field by field.
+TEST(ReadCalculationInput, NotesEveryFieldsProblem) {
+    using Problems = std::vector<std::pair<InputField, InputProblem>>;
+    struct Case {
+        std::string name;
+        std::string period;
+        std::string base;
+        std::string subsidySum;
+        Problems expected;
+    };
+    const Case cases[] = {
+        {"all three fields",
+         "x",
+         "1500,50",
+         "-1",
+         {{InputField::kPeriod, InputProblem::kUnknownPeriod},
+          {InputField::kAmount, InputProblem::kMisplacedComma},
+          {InputField::kSubsidySum, InputProblem::kNegative}}},
+        {"an unknown period has no tariff to pass",
+         "x",
+         "100,000,000.00",
+         "",
+         {{InputField::kPeriod, InputProblem::kUnknownPeriod}}},
+        {"a base and a sum",
+         "anual",
+         "abc",
+         "1,2",
+         {{InputField::kAmount, InputProblem::kNotAnAmount},
+          {InputField::kSubsidySum, InputProblem::kMisplacedComma}}},
+        {"none", "Mensual", "1", "", {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        InputErrors errors;
+        const auto input = ReadCalculationInput(DefaultTableSet(), AmountRole::kBase, c.period,
+                                                c.base, c.subsidySum, errors);
+        Problems got;
+        for (const InputError& error : errors.All()) got.emplace_back(error.field, error.problem);
+        EXPECT_EQ(got, c.expected);
+        EXPECT_EQ(input.has_value(), c.expected.empty());
     }
 }
 

@@ -45,6 +45,33 @@ TEST(CsvRecordWriter, QuotesOnlyWhatNeedsIt) {
     }
 }
 
+// A file parted by ";" or tabs is answered in kind: the separator parts the fields and is quoted
+// inside one, in a short field as in a long one.
+TEST(CsvRecordWriter, PartsFieldsWithTheInputsSeparator) {
+    struct Case {
+        char separator;
+        std::string_view field;
+        std::string_view written;
+    };
+    const Case cases[] = {
+        {';', "a;b", "\"a;b\""},    {';', "abcdefgh;ij", "\"abcdefgh;ij\""},
+        {';', "a\tb", "a\tb"},      {';', "1,5", "\"1,5\""},
+        {'\t', "a\tb", "\"a\tb\""}, {'\t', "abcdefghijklmnop\t", "\"abcdefghijklmnop\t\""},
+        {'\t', "a;b", "a;b"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(1, c.separator) + " " + std::string(c.field));
+        ByteBuffer out;
+        CsvRecordWriter writer(out, "\n", c.separator);
+        writer.Field("a");
+        writer.Field(c.field);
+        writer.AmountField(AmountText(*Cents::FromCount(100'000)));
+        writer.EndRecord();
+        const std::string sep(1, c.separator);
+        EXPECT_EQ(out.View(), "a" + sep + std::string(c.written) + sep + "\"1,000.00\"\n");
+    }
+}
+
 // An amount needs quotes exactly when it has group separators.
 TEST(CsvRecordWriter, AmountsAreQuotedWhenGrouped) {
     struct Case {
@@ -72,7 +99,7 @@ TEST(CsvRecordWriter, AmountsAreQuotedWhenGrouped) {
 // Whatever a field holds, the reader gets back exactly what the writer was given.
 TEST(CsvRecordWriter, ReaderReadsBackEveryField) {
     const std::vector<std::vector<std::string>> records = {
-        {"", "", ""},
+        {"", "", "x"},
         {"\"", ",", "\r\n", "\n\n", "a\"\"b"},
         {std::string(10000, ','), "end"},
     };

@@ -8,12 +8,12 @@
 #include <string>
 #include <string_view>
 
-#include "tariffs/table_sets.h"
+#include "tariffs/program_tables.h"
 
 namespace isr {
 namespace {
 
-const TableSet& kTables = DefaultTableSet();
+const TableSet& kTables = kProgramTables;
 
 TEST(BracketLookups, EveryRowIsFoundFromBothItsLimits) {
     for (const Period period : kPeriods) {

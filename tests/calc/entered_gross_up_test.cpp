@@ -8,7 +8,7 @@
 
 #include "calc/entered_calculation.h"
 #include "money/amount_text.h"
-#include "tariffs/table_sets.h"
+#include "tariffs/program_tables.h"
 
 namespace isr {
 namespace {
@@ -49,7 +49,7 @@ TEST(GrossUpEntered, ReadsTheTypedTargetAndSum) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        const auto found = GrossUpEntered(DefaultTableSet(), c.period, c.target, c.subsidySum);
+        const auto found = GrossUpEntered(kProgramTables, c.period, c.target, c.subsidySum);
         ASSERT_EQ(found.has_value(), c.base.has_value());
         if (found) {
             EXPECT_EQ(AmountText(found->base).View(), *c.base);

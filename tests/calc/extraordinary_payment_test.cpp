@@ -11,6 +11,7 @@
 #include <variant>
 
 #include "money/amount_text.h"
+#include "tariffs/program_tables.h"
 #include "tariffs/table_sets.h"
 
 namespace isr {
@@ -279,7 +280,7 @@ TEST(ExtraordinaryPayment, BothMethodsToTheCent) {
 
 TEST(ExtraordinaryPayment, KeepsTheRateAsAReducedFraction) {
     const auto result = CalculateExtraordinaryPayment(
-        DefaultTableSet(), {PaymentConcept::kAguinaldo, C("10,000.00"), C("5,000.00")});
+        kProgramTables, {PaymentConcept::kAguinaldo, C("10,000.00"), C("5,000.00")});
     // D / M = 41.92 / 233.94 = 2,096 / 11,697.
     EXPECT_EQ(std::get<ExtraordinaryPayment>(result).spread.rate, (PercentFraction{2096, 11697}));
 }
@@ -303,7 +304,7 @@ TEST(ExtraordinaryPayment, SaysWhichMethodWithholdsLess) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         const auto result = CalculateExtraordinaryPayment(
-            DefaultTableSet(), {c.paymentConcept, C(c.income), C(c.payment)});
+            kProgramTables, {c.paymentConcept, C(c.income), C(c.payment)});
         EXPECT_EQ(WithholdsLess(std::get<ExtraordinaryPayment>(result)), c.less);
     }
 }
@@ -406,7 +407,7 @@ TEST(ExtraordinaryPayment, NamesTheFieldAtFault) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         const auto result = CalculateExtraordinaryPayment(
-            DefaultTableSet(),
+            kProgramTables,
             {c.paymentConcept, C(c.income), C(c.payment), c.sundays, C(c.minimumWage)});
         const auto* error = std::get_if<PaymentError>(&result);
         ASSERT_NE(error, nullptr);
@@ -414,8 +415,8 @@ TEST(ExtraordinaryPayment, NamesTheFieldAtFault) {
     }
     // 53 Sundays at the largest wage that allows them are a calculation.
     const auto largest = CalculateExtraordinaryPayment(
-        DefaultTableSet(), {kPrimaDominical, C("10,000.00"), C("500.00"), 53,
-                            *Cents::FromCount(Cents::kLargestCount / 53)});
+        kProgramTables, {kPrimaDominical, C("10,000.00"), C("500.00"), 53,
+                         *Cents::FromCount(Cents::kLargestCount / 53)});
     EXPECT_TRUE(std::holds_alternative<ExtraordinaryPayment>(largest));
 }
 
@@ -440,7 +441,7 @@ TEST(ExtraordinaryPayment, ShowsTheRateWithFourDecimals) {
     }
 }
 
-TEST(ExtraordinaryPayment, ConceptNamesInAnyCase) {
+TEST(ExtraordinaryPayment, ConceptNamesAsPeopleWriteThem) {
     using enum PaymentConcept;
     for (const auto paymentConcept : {kAguinaldo, kPtu, kPrimaVacacional, kPrimaDominical}) {
         EXPECT_EQ(FindPaymentConcept(PaymentConceptName(paymentConcept)), paymentConcept);
@@ -448,7 +449,12 @@ TEST(ExtraordinaryPayment, ConceptNamesInAnyCase) {
     EXPECT_EQ(FindPaymentConcept("AGUINALDO"), kAguinaldo);
     EXPECT_EQ(FindPaymentConcept("Prima-Dominical"), kPrimaDominical);
     EXPECT_EQ(FindPaymentConcept("PTU"), kPtu);
-    EXPECT_EQ(FindPaymentConcept("prima vacacional"), std::nullopt);
+    for (const std::string_view written :
+         {"prima vacacional", "Prima Vacacional", "prima_vacacional", "PRIMA-VACACIONAL",
+          "príma vacacíonal", " prima  vacacional "}) {
+        EXPECT_EQ(FindPaymentConcept(written), kPrimaVacacional) << written;
+    }
+    EXPECT_EQ(FindPaymentConcept("primavacacional"), std::nullopt);
     EXPECT_EQ(FindPaymentConcept("aguinaldos"), std::nullopt);
     EXPECT_EQ(FindPaymentConcept(""), std::nullopt);
 }

@@ -9,7 +9,7 @@
 #include <string_view>
 
 #include "money/amount_text.h"
-#include "tariffs/table_sets.h"
+#include "tariffs/program_tables.h"
 
 namespace isr {
 namespace {
@@ -103,7 +103,7 @@ TEST(GrossUp, FindsTheCheapestBaseThatPaysTheTarget) {
         {"the highest monthly net", kMensual, "65,009,095.77", "0.00", "99,999,999.99",
          "65,009,095.77", true},
     };
-    const TableSet& tables = DefaultTableSet();
+    const TableSet& tables = kProgramTables;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         const auto found = GrossUp(tables, c.period, C(c.target), C(c.subsidySum));
@@ -131,7 +131,7 @@ TEST(GrossUp, NothingAboveTheHighestNetOfTheTables) {
         {"annual with a subsidy sum", kAnual, "1,234.56", "65,110,383.75"},
         {"weekly", kSemanal, "0.00", "6,502,094.41"},
     };
-    const TableSet& tables = DefaultTableSet();
+    const TableSet& tables = kProgramTables;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         const Cents highest = C(c.highest);

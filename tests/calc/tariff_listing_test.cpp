@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "money/amount_text.h"
-#include "tariffs/table_sets.h"
+#include "tariffs/program_tables.h"
 
 namespace isr {
 namespace {
@@ -59,7 +59,7 @@ struct Block {
     bool isr;
 };
 
-const TableSet& kTables = DefaultTableSet();
+const TableSet& kTables = kProgramTables;
 const std::vector<std::string> kListing = Lines(TariffListing(kTables));
 
 const Block kBlocks[] = {

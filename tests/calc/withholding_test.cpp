@@ -10,7 +10,7 @@
 
 #include "calc/entered_calculation.h"
 #include "calc/result_boxes.h"
-#include "tariffs/table_sets.h"
+#include "tariffs/program_tables.h"
 
 namespace isr {
 namespace {
@@ -112,7 +112,7 @@ TEST(Withholding, WorkedExamplesShowEveryBox) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(BoxTexts(Calculate(DefaultTableSet(), c.period, c.base, c.subsidySum)), c.boxes);
+        EXPECT_EQ(BoxTexts(Calculate(kProgramTables, c.period, c.base, c.subsidySum)), c.boxes);
     }
 }
 
@@ -177,7 +177,7 @@ TEST(Withholding, EnteredTextsAreReadExactlyAndNeverWrapIntoARow) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(BoxTexts(CalculateEntered(DefaultTableSet(), c.period, c.base, c.subsidySum)),
+        EXPECT_EQ(BoxTexts(CalculateEntered(kProgramTables, c.period, c.base, c.subsidySum)),
                   c.boxes);
     }
 }

@@ -56,11 +56,21 @@ std::vector<Row> RejectedRows() {
         {"huge option", {"--" + kHuge}, "opción desconocida: \"--" + std::string(38, '9') + "…\""},
         {"exponent", {"mensual", "1e5"}, R"(BASE no es un importe: "1e5")"},
         {"plus sign", {"mensual", "+5"}, R"(BASE no es un importe: "+5")"},
-        {"leading blank", {"mensual", " 5"}, R"(BASE no es un importe: " 5")"},
-        {"trailing blank", {"mensual", "5 "}, R"(BASE no es un importe: "5 ")"},
+        {"blank inside", {"mensual", "5 0"}, R"(BASE no es un importe: "5 0")"},
         {"trailing minus", {"mensual", "5-"}, R"(BASE no es un importe: "5-")"},
-        {"currency sign", {"mensual", "$5"}, R"(BASE no es un importe: "$5")"},
-        {"two points", {"mensual", "1,2,3.4.5"}, R"(BASE no es un importe: "1,2,3.4.5")"},
+        {"currency sign after the digits", {"mensual", "5$"}, R"(BASE no es un importe: "5$")"},
+        {"two points", {"mensual", "1,234.5.6"}, R"(BASE no es un importe: "1,234.5.6")"},
+        // A comma is read only as a thousands separator between groups of three digits.
+        {"a decimal comma",
+         {"mensual", "1500,50"},
+         "BASE la coma sólo separa miles (1,500.50): los centavos van tras un punto decimal: "
+         "\"1500,50\""},
+        {"stray group separators", {"mensual", "1,2,3.4"}, R"(tras un punto decimal: "1,2,3.4")"},
+        {"400 commas and two digits",
+         {"anual", "1", std::string(398, ',') + "12"},
+         "SUMA_SUBSIDIO la coma sólo separa miles (1,500.50): los centavos van tras un punto "
+         "decimal: " +
+             Cut40(',')},
         {"a lone point", {"mensual", "."}, R"(BASE no es un importe: ".")"},
         {"a lone minus", {"mensual", "-"}, R"(BASE no es un importe: "-")"},
         {"full-width digit", {"mensual", "５"}, "BASE no es un importe: \"５\""},
@@ -90,8 +100,9 @@ std::vector<Row> AcceptedRows() {
         {"empty subsidy sum is zero", {"anual", "5", ""}, R"("suma_subsidio":"0.00")"},
         {"400 digits, 398 decimals", {"mensual", "1." + std::string(398, '5')}, R"(:"1.56")"},
         {"400 digits, zeros first", {"mensual", std::string(397, '0') + "123"}, R"(:"123.00")"},
-        {"400 digits, grouped", {"anual", "1", std::string(398, ',') + "12"}, R"(:"12.00")"},
-        {"stray group separators", {"mensual", "1,2,3.4"}, R"("ingreso_gravable":"123.40")"},
+        {"groups of three", {"mensual", "1,234,567.891"}, R"("ingreso_gravable":"1,234,567.89")"},
+        {"blanks around, as a spreadsheet writes", {"mensual", " 5 "}, R"(:"5.00")"},
+        {"a currency sign", {"mensual", "$7,500.00"}, R"("ingreso_gravable":"7,500.00")"},
         {"minus zero after rounding", {"mensual", "-0.004"}, R"("ingreso_gravable":"0.00")"},
     };
 }

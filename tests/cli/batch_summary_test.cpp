@@ -71,9 +71,11 @@ std::string SummaryOf(const std::string& output, const std::vector<std::string>&
 }
 
 const std::vector<std::string> kBoxColumns = {"isr_impuesto_determinado", "subsidio",
-                                              "procedimiento_2016"};
+                                              "procedimiento_2016", "isr_a_retener",
+                                              "subsidio_a_entregar"};
 const std::vector<std::string> kBoxCaptions = {"Impuesto Determinado", "Subsidio para el Empleo",
-                                               "Procedimiento 2016"};
+                                               "Procedimiento 2016", "ISR a Retener",
+                                               "Subsidio a Entregar"};
 
 TEST(BatchSummary, ResumenSumsTheGoodRowsAsWritten) {
     struct Case {

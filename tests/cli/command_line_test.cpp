@@ -154,7 +154,10 @@ TEST(CommandLine, BadArgumentsExitTwoWithOneClearLineAndNoOutput) {
         {{"mensual", "12a"}, "BASE no es un importe: \"12a\""},
         {{"mensual", "1e5"}, "BASE no es un importe"},
         {{"mensual", ""}, "BASE no es un importe: \"\""},
-        {{"anual", "100", "$5"}, "SUMA_SUBSIDIO no es un importe: \"$5\""},
+        {{"anual", "100", "5$"}, "SUMA_SUBSIDIO no es un importe: \"5$\""},
+        {{"mensual", "1500,50"},
+         "BASE la coma sólo separa miles (1,500.50): los centavos van tras un punto decimal: "
+         "\"1500,50\""},
         {{"anual", "100", "10,000,000,000,000,000"},
          "SUMA_SUBSIDIO importe fuera de rango (a lo sumo 9,999,999,999,999,999.99): "
          "\"10,000,000,000,000,000\""},
@@ -199,7 +202,7 @@ TEST(CommandLine, CsvReadsAndWritesFilesOrTheStandardStreams) {
 
     const auto piped = RunWith({"--csv"}, input);
     EXPECT_EQ(piped.status, kExitOk) << piped.err;
-    EXPECT_NE(piped.out.find(",-236.85,\n"), std::string::npos) << piped.out;
+    EXPECT_NE(piped.out.find(",-236.85,0.00,236.85,\n"), std::string::npos) << piped.out;
     const auto dashes = RunWith({"-", "--csv", "-"}, input);
     EXPECT_EQ(dashes.out, piped.out);
 
@@ -250,9 +253,12 @@ TEST(CommandLine, TablasChoosesTheSetAndJsonNamesIt) {
         {"published quincenal tax",
          {"--json", "--tablas", "anexo8", "quincenal", "35000"},
          {R"({"tablas":"anexo8","periodo":"Quincenal",)", R"("impuesto_determinado":"8,767.83")"}},
-        {"program's own quincenal tax",
+        {"the published set by default",
          {"--json", "quincenal", "35000"},
-         {R"("impuesto_determinado":"8,768.00")"}},
+         {R"("impuesto_determinado":"8,767.83")"}},
+        {"program's own quincenal tax",
+         {"--json", "--tablas", "programa", "quincenal", "35000"},
+         {R"({"tablas":"programa",)", R"("impuesto_determinado":"8,768.00")"}},
         {"published monthly fee of row 2",
          {"--json", "--tablas=anexo8", "mensual", "5000"},
          {R"("cuota_fija":"247.24")"}},
@@ -289,7 +295,7 @@ TEST(CommandLine, TablasRefusesANameNoSetHas) {
         const auto r = RunWith(args);
         EXPECT_EQ(r.status, kExitUsage);
         EXPECT_EQ(r.out, "");
-        EXPECT_NE(r.err.find("(programa o anexo8)"), std::string::npos) << r.err;
+        EXPECT_NE(r.err.find("(anexo8 o programa)"), std::string::npos) << r.err;
     }
 }
 
@@ -341,8 +347,10 @@ TEST(CommandLine, HelpDescribesEveryTableSetWithinTheHelpsWidth) {
         if (set == &DefaultTableSet()) named += ", por omisión";
         EXPECT_NE(flowing.find(named + ')'), std::string::npos) << flowing;
     }
-    EXPECT_NE(flowing.find("programa (las del programa, por omisión) o anexo8 (las publicadas en"),
-              std::string::npos);
+    EXPECT_NE(
+        flowing.find("anexo8 (las publicadas en el Anexo 8 de la RMF para 2016, por omisión) o "
+                     "programa (las del programa)"),
+        std::string::npos);
 }
 
 }  // namespace

@@ -54,7 +54,8 @@ const std::vector<std::string> kResultColumns = {
     "isr_porcentaje",           "isr_cuota_fija",
     "isr_impuesto_determinado", "subsidio_limite_inferior",
     "subsidio_limite_superior", "subsidio",
-    "procedimiento_2016",       "error"};
+    "procedimiento_2016",       "isr_a_retener",
+    "subsidio_a_entregar",      "error"};
 
 std::vector<std::string> Cat(std::vector<std::string> a, const std::vector<std::string>& b) {
     a.insert(a.end(), b.begin(), b.end());
@@ -75,11 +76,11 @@ TEST(CsvBatch, WorkedExamplesWithPassThroughColumns) {
         Cat({"num", "PERIODO", "nombre", "Ingreso_Gravable", "Suma_Subsidio", "depto"},
             kResultColumns),
         {"17", "Mensual", "Pérez, Juan", "3,000.00", "", "ventas", "496.08", "2,503.92", "6.40",
-         "9.52", "169.77", "2,653.39", "3,472.84", "406.62", "-236.85", ""},
+         "9.52", "169.77", "2,653.39", "3,472.84", "406.62", "-236.85", "0.00", "236.85", ""},
         {"18", "mensual", "Ana", "10000", "", "", "8,601.51", "1,398.49", "17.92", "786.54",
-         "1,037.15", "7,382.34", "99,999,999.99", "0.00", "1,037.15", ""},
+         "1,037.15", "7,382.34", "99,999,999.99", "0.00", "1,037.15", "1,037.15", "0.00", ""},
         {"19", "ANUAL", "Luis", "100000.00", "1,200", "x", "88,793.05", "11,206.95", "16.00",
-         "7,130.48", "8,923.59", "0", "0", "0", "7,723.59", ""},
+         "7,130.48", "8,923.59", "0", "0", "0", "7,723.59", "7,723.59", "0.00", ""},
     };
     EXPECT_EQ(Parse(r.out), expected);
 }
@@ -121,7 +122,7 @@ TEST(CsvBatch, BadRowsAreKeptInOrderAndExplained) {
         "2,bimestral,100,\n"
         "3,mensual,12a,\n"
         "4,mensual,,\n"
-        "5,anual,100,$5\n"
+        "5,anual,100,\"5,0\"\n"
         "6,mensual\n"
         "7,mensual,100,,extra\n"
         "8,mensual,\"1\"00,\n"
@@ -129,13 +130,16 @@ TEST(CsvBatch, BadRowsAreKeptInOrderAndExplained) {
         "\"10\n\",semanal,\"12,000\n\",\n"
         "11,semanal,100,\n"
         "12,anual,100,10000000000000000\n"
+        "14,bimestral,12a,-1\n"
         "13,mensual,\"100,\n";
     const std::vector<std::pair<std::string, std::string>> expected = {
         {"1", ""},
         {"2", "línea 3, columna 2 (periodo): periodo desconocido: \"bimestral\""},
         {"3", "línea 4, columna 3 (ingreso_gravable): no es un importe: \"12a\""},
         {"4", "línea 5, columna 3 (ingreso_gravable): no es un importe: \"\""},
-        {"5", "línea 6, columna 4 (suma_subsidio): no es un importe: \"$5\""},
+        {"5",
+         "línea 6, columna 4 (suma_subsidio): la coma sólo separa miles (1,500.50): los centavos "
+         "van tras un punto decimal: \"5,0\""},
         {"6",
          "línea 7, columna 3 (ingreso_gravable): falta el campo (la fila tiene 2 campos y "
          "el encabezado 4)"},
@@ -147,8 +151,13 @@ TEST(CsvBatch, BadRowsAreKeptInOrderAndExplained) {
         {"12",
          "línea 15, columna 4 (suma_subsidio): importe fuera de rango (a lo sumo "
          "9,999,999,999,999,999.99): \"10000000000000000\""},
+        // Every problem of a row, so that one run finds them all.
+        {"14",
+         "línea 16, columna 2 (periodo): periodo desconocido: \"bimestral\"; línea 16, columna 3 "
+         "(ingreso_gravable): no es un importe: \"12a\"; línea 16, columna 4 (suma_subsidio): no "
+         "puede ser negativo: \"-1\""},
         {"13",
-         "línea 16, columna 3 (ingreso_gravable): comillas sin cerrar al final de la "
+         "línea 17, columna 3 (ingreso_gravable): comillas sin cerrar al final de la "
          "entrada"},
     };
     for (const unsigned workers : {0u, 3u}) {
@@ -161,9 +170,9 @@ TEST(CsvBatch, BadRowsAreKeptInOrderAndExplained) {
         for (std::size_t i = 0; i < expected.size(); ++i) {
             const auto& row = table[i + 1];
             SCOPED_TRACE(expected[i].first);
-            ASSERT_EQ(row.size(), 14u);
+            ASSERT_EQ(row.size(), 16u);
             EXPECT_EQ(row[0], expected[i].first);
-            EXPECT_EQ(row[13], expected[i].second);
+            EXPECT_EQ(row[15], expected[i].second);
             EXPECT_EQ(row[4 + 4].empty(), !expected[i].second.empty()) << row[4 + 4];
             if (!expected[i].second.empty()) {
                 stderrExpected += "isr2016-cli: " + expected[i].second + "\n";
@@ -181,7 +190,7 @@ TEST(CsvBatch, ByteOrderMarkAndCrlfAreAcceptedAndKept) {
     EXPECT_TRUE(
         r.out.starts_with("\xEF\xBB\xBF"
                           "periodo,ingreso_gravable,isr_limite_inferior,"));
-    EXPECT_TRUE(r.out.ends_with(",-236.85,\r\n"));
+    EXPECT_TRUE(r.out.ends_with(",-236.85,0.00,236.85,\r\n"));
     EXPECT_EQ(r.out.find('\n'), r.out.find("\r\n") + 1);
 }
 

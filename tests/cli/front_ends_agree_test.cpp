@@ -92,12 +92,13 @@ TEST(ReadCalculationInput, SingleJsonAndCsvShowTheSameBoxesAndRefuseAlike) {
         const auto& c = cases[i];
         SCOPED_TRACE(c.period + " " + c.base + " " + c.subsidySum);
         const auto& row = rows[i + 1];
-        ASSERT_EQ(row.fieldCount, 3 + kResultBoxes.size() + 1);
+        // The boxes, the two figures a clerk reports, the error.
+        ASSERT_EQ(row.fieldCount, 3 + kResultBoxes.size() + 2 + 1);
         std::vector<std::string> csvBoxes;
         for (std::size_t b = 0; b < kResultBoxes.size(); ++b) {
             csvBoxes.emplace_back(rows.Field(row, 3 + b));
         }
-        const std::string csvError(rows.Field(row, 3 + kResultBoxes.size()));
+        const std::string csvError(rows.Field(row, 3 + kResultBoxes.size() + 2));
         const auto text = RunWith({c.period, c.base, c.subsidySum});
         const auto json = RunWith({"--json", c.period, c.base, c.subsidySum});
         if (!c.problem.empty()) {

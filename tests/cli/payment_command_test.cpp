@@ -71,13 +71,20 @@ TEST(PaymentCommand, TablesMinimumWageAndConceptNames) {
         std::string_view expected;
     };
     const Case cases[] = {
-        // Row 2's fee is a cent higher in the published set, and only the tax of O sees it.
+        // Row 2's fee is a cent higher in the published set, the default, and only the tax of O
+        // sees it.
         {{"--json", "--tablas", "anexo8", "--pago", "aguinaldo", "5000", "5000"},
          "{\"tablas\":\"anexo8\",\"concepto\""},
         {{"--json", "--tablas", "anexo8", "--pago", "aguinaldo", "5000", "5000"},
          "\"procedimiento_sin_pago\":\"8.28\",\"retencion\":\"651.43\""},
         {{"--json", "--pago", "aguinaldo", "5000", "5000"},
+         "\"procedimiento_sin_pago\":\"8.28\",\"retencion\":\"651.43\""},
+        {{"--json", "--tablas", "programa", "--pago", "aguinaldo", "5000", "5000"},
          "\"procedimiento_sin_pago\":\"8.27\",\"retencion\":\"651.44\""},
+        {{"--json", "--pago", "Prima Vacacional", "8000", "1500"},
+         "\"concepto\":\"prima-vacacional\""},
+        {{"--json", "--pago", "príma_vacacional", "8000", "1500"},
+         "\"concepto\":\"prima-vacacional\""},
         {{"--json", "--pago", "--salario-minimo", "70.10", "aguinaldo", "10000", "5000"},
          "\"salario_minimo\":\"70.10\",\"tope_exento\":\"2,103.00\""},
         {{"--json", "--salario-minimo=80.04", "--pago", "AGUINALDO", "10000", "5000"},

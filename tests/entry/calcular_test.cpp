@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "memory_entry_field.h"
-#include "tariffs/table_sets.h"
+#include "tariffs/program_tables.h"
 
 namespace isr {
 namespace {
@@ -44,7 +44,7 @@ TEST(Calcular, FormatsTheEnabledFieldsThenShowsEveryBoxOnceInOrder) {
         MemoryTextField sum("N", c.sum);
         sum.SetEnabled(c.sumEnabled);
         std::vector<Shown> shown;
-        Calcular(DefaultTableSet(), c.periodListIndex, base, sum,
+        Calcular(kProgramTables, c.periodListIndex, base, sum,
                  [&](ResultBox box, std::string_view text) {
                      shown.push_back({box, std::string(text)});
                  });
@@ -63,8 +63,7 @@ TEST(Calcular, WithoutAPeriodFormatsTheFieldsAndShowsNothing) {
     MemoryTextField base("N", "7.5");
     MemoryTextField sum("N", "1");
     bool anyShown = false;
-    Calcular(DefaultTableSet(), -1, base, sum,
-             [&](ResultBox, std::string_view) { anyShown = true; });
+    Calcular(kProgramTables, -1, base, sum, [&](ResultBox, std::string_view) { anyShown = true; });
     EXPECT_EQ(base.Text(), "7.50");
     EXPECT_EQ(sum.Text(), "1.00");
     EXPECT_FALSE(anyShown);

@@ -8,7 +8,7 @@
 
 #include "oracle/exact_tables.h"
 #include "oracle/rational_amount.h"
-#include "tariffs/table_sets.h"
+#include "tariffs/program_tables.h"
 
 namespace isr::oracle {
 namespace {
@@ -20,7 +20,7 @@ std::string Shown(const ExactBoxes& b) {
 }
 
 const ExactTables& Tables() {
-    static const ExactTables tables(DefaultTableSet().Text());
+    static const ExactTables tables(kProgramTables.Text());
     return tables;
 }
 
@@ -75,10 +75,10 @@ TEST(ExactTables, EveryPeriodHasElevenRowsAndOnlyAnnualLacksSubsidy) {
 }
 
 TEST(ExactTables, AFigureThatIsNoPlainDecimalIsRefused) {
-    TableSetText text = DefaultTableSet().Text();
+    TableSetText text = kProgramTables.Text();
     text.isr[PeriodIndex(Period::kSemanal)][3].rate = "10,88";
     EXPECT_THROW(ExactTables{text}, std::logic_error);
-    text = DefaultTableSet().Text();
+    text = kProgramTables.Text();
     text.subsidy[PeriodIndex(Period::kDecenal)][0].subsidy = "-1";
     EXPECT_THROW(ExactTables{text}, std::logic_error);
 }

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "oracle/rational_amount.h"
+#include "tariffs/program_tables.h"
 #include "tariffs/table_sets.h"
 
 namespace isr::oracle {
@@ -70,7 +71,7 @@ TEST(ExactPayment, FourDecimalsRoundHalvesAwayFromZero) {
 }
 
 TEST(ExactPayment, RefusesAnUnknownConcept) {
-    const ExactTables tables(DefaultTableSet().Text());
+    const ExactTables tables(kProgramTables.Text());
     EXPECT_THROW(ExactPayment(tables, "prima", 0, 0, 0, 1), std::logic_error);
 }
 

@@ -14,9 +14,9 @@ remarks=$(desktop-file-validate "$desktop" 2>&1) || fail "desktop-file-validate 
 [ -z "$remarks" ] || fail "desktop-file-validate remarks: $remarks"
 [ "$(basename "$desktop")" = "$app_id.desktop" ] || fail "desktop file is named $(basename "$desktop")"
 grep -qx "Icon=$app_id" "$desktop" || fail "desktop entry does not use the icon $app_id"
-# The second way in: the window with the tables as published.
-grep -qx "Actions=anexo8;" "$desktop" || fail "desktop entry offers no action for the published tables"
-grep -qx "Exec=isr2016 --tablas anexo8" "$desktop" || fail "the anexo8 action does not start the window with them"
+# The second way in: the window with the program's own tables, to reproduce its old figures.
+grep -qx "Actions=programa;" "$desktop" || fail "desktop entry offers no action for the program's own tables"
+grep -qx "Exec=isr2016 --tablas programa" "$desktop" || fail "the programa action does not start the window with them"
 
 # The window's X11 class is its application name, isr2016.
 grep -qx "StartupWMClass=isr2016" "$desktop" || fail "desktop entry does not match the window's class isr2016"

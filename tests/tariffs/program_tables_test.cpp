@@ -71,13 +71,16 @@ TEST(TableSets, EveryFigureIsItsTextReadAsAnAmount) {
     }
 }
 
-TEST(TableSets, FoundByTheirNameInAnyCaseWithTheProgramsFirst) {
-    EXPECT_EQ(&DefaultTableSet(), &kProgramTables);
-    ASSERT_FALSE(AllTableSets().empty());
-    EXPECT_EQ(AllTableSets().front(), &kProgramTables);
-    EXPECT_EQ(FindTableSet("programa"), &kProgramTables);
+// The published tables are the default, first in every list; the program's own stay by name, in
+// any case.
+TEST(TableSets, FoundByTheirNameInAnyCaseWithThePublishedFirst) {
     ASSERT_NE(FindTableSet("anexo8"), nullptr);
     EXPECT_EQ(FindTableSet("anexo8")->Name(), "anexo8");
+    EXPECT_EQ(&DefaultTableSet(), FindTableSet("anexo8"));
+    ASSERT_EQ(AllTableSets().size(), 2u);
+    EXPECT_EQ(AllTableSets().front(), &DefaultTableSet());
+    EXPECT_EQ(FindTableSet("programa"), &kProgramTables);
+    EXPECT_EQ(AllTableSets().back(), &kProgramTables);
     EXPECT_EQ(FindTableSet("Programa"), &kProgramTables);
     EXPECT_EQ(FindTableSet("ANEXO8"), FindTableSet("anexo8"));
     for (const std::string_view other : {"", "programa ", "program", "anexo 8"}) {
@@ -102,18 +105,25 @@ TEST(Periods, HaveASubsidyTableExactlyWhereTheSetsWriteOne) {
     }
 }
 
-TEST(Periods, NamesMatchWithoutRegardToCase) {
+TEST(Periods, NamesMatchAsPeopleWriteThem) {
     struct Case {
         std::string_view name;
         std::optional<Period> period;
     };
     const Case cases[] = {
-        {"Mensual", Period::kMensual},     {"mensual", Period::kMensual},
-        {"ANUAL", Period::kAnual},         {"semanal", Period::kSemanal},
-        {"DeCeNaL", Period::kDecenal},     {"catorcenal", Period::kCatorcenal},
-        {"Quincenal", Period::kQuincenal}, {"", std::nullopt},
-        {"mensua", std::nullopt},          {"mensual ", std::nullopt},
+        {"Mensual", Period::kMensual},
+        {"mensual", Period::kMensual},
+        {"ANUAL", Period::kAnual},
+        {"semanal", Period::kSemanal},
+        {"DeCeNaL", Period::kDecenal},
+        {"catorcenal", Period::kCatorcenal},
+        {"Quincenal", Period::kQuincenal},
+        {"", std::nullopt},
+        {"mensua", std::nullopt},
+        {"mensual ", Period::kMensual},
+        {" Quincenal\t", Period::kQuincenal},
         {"monthly", std::nullopt},
+        {"men sual", std::nullopt},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE('"' + std::string(c.name) + '"');

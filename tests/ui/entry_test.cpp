@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 
+#include "tariffs/table_sets.h"
 #include "window_fixture.h"
 
 namespace isr {
@@ -68,6 +69,49 @@ TEST_F(EntryTest, FocusByMouseClickKeepsTheWholeTextSelected) {
     // A second click, with the focus already there, places the caret as usual.
     ClickAt("txtBase");
     EXPECT_FALSE(base->hasSelectedText());
+}
+
+// Another window takes over while an amount is being typed; the person comes back by a click on
+// the field (at its left edge, far from the caret's last place) or by the keyboard. Either way the
+// field's text is selected whole and the first key replaces it: the typed amount never joins the
+// one there.
+TEST_F(EntryTest, ComingBackToTheWindowSelectsTheFieldWholeAndTheClickKeepsIt) {
+    struct Row {
+        const char* name;
+        bool byClick;
+    };
+    for (const Row& row :
+         {Row{"a click brings them back", true}, Row{"the keyboard brings them back", false}}) {
+        SCOPED_TRACE(row.name);
+        OpenWindow(DefaultTableSet());
+        QLineEdit* base = Field("txtBase");
+        ClickAt("txtBase");
+        Type("15000");
+        QWidget other;
+        other.show();
+        QApplication::setActiveWindow(&other);
+        ASSERT_NE(QApplication::activeWindow(), window_.get());
+        EXPECT_EQ(base->text(), QStringLiteral("15000")) << "leaving the window is no leaving";
+        QApplication::setActiveWindow(window_.get());
+        ASSERT_EQ(FocusName(), "txtBase");
+        EXPECT_EQ(base->selectedText(), QStringLiteral("15000"));
+        if (row.byClick) ClickAt(base, QPoint(2, base->height() / 2));
+        Type("7500");
+        EXPECT_EQ(base->text(), QStringLiteral("7500"));
+        // Now being edited: a click places the caret.
+        ClickAt(base, QPoint(2, base->height() / 2));
+        EXPECT_FALSE(base->hasSelectedText());
+    }
+}
+
+// Tab brings the person to the field as a click does: the click that follows keeps the text
+// selected, until they type.
+TEST_F(EntryTest, TheFirstClickAfterTabKeepsTheSelection) {
+    TabToBase(QStringLiteral("1,234.50"));
+    ClickAt("txtBase");
+    EXPECT_EQ(Field("txtBase")->selectedText(), QStringLiteral("1,234.50"));
+    Type("9");
+    EXPECT_EQ(TextOf("txtBase"), QStringLiteral("9"));
 }
 
 TEST_F(EntryTest, KeysEditTheFieldByTheEntryRules) {

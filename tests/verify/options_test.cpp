@@ -16,7 +16,7 @@ TEST(ParseOptions, AcceptsEachOption) {
         std::int64_t stride;
         std::optional<Period> period;
         std::int64_t texts;
-        std::string_view tables = "programa";
+        std::string_view tables = "anexo8";
         bool grossUp = false;
         bool payments = false;
         bool tablesGiven = false;
@@ -30,8 +30,8 @@ TEST(ParseOptions, AcceptsEachOption) {
          1000,
          Period::kQuincenal,
          250},
-        {{"--tablas", "anexo8", "--neto"}, 1, std::nullopt, 1'000'000, "anexo8", true, false, true},
-        {{"--pago", "--stride", "7"}, 7, std::nullopt, 1'000'000, "programa", false, true, false},
+        {{"--tablas", "programa", "--neto"}, 1, std::nullopt, 1'000'000, "programa", true, false, true},
+        {{"--pago", "--stride", "7"}, 7, std::nullopt, 1'000'000, "anexo8", false, true, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::PrintToString(c.args));

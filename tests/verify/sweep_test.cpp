@@ -141,7 +141,7 @@ TEST(PlanJobs, RangesEndTenThousandAboveTheLastBracket) {
         EXPECT_EQ(job.period, Period::kAnual);
         EXPECT_EQ(job.lastBaseCents, 301'000'001);
     }
-    EXPECT_EQ(JobLabel(annual[1]), "programa, Anual, subsidy sum 0.01");
+    EXPECT_EQ(JobLabel(annual[1]), "anexo8, Anual, subsidy sum 0.01");
     EXPECT_EQ(JobLabel(PlanJobs(kAnexo8Tables, Period::kSemanal).front()), "anexo8, Semanal");
     EXPECT_EQ(all.size(), kPeriodCount + annual.size() - 1);
 }

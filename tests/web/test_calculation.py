@@ -53,9 +53,11 @@ class Calculations(PageTest):
                 self.setUp()
                 self.calculate('programa', period, target, subsidy_sum, 'txtNetoBuscado',
                                'cmdNeto')
-                self.assertEqual([self.value('txtBase'), self.value('txtNeto'),
-                                  self.value('txtExacto'), self.element('lblNeto').text],
-                                 [base, net, exact, ''])
+                # The income found shows in the card itself too, beside the net it leaves.
+                self.assertEqual([self.value('txtBase'), self.value('txtNetoIngreso'),
+                                  self.value('txtNeto'), self.value('txtExacto'),
+                                  self.element('lblNeto').text],
+                                 [base, base, net, exact, ''])
                 self.assertEqual(self.boxes(), boxes)
 
     def test_a_net_beyond_the_tables_changes_no_box(self):
@@ -64,8 +66,8 @@ class Calculations(PageTest):
         self.calculate('programa', period, '100000000', None, 'txtNetoBuscado', 'cmdNeto')
         self.assertIn('más allá de las tablas', self.element('anuncio').get_attribute('textContent'))
         # The net reached and "exacto" belonged to the target before: they are emptied.
-        self.assertEqual([self.value('txtBase'), self.value('txtNeto'), self.value('txtExacto')],
-                         [base, '', ''])
+        self.assertEqual([self.value('txtBase'), self.value('txtNetoIngreso'),
+                          self.value('txtNeto'), self.value('txtExacto')], [base, '', '', ''])
         self.assertEqual(self.boxes(), boxes)
 
     def test_results_are_announced(self):
@@ -76,17 +78,37 @@ class Calculations(PageTest):
                          'Procedimiento 2016: -236.85.')
 
     def test_listing_follows_the_table_set(self):
+        # The published tables first, by default; the program's own by name.
         self.element('lblBtn-1').click()
+        listing = self.element('Text1').get_attribute('textContent')
+        self.assertTrue(listing.startswith('Las Tarifas utilizadas son las publicadas'))
+        self.assertEqual(self.element('lblTablas').text, listing.splitlines()[0])
+        self.assertIn('    4,210.42\t    7,399.42\t    247.24\t     10.88', listing)
+        self.choose('cmbTablas', 'programa')
         listing = self.element('Text1').get_attribute('textContent')
         self.assertTrue(listing.startswith(
             'Las Tarifas utilizadas por el programa son las vigentes hasta el 2016.'))
+        self.assertEqual(self.element('lblTablas').text, listing.splitlines()[0])
         self.assertIn('    4,210.42\t    7,399.42\t    247.23\t     10.88', listing)
-        self.assertEqual(self.element('lblTablas').text, listing.splitlines()[0])
+
+    def test_changing_the_tables_leaves_no_figure_of_the_other_set(self):
+        period, target, _, base, _, _, _ = GROSS_UPS[0]
+        self.calculate('programa', period, target, None, 'txtNetoBuscado', 'cmdNeto')
         self.choose('cmbTablas', 'anexo8')
-        listing = self.element('Text1').get_attribute('textContent')
-        self.assertIn('Anexo 8', listing.splitlines()[0])
-        self.assertEqual(self.element('lblTablas').text, listing.splitlines()[0])
-        self.assertIn('    4,210.42\t    7,399.42\t    247.24\t     10.88', listing)
+        self.assertEqual(self.boxes(), ['0'] * len(RESULT_BOXES))
+        self.assertEqual([self.value(id) for id in ['txtNetoIngreso', 'txtNeto', 'txtExacto']],
+                         ['', '', ''])
+        self.assertEqual(self.value('txtBase'), base, 'the inputs stay as typed')
+
+    def test_a_base_beyond_the_tariff_says_so_under_the_boxes(self):
+        # No row, as in the window: the boxes show "0" and the procedure 0.00.
+        self.calculate('anexo8', 'Semanal', '10000000', None)
+        self.assertEqual(self.boxes(), ['0', '0', '0', '0', '0.00', '0', '0', '0', '0.00'])
+        self.assertEqual(self.element('lblFueraDeTarifa').text,
+                         'El Ingreso Gravable está más allá de la tarifa Semanal '
+                         '(a lo sumo 9,999,999.99): ninguna fila lo abarca.')
+        self.calculate('anexo8', 'Semanal', '9999999.99', None)
+        self.assertEqual(self.element('lblFueraDeTarifa').text, '')
 
 
 def random_inputs(rng, count):

@@ -63,6 +63,23 @@ class EntryRules(PageTest):
                 if selection is not None:
                     self.assertEqual(self.selection('txtBase'), selection)
 
+    def test_coming_back_to_the_window_selects_the_text_and_the_click_keeps_it(self):
+        self.run_steps('txtBase', [CLICK, '15000'])
+        # The window losing and regaining the focus, as the browser tells the input: a blur that
+        # leaves it the active element, then a focus.
+        self.driver.execute_script(
+            'const input = document.getElementById("txtBase");'
+            'input.dispatchEvent(new FocusEvent("blur"));'
+            'input.dispatchEvent(new FocusEvent("focus"));')
+        self.assertEqual(self.value('txtBase'), '15000', 'leaving the window is no leaving')
+        self.assertEqual(self.selection('txtBase'), [0, 5])
+        self.run_steps('txtBase', [CLICK, '7500'])
+        self.assertEqual(self.value('txtBase'), '7500')
+        # Now being edited: a click places the caret.
+        self.run_steps('txtBase', [CLICK])
+        start, end = self.selection('txtBase')
+        self.assertEqual(start, end)
+
     def test_txtPagos_has_the_same_rules(self):
         self.choose('cmbTarifa', 'Anual')
         self.run_steps('txtPagos', [('paste', 'mil'), '12x00.5', TAB])

@@ -109,6 +109,18 @@ class WholePage(PageTest):
                                  'page')
                 self.driver.execute_cdp_cmd('Emulation.setEmulatedMedia', {})
 
+    def test_print_shows_the_subsidy_sum_only_for_anual(self):
+        for period, shown in [('Anual', True), ('Mensual', False)]:
+            with self.subTest(period=period):
+                self.setUp()
+                self.calculate('anexo8', 'Anual', '100000', '2400')
+                self.choose('cmbTarifa', period)
+                self.element('cmdCalc').click()
+                self.emulate(media='print')
+                self.assertEqual(self.driver.execute_script(
+                    'return document.getElementById("txtPagos").checkVisibility()'), shown)
+                self.driver.execute_cdp_cmd('Emulation.setEmulatedMedia', {})
+
 
 if __name__ == '__main__':
     unittest.main()

@@ -138,9 +138,11 @@ class PayrollCard(PageTest):
     def test_summary_counts_sums_and_first_messages(self):
         for name, data, columns in [
                 ('errores.csv', incomes(500, 7, bad=30),
-                 ['isr_impuesto_determinado', 'subsidio', 'procedimiento_2016']),
+                 ['isr_impuesto_determinado', 'subsidio', 'procedimiento_2016', 'isr_a_retener',
+                  'subsidio_a_entregar']),
                 ('netos.csv', incomes(500, 8, amount_column='neto', bad=3),
-                 ['isr_impuesto_determinado', 'subsidio', 'procedimiento_2016']),
+                 ['isr_impuesto_determinado', 'subsidio', 'procedimiento_2016', 'isr_a_retener',
+                  'subsidio_a_entregar']),
                 ('pagos.csv', payments(500, 9), ['art174_retencion', 'art96_retencion'])]:
             with self.subTest(name):
                 path = self.write(name, data)

@@ -41,25 +41,30 @@ function bindAmountInput(input, index, rules) {
   // Every change, typed, pasted, dropped, autofilled or undone, goes through the change rule.
   input.addEventListener('input', () => core.textChanged(index));
 
-  // The whole text is selected on focus; a click that brings the focus must not then drop that
-  // selection by placing the caret, so the page gives the focus itself.
+  // However the person comes to the input (Tab, a click, the window becoming active again), its
+  // whole text is selected, and the first click keeps that selection: it must not place a caret
+  // inside the amount that the typed one would join. Once they type or click, a click places the
+  // caret as usual.
+  let keepSelectionOnPress = false;
   input.addEventListener('mousedown', (event) => {
-    if (document.activeElement === input || input.disabled || event.button !== 0) return;
+    if (input.disabled || event.button !== 0) return;
+    const coming = document.activeElement !== input || !document.hasFocus();
+    if (!coming && !keepSelectionOnPress) return;
     event.preventDefault();
-    input.focus();
+    if (document.activeElement !== input) input.focus();
+    keepSelectionOnPress = false;
   });
-  // Another window taking over and handing back is no focus change for the input.
-  let keptFocus = false;
+  input.addEventListener('keydown', () => {
+    keepSelectionOnPress = false;
+  });
+  // Another window taking over and handing back leaves the input, as far as its text goes, where
+  // it was: it is formatted only when the person goes to another control.
   input.addEventListener('focus', () => {
-    if (keptFocus) {
-      keptFocus = false;
-      return;
-    }
     core.focusIn(index);
+    keepSelectionOnPress = true;
   });
   input.addEventListener('blur', () => {
-    keptFocus = document.activeElement === input;
-    if (!keptFocus) core.focusOut(index);
+    if (document.activeElement !== input) core.focusOut(index);
   });
 }
 
