@@ -14,7 +14,9 @@ void BatchChunk::Clear() {
 
 std::optional<BatchLayout> ReadBatchHeader(CsvReader& reader, std::string& problem) {
     CsvRecordBatch header;
-    if (reader.ReadRecord(header)) return LayoutFromHeader(header, header[0], problem);
+    if (reader.ReadRecord(header, CsvReader::AfterLongRecord::kStop)) {
+        return LayoutFromHeader(header, header[0], problem);
+    }
     problem = reader.Failed() ? "no se pudo leer la entrada"
                               : "la entrada está vacía: falta el encabezado";
     return std::nullopt;

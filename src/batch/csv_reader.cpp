@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstring>
 #include <istream>
+#include <utility>
 
 #include "batch/csv_characters.h"
 
@@ -92,11 +93,23 @@ void CsvReader::Keep(ByteBuffer& text, const char* from, const char* to) {
     const auto room = kMaxRecordBytes - std::min(recordBytes_, kMaxRecordBytes);
     text.Append(from, std::min(size, room));
     recordBytes_ += size;
+    StopIfTooLong();
+}
+
+void CsvReader::StopIfTooLong() {
+    if (stopAtLimit_ && recordBytes_ > kMaxRecordBytes) {
+        // Nothing more is read: every loop of the record ends as at the end of the input.
+        exhausted_ = true;
+        pos_ = end_;
+    }
 }
 
 // `c` ("\r" or "\n") has just been read outside quotes.
 void CsvReader::EndLine(int c) {
-    const bool crlf = c == '\r' && Peek() == '\n';
+    // After a "\r", the next byte tells "\r\n" from "\r"; if it is not there yet and the writer
+    // has paused, the record is done anyway, and a "\n" that follows is taken as its line end's.
+    crPending_ = c == '\r' && pos_ == end_ && !exhausted_ && source_.WouldWait();
+    const bool crlf = c == '\r' && !crPending_ && Peek() == '\n';
     if (crlf) ++pos_;
     if (!lineEndSeen_) {
         lineEndSeen_ = true;
@@ -105,7 +118,7 @@ void CsvReader::EndLine(int c) {
     ++line_;
 }
 
-bool CsvReader::ReadRecord(CsvRecordBatch& into) {
+bool CsvReader::ReadRecord(CsvRecordBatch& into, AfterLongRecord after) {
     if (!started_) {
         started_ = true;
         // A pipe may hand the mark over a byte at a time: read until it can be told.
@@ -124,7 +137,13 @@ bool CsvReader::ReadRecord(CsvRecordBatch& into) {
             byteOrderMark_ = true;
         }
     }
-    for (int c = Peek(); c == '\n' || c == '\r'; c = Peek()) {
+    for (;;) {
+        const int c = Peek();
+        if (std::exchange(crPending_, false) && c == '\n') {
+            ++pos_;
+            continue;
+        }
+        if (c != '\n' && c != '\r') break;
         ++pos_;
         EndLine(c);
     }
@@ -134,6 +153,7 @@ bool CsvReader::ReadRecord(CsvRecordBatch& into) {
     auto& record = into.records_.emplace_back(
         CsvRecordBatch::Record{into.fieldEnds_.size(), 0, line_, std::nullopt});
     recordBytes_ = 0;
+    stopAtLimit_ = after == AfterLongRecord::kStop;
     bool overflowed = false;
     for (std::size_t field = 1;; ++field) {
         bool endOfInput = false;
@@ -188,6 +208,7 @@ bool CsvReader::ReadRecord(CsvRecordBatch& into) {
         // no text, yet each field would take its place. Each field counts the byte after it (a
         // separator or the line end), so that the limit is on the record's bytes in the file.
         ++recordBytes_;
+        StopIfTooLong();
         if (recordBytes_ <= kMaxRecordBytes && record.fieldCount < kMaxRecordFields) {
             into.fieldEnds_.push_back(text.Size());
             ++record.fieldCount;
@@ -206,7 +227,8 @@ bool CsvReader::ReadRecord(CsvRecordBatch& into) {
         }
         break;
     }
-    if (overflowed && !record.fault) {
+    // A record cut short at the limit is too long, whatever else its unread end held.
+    if (overflowed && (!record.fault || (stopAtLimit_ && recordBytes_ > kMaxRecordBytes))) {
         record.fault = CsvFault{record.line, record.fieldCount + 1,
                                 recordBytes_ > kMaxRecordBytes ? kRecordTooLong : kTooManyFields};
     }

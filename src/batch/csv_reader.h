@@ -67,9 +67,14 @@ class CsvReader {
     explicit CsvReader(ByteSource& source, std::size_t bufferBytes = kDefaultBufferBytes);
     explicit CsvReader(std::istream& in, std::size_t bufferBytes = kDefaultBufferBytes);
 
+    // What becomes of the input after a record longer than kMaxRecordBytes: read past it to the
+    // next record, or read no further (for a header: nothing after it could be understood, and
+    // a line that never ends, /dev/zero, must not be read forever).
+    enum class AfterLongRecord : std::uint8_t { kReadOn, kStop };
+
     // Appends the next record to `into`; false once the input is exhausted (or failed). Lines
     // without any character are not records and are skipped.
-    bool ReadRecord(CsvRecordBatch& into);
+    bool ReadRecord(CsvRecordBatch& into, AfterLongRecord after = AfterLongRecord::kReadOn);
 
     // The source reported a read error (as opposed to its end).
     bool Failed() const { return source_.Failed(); }
@@ -88,6 +93,7 @@ class CsvReader {
     bool Refill();
     void NoteFault(CsvRecordBatch::Record& record, std::string_view what, std::size_t field);
     void Keep(ByteBuffer& text, const char* from, const char* to);
+    void StopIfTooLong();
     void EndLine(int c);
 
     std::unique_ptr<StreamSource> ownSource_;  // when made from a stream
@@ -102,6 +108,11 @@ class CsvReader {
     bool lineEndSeen_ = false;
     std::uint64_t line_ = 1;
     std::size_t recordBytes_ = 0;  // kept so far by the current record
+    bool stopAtLimit_ = false;     // of the current record
+    // A "\r" ended the last line with nothing after it ready: a "\n" that comes next is part of
+    // that line end, not an empty line. (Waiting for it would hold the row back from a writer
+    // that waits for its answer.)
+    bool crPending_ = false;
 };
 
 }  // namespace isr
