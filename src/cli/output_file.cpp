@@ -95,9 +95,14 @@ OutputFile::Opened OutputFile::Open(const std::string& path, std::optional<FileI
         Fail(error);
         return Opened::kFailed;
     }
+    // The kernel follows /proc's links to what a descriptor holds (a pipe, a terminal), which
+    // have no path to follow.
     struct stat st {};
-    const bool exists = stat(target_.c_str(), &st) == 0;
-    const bool device = path.starts_with("/dev/") || path.starts_with("/proc/");
+    const bool exists = stat(path.c_str(), &st) == 0;
+    const auto special = [](const std::string& name) {
+        return name.starts_with("/dev/") || name.starts_with("/proc/");
+    };
+    const bool device = special(path) || special(target_);
     if (device || (exists && !S_ISREG(st.st_mode))) {
         if (exists && input && S_ISREG(st.st_mode) &&
             FileIdentity{st.st_dev, st.st_ino} == *input) {
