@@ -121,9 +121,11 @@ void CsvReader::EndLine(int c) {
 bool CsvReader::ReadRecord(CsvRecordBatch& into, AfterLongRecord after) {
     if (!started_) {
         started_ = true;
-        // A pipe may hand the mark over a byte at a time: read until it can be told.
+        // A pipe may hand the mark over a byte at a time: read until it can be told, and no
+        // further once it cannot be one (a short header line must not wait for more).
         std::size_t got = 0;
-        while (got < kByteOrderMark.size()) {
+        while (got < kByteOrderMark.size() &&
+               std::memcmp(buffer_.data(), kByteOrderMark.data(), got) == 0) {
             const auto more = source_.Read(buffer_.data() + got, buffer_.size() - got);
             if (more == 0) break;
             got += more;
