@@ -21,7 +21,9 @@ Withholding Calculate(const TableSet& tables, Period period, Cents base, Cents s
     }
     const Cents subtracted =
         TakesSubsidySum(period) ? subsidySum : (w.subsidy ? w.subsidy->subsidy : Cents());
-    w.result = w.determinedTax - subtracted;
+    // A negative sum the size of the largest amount (a typed text may carry a sign) would take the
+    // result past it: no figure rather than a wrong one.
+    w.result = Cents::Difference(w.determinedTax, subtracted);
     return w;
 }
 
