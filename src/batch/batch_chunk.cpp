@@ -14,7 +14,7 @@ void BatchChunk::Clear() {
 
 std::optional<BatchLayout> ReadBatchHeader(CsvReader& reader, std::string& problem) {
     CsvRecordBatch header;
-    if (reader.ReadRecord(header)) {
+    if (reader.ReadRecord(header, CsvReader::AfterLongRecord::kStop)) {
         auto layout = LayoutFromHeader(header, header[0], problem);
         if (layout) layout->separator = reader.Separator();
         if (layout && NamesAnOutputColumn(*layout, problem)) return std::nullopt;

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstring>
 #include <istream>
+#include <utility>
 
 #include "batch/csv_characters.h"
 
@@ -103,11 +104,23 @@ void CsvReader::Keep(ByteBuffer& text, const char* from, const char* to) {
     const auto room = kMaxRecordBytes - std::min(recordBytes_, kMaxRecordBytes);
     text.Append(from, std::min(size, room));
     recordBytes_ += size;
+    StopIfTooLong();
+}
+
+void CsvReader::StopIfTooLong() {
+    if (stopAtLimit_ && recordBytes_ > kMaxRecordBytes) {
+        // Nothing more is read: every loop of the record ends as at the end of the input.
+        exhausted_ = true;
+        pos_ = end_;
+    }
 }
 
 // `c` ("\r" or "\n") has just been read outside quotes.
 void CsvReader::EndLine(int c) {
-    const bool crlf = c == '\r' && Peek() == '\n';
+    // After a "\r", the next byte tells "\r\n" from "\r"; if it is not there yet and the writer
+    // has paused, the record is done anyway, and a "\n" that follows is taken as its line end's.
+    crPending_ = c == '\r' && pos_ == end_ && !exhausted_ && source_.WouldWait();
+    const bool crlf = c == '\r' && !crPending_ && Peek() == '\n';
     if (crlf) ++pos_;
     if (!lineEndSeen_) {
         lineEndSeen_ = true;
@@ -116,10 +129,10 @@ void CsvReader::EndLine(int c) {
     ++line_;
 }
 
-bool CsvReader::ReadRecord(CsvRecordBatch& into) {
+bool CsvReader::ReadRecord(CsvRecordBatch& into, AfterLongRecord after) {
     for (;;) {
         const bool undecided = separator_ == 0;
-        if (!ReadOneRecord(into)) return false;
+        if (!ReadOneRecord(into, after)) return false;
         const auto& record = into.records_.back();
         bool blank = record.fieldCount > 1 && !record.fault;
         for (std::size_t i = 0; blank && i < record.fieldCount; ++i) {
@@ -140,12 +153,14 @@ bool CsvReader::ReadRecord(CsvRecordBatch& into) {
     }
 }
 
-bool CsvReader::ReadOneRecord(CsvRecordBatch& into) {
+bool CsvReader::ReadOneRecord(CsvRecordBatch& into, AfterLongRecord after) {
     if (!started_) {
         started_ = true;
-        // A pipe may hand the mark over a byte at a time: read until it can be told.
+        // A pipe may hand the mark over a byte at a time: read until it can be told, and no
+        // further once it cannot be one (a short header line must not wait for more).
         std::size_t got = 0;
-        while (got < kByteOrderMark.size()) {
+        while (got < kByteOrderMark.size() &&
+               std::memcmp(buffer_.data(), kByteOrderMark.data(), got) == 0) {
             const auto more = source_.Read(buffer_.data() + got, buffer_.size() - got);
             if (more == 0) break;
             got += more;
@@ -159,7 +174,13 @@ bool CsvReader::ReadOneRecord(CsvRecordBatch& into) {
             byteOrderMark_ = true;
         }
     }
-    for (int c = Peek(); c == '\n' || c == '\r'; c = Peek()) {
+    for (;;) {
+        const int c = Peek();
+        if (std::exchange(crPending_, false) && c == '\n') {
+            ++pos_;
+            continue;
+        }
+        if (c != '\n' && c != '\r') break;
         ++pos_;
         EndLine(c);
     }
@@ -169,6 +190,7 @@ bool CsvReader::ReadOneRecord(CsvRecordBatch& into) {
     auto& record = into.records_.emplace_back(
         CsvRecordBatch::Record{into.fieldEnds_.size(), 0, line_, std::nullopt});
     recordBytes_ = 0;
+    stopAtLimit_ = after == AfterLongRecord::kStop;
     bool overflowed = false;
     for (std::size_t field = 1;; ++field) {
         bool endOfInput = false;
@@ -223,6 +245,7 @@ bool CsvReader::ReadOneRecord(CsvRecordBatch& into) {
         // no text, yet each field would take its place. Each field counts the byte after it (a
         // separator or the line end), so that the limit is on the record's bytes in the file.
         ++recordBytes_;
+        StopIfTooLong();
         if (recordBytes_ <= kMaxRecordBytes && record.fieldCount < kMaxRecordFields) {
             into.fieldEnds_.push_back(text.Size());
             ++record.fieldCount;
@@ -241,7 +264,8 @@ bool CsvReader::ReadOneRecord(CsvRecordBatch& into) {
         }
         break;
     }
-    if (overflowed && !record.fault) {
+    // A record cut short at the limit is too long, whatever else its unread end held.
+    if (overflowed && (!record.fault || (stopAtLimit_ && recordBytes_ > kMaxRecordBytes))) {
         record.fault = CsvFault{record.line, record.fieldCount + 1,
                                 recordBytes_ > kMaxRecordBytes ? kRecordTooLong : kTooManyFields};
     }

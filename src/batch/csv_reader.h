@@ -68,10 +68,15 @@ class CsvReader {
     explicit CsvReader(ByteSource& source, std::size_t bufferBytes = kDefaultBufferBytes);
     explicit CsvReader(std::istream& in, std::size_t bufferBytes = kDefaultBufferBytes);
 
+    // What becomes of the input after a record longer than kMaxRecordBytes: read past it to the
+    // next record, or read no further (for a header: nothing after it could be understood, and
+    // a line that never ends, /dev/zero, must not be read forever).
+    enum class AfterLongRecord : std::uint8_t { kReadOn, kStop };
+
     // Appends the next record to `into`; false once the input is exhausted (or failed). Lines
     // without any character are not records and are skipped, and so are lines of separators only
     // (",,,", the blank rows a spreadsheet writes).
-    bool ReadRecord(CsvRecordBatch& into);
+    bool ReadRecord(CsvRecordBatch& into, AfterLongRecord after = AfterLongRecord::kReadOn);
 
     // The source reported a read error (as opposed to its end).
     bool Failed() const { return source_.Failed(); }
@@ -94,12 +99,13 @@ class CsvReader {
     bool Refill();
     void NoteFault(CsvRecordBatch::Record& record, std::string_view what, std::size_t field);
     void Keep(ByteBuffer& text, const char* from, const char* to);
+    void StopIfTooLong();
     void EndLine(int c);
     bool EndsPlainRun(char c) const { return endsPlainRun_[static_cast<unsigned char>(c)]; }
     // Whether `c` ends a field: the file's separator, or while it is undecided any of the three,
     // which then becomes it.
     bool TakeSeparator(int c);
-    bool ReadOneRecord(CsvRecordBatch& into);
+    bool ReadOneRecord(CsvRecordBatch& into, AfterLongRecord after);
 
     std::unique_ptr<StreamSource> ownSource_;  // when made from a stream
     ByteSource& source_;
@@ -115,6 +121,11 @@ class CsvReader {
     std::size_t recordBytes_ = 0;  // kept so far by the current record
     char separator_ = 0;           // 0 until decided
     std::array<bool, 256> endsPlainRun_;
+    bool stopAtLimit_ = false;     // of the current record
+    // A "\r" ended the last line with nothing after it ready: a "\n" that comes next is part of
+    // that line end, not an empty line. (Waiting for it would hold the row back from a writer
+    // that waits for its answer.)
+    bool crPending_ = false;
 };
 
 }  // namespace isr

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include <fcntl.h>
+#include <signal.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <iostream>
 #include <string_view>
 #include <vector>
@@ -28,12 +30,19 @@ void HoldClosedStandardStreams() {
 
 int main(int argc, char** argv) {
     HoldClosedStandardStreams();
+    // A closed pipe is a failed write like any other: said where it can be, and in the exit
+    // status. A reader of the messages that goes away must not stop the results.
+    signal(SIGPIPE, SIG_IGN);
     // The batch moves large blocks; C stdio's synchronisation would only slow them down.
     std::ios::sync_with_stdio(false);
     // Standard output through a buffer that knows why a write failed.
     isr::cli::DescriptorOutput outBuffer(STDOUT_FILENO);
     std::ostream out(&outBuffer);
     const std::vector<std::string_view> args(argv + 1, argv + argc);
-    return isr::cli::Run(
+    const int status = isr::cli::Run(
         args, {std::cin, out, std::cerr, isatty(STDERR_FILENO) == 1, STDIN_FILENO, STDOUT_FILENO});
+    // A message or a summary that could not be written is lost output: the run did not succeed,
+    // though there is nowhere left to say so.
+    std::cerr.flush();
+    return std::cerr ? status : std::max(status, isr::cli::kExitUsage);
 }

@@ -48,7 +48,31 @@ void SetUpApplication(QApplication& app) {
     InstallAccessibleInterfaces();
 }
 
-const TableSet* TableSetFromCommandLine(const QCoreApplication& app) {
+namespace {
+
+constexpr int kExitUsage = 2;
+
+// "Pruebe ..." after the problem, as for every mistake on the command line.
+int UsageError(const QString& problem) {
+    std::cerr << "isr2016: " << problem.toStdString()
+              << "\nPruebe \"isr2016 --help\" para más información.\n";
+    return kExitUsage;
+}
+
+// The help or the version on the standard output, checked: a full disk or a closed stream is a
+// failure (QCommandLineParser's own showHelp would report success).
+int Answer(const QString& text) {
+    const QByteArray bytes = text.toUtf8();
+    std::cout.write(bytes.constData(), bytes.size());
+    std::cout.flush();
+    if (std::cout) return 0;
+    std::cerr << "isr2016: no se pudo escribir la salida\n";
+    return kExitUsage;
+}
+
+}  // namespace
+
+std::variant<const TableSet*, int> TableSetFromCommandLine(const QCoreApplication& app) {
     QCoreApplication::setApplicationName(QStringLiteral("isr2016"));
     QCoreApplication::setApplicationVersion(QStringLiteral(ISR2016_VERSION));
     QStringList names;
@@ -97,18 +121,25 @@ const TableSet* TableSetFromCommandLine(const QCoreApplication& app) {
                 }
             }
         }
-        std::cerr << "isr2016: " << problem.toStdString()
-                  << "\nPruebe \"isr2016 --help\" para más información.\n";
-        return nullptr;
+        return UsageError(problem);
     }
-    if (parser.isSet(helpOption)) parser.showHelp(0);
-    if (parser.isSet(QStringLiteral("version"))) parser.showVersion();
+    if (parser.isSet(helpOption)) return Answer(parser.helpText());
+    if (parser.isSet(QStringLiteral("version"))) {
+        return Answer(QCoreApplication::applicationName() + QLatin1Char(' ') +
+                      QCoreApplication::applicationVersion() + QLatin1Char('\n'));
+    }
+    // The window opens no file: a name given to it would be silently ignored.
+    if (!parser.positionalArguments().isEmpty()) {
+        return UsageError(
+            QStringLiteral("argumento de más: \"%1\"").arg(parser.positionalArguments().front()));
+    }
     if (!parser.isSet(tablesOption)) return &DefaultTableSet();
     const QString name = parser.value(tablesOption);
     const TableSet* set = FindTableSet(name.toStdString());
     if (set == nullptr) {
         std::cerr << "isr2016: tablas desconocidas: \"" << name.toStdString() << "\" ("
                   << names.join(QStringLiteral(", ")).toStdString() << ")\n";
+        return kExitUsage;
     }
     return set;
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QApplication>
+#include <variant>
 
 #include "tariffs/table_set.h"
 
@@ -23,9 +24,11 @@ void SetUpApplication(QApplication& app);
 void CentreOnScreen(QWidget& window);
 
 // The table set the window calculates with: the one named by "--tablas NAME" on the command line,
-// the default set without it. Also answers --help and --version (and ends the program). Nothing,
-// after saying why on the standard error, for an unknown option or a set the program does not
-// have. Needs only a QCoreApplication, so that it can run before there is any display.
-const TableSet* TableSetFromCommandLine(const QCoreApplication& app);
+// the default set without it. Or the status the program ends with instead: 0 once --help or
+// --version is answered, 2 when that answer could not be written, or after saying why on the
+// standard error, for an unknown option, an argument the window does not take or a set the
+// program does not have. Needs only a QCoreApplication, so that it can run before there is any
+// display.
+std::variant<const TableSet*, int> TableSetFromCommandLine(const QCoreApplication& app);
 
 }  // namespace isr

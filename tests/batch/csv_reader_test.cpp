@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 #include <streambuf>
 #include <string>
@@ -229,6 +230,103 @@ TEST(CsvReader, ReadErrorIsToldApartFromTheEnd) {
     }
     EXPECT_TRUE(reader.Failed());
     EXPECT_EQ(batch.size(), 2u);
+}
+
+// A writer that sends each piece and then waits for the answer: the reader may read a piece
+// only once the record before it was handed over.
+class WaitingWriter : public ByteSource {
+  public:
+    explicit WaitingWriter(std::vector<std::string> pieces) : pieces_(std::move(pieces)) {}
+    std::size_t Read(char* into, std::size_t size) override {
+        if (next_ == pieces_.size() || size == 0) return 0;
+        if (WouldWait()) readWhileWaiting_ = true;  // a real pipe would block here for ever
+        const auto& piece = pieces_[next_];
+        const auto n = std::min(size, piece.size() - offset_);
+        piece.copy(into, n, offset_);
+        offset_ += n;
+        if (offset_ == piece.size()) {
+            ++next_;
+            offset_ = 0;
+            paused_ = true;
+        }
+        return n;
+    }
+    bool WouldWait() const override { return paused_ && next_ < pieces_.size(); }
+    bool Failed() const override { return false; }
+    void Answered() { paused_ = false; }
+    bool ReadWhileWaiting() const { return readWhileWaiting_; }
+
+  private:
+    std::vector<std::string> pieces_;
+    std::size_t next_ = 0;
+    std::size_t offset_ = 0;
+    bool paused_ = false;
+    bool readWhileWaiting_ = false;
+};
+
+// After a CR with nothing more sent, the record is handed over without waiting for the next
+// byte; a LF that comes later belongs to that line end, not to an empty line.
+TEST(CsvReader, ALineEndIsNeverWaitedFor) {
+    struct Case {
+        const char* name;
+        std::vector<std::string> pieces;
+        std::vector<std::uint64_t> lines;  // of the records, one per piece
+        std::string_view firstLineEnd;
+    };
+    const Case cases[] = {
+        {"CR", {"h\r", "1\r", "2\r"}, {1, 2, 3}, "\r"},
+        {"CRLF split after the CR", {"h\r", "\n1\r", "\n2\r"}, {1, 2, 3}, "\r"},
+        {"CRLF", {"h\r\n", "1\r\n", "2\r\n"}, {1, 2, 3}, "\r\n"},
+        {"LF", {"h\n", "1\n", "2\n"}, {1, 2, 3}, "\n"},
+        {"an empty line after a CR", {"h\r", "\r1\r"}, {1, 3}, "\r"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        WaitingWriter writer(c.pieces);
+        CsvReader reader(writer);
+        CsvRecordBatch batch;
+        for (std::size_t i = 0; i < c.lines.size(); ++i) {
+            writer.Answered();
+            ASSERT_TRUE(reader.ReadRecord(batch));
+            EXPECT_FALSE(writer.ReadWhileWaiting()) << "record " << i;
+            EXPECT_EQ(batch[i].line, c.lines[i]);
+        }
+        writer.Answered();
+        EXPECT_FALSE(reader.ReadRecord(batch));
+        EXPECT_EQ(reader.FirstLineEnd(), c.firstLineEnd);
+    }
+}
+
+// Bytes for ever, one kind of byte: /dev/zero, or a separator that never stops.
+class Endless : public ByteSource {
+  public:
+    explicit Endless(char byte) : byte_(byte) {}
+    std::size_t Read(char* into, std::size_t size) override {
+        std::fill_n(into, size, byte_);
+        given_ += size;
+        return size;
+    }
+    bool Failed() const override { return false; }
+    std::size_t Given() const { return given_; }
+
+  private:
+    char byte_;
+    std::size_t given_ = 0;
+};
+
+// A record that must not be read past its limit (a header) stops the reading there.
+TEST(CsvReader, ARecordThatNeverEndsStopsAtTheLimit) {
+    for (const char byte : {'\0', ',', 'x'}) {
+        SCOPED_TRACE(static_cast<int>(byte));
+        Endless source(byte);
+        CsvReader reader(source);
+        CsvRecordBatch batch;
+        ASSERT_TRUE(reader.ReadRecord(batch, CsvReader::AfterLongRecord::kStop));
+        ASSERT_TRUE(batch[0].fault.has_value());
+        EXPECT_EQ(batch[0].fault->what, "registro de más de 1 MiB");
+        EXPECT_LE(source.Given(), CsvReader::kMaxRecordBytes + CsvReader::kDefaultBufferBytes);
+        EXPECT_FALSE(reader.ReadRecord(batch));
+    }
 }
 
 }  // namespace

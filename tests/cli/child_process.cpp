@@ -44,12 +44,23 @@ ChildResult RunChild(const std::string& program, const std::vector<std::string>&
     posix_spawn_file_actions_adddup2(&actions, out.ends[1], 1);
     posix_spawn_file_actions_adddup2(&actions, err.ends[1], 2);
 
+    // The child starts as from a shell, whatever this process ignores (SIGPIPE, below).
+    posix_spawnattr_t attributes;
+    posix_spawnattr_init(&attributes);
+    sigset_t defaults;
+    sigemptyset(&defaults);
+    sigaddset(&defaults, SIGPIPE);
+    posix_spawnattr_setsigdefault(&attributes, &defaults);
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF);
+
     std::vector<char*> argv{const_cast<char*>(program.c_str())};
     for (const auto& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
     argv.push_back(nullptr);
     pid_t pid = 0;
-    const int spawned = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ);
+    const int spawned =
+        posix_spawn(&pid, program.c_str(), &actions, &attributes, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
+    posix_spawnattr_destroy(&attributes);
     if (spawned != 0) throw std::runtime_error("cannot start " + program);
     in.Close(0);
     out.Close(1);
