@@ -17,14 +17,16 @@ std::variant<DaysPaidResult, DaysProblem> ByTable(const TableSet& tables, DaysPa
     if (days.thousandths % kThousandthsPerDay != 0) return DaysProblem::kOutOfRange;
     const int whole = days.thousandths / kThousandthsPerDay;
     if (whole < 1 || whole > kMostTableDays) return DaysProblem::kOutOfRange;
-    const auto daysTables = TablesForDays(tables, whole);
-    if (!daysTables) return DaysProblem::kNoTable;
-    DaysPaidResult r{DaysMethod::kTabla,
-                     CalculateWithTables(daysTables->isr, daysTables->subsidy, base),
-                     std::nullopt,
-                     Cents(),
-                     Cents(),
-                     Cents()};
+    DaysPaidResult r{DaysMethod::kTabla, {}, std::nullopt, Cents(), Cents(), Cents()};
+    if (tables.HasDailyTables()) {
+        r.withholding =
+            WithholdingOfRows(FindBracketForDays(tables.DailyIsrTariff(), whole, base),
+                              FindBracketForDays(tables.DailySubsidyTable(), whole, base), base);
+    } else if (const auto period = PeriodOfDaysCount(whole)) {
+        r.withholding = Calculate(tables, *period, base, Cents());
+    } else {
+        return DaysProblem::kNoTable;
+    }
     r.periodTax = r.withholding.determinedTax;
     r.periodSubsidy = r.withholding.subsidy ? r.withholding.subsidy->subsidy : Cents();
     r.result = *r.withholding.result;

@@ -5,10 +5,11 @@
 
 namespace isr {
 
-Withholding CalculateWithTables(std::span<const IsrRow> tariff,
-                                std::span<const SubsidyRow> subsidyTable, Cents base) {
+Withholding WithholdingOfRows(const std::optional<BracketMatch<IsrRow>>& isrRow,
+                              const std::optional<BracketMatch<SubsidyRow>>& subsidyRow,
+                              Cents base) {
     Withholding w;
-    if (const auto match = FindIsrBracket(tariff, base)) {
+    if (const auto& match = isrRow) {
         const IsrRow& row = match->bracket;
         w.isr =
             IsrBreakdown{match->row, row.lowerLimit, base - row.lowerLimit, row.rate, row.fixedFee};
@@ -16,7 +17,7 @@ Withholding CalculateWithTables(std::span<const IsrRow> tariff,
         // rounded to cents before the fee is added.
         w.determinedTax = PercentOf(w.isr->excess, row.rate) + row.fixedFee;
     }
-    if (const auto match = FindEmploymentSubsidyBracket(subsidyTable, base)) {
+    if (const auto& match = subsidyRow) {
         const SubsidyRow& row = match->bracket;
         w.subsidy = SubsidyBreakdown{match->row, row.lowerLimit, row.upperLimit, row.subsidy};
     }
@@ -26,7 +27,8 @@ Withholding CalculateWithTables(std::span<const IsrRow> tariff,
 
 Withholding Calculate(const TableSet& tables, Period period, Cents base, Cents subsidySum) {
     Withholding w =
-        CalculateWithTables(tables.IsrTariff(period), tables.SubsidyTable(period), base);
+        WithholdingOfRows(FindIsrBracket(tables.IsrTariff(period), base),
+                          FindEmploymentSubsidyBracket(tables.SubsidyTable(period), base), base);
     if (TakesSubsidySum(period)) w.result = w.determinedTax - subsidySum;
     return w;
 }

@@ -7,6 +7,7 @@
 #include <optional>
 #include <span>
 
+#include "calc/brackets.h"
 #include "money/cents.h"
 #include "tariffs/periods.h"
 #include "tariffs/table_set.h"
@@ -47,10 +48,11 @@ struct Withholding {
     bool operator==(const Withholding&) const = default;
 };
 
-// One calculation with a tariff and a subsidy table of one period (empty when it has none): the
-// result is the tax minus the subsidy of the base's row.
-Withholding CalculateWithTables(std::span<const IsrRow> tariff,
-                                std::span<const SubsidyRow> subsidyTable, Cents base);
+// The calculation once the rows of the base are found, or not: the result is the tax minus the
+// subsidy of the row.
+Withholding WithholdingOfRows(const std::optional<BracketMatch<IsrRow>>& isrRow,
+                              const std::optional<BracketMatch<SubsidyRow>>& subsidyRow,
+                              Cents base);
 
 // One calculation with the tables of `tables`. The subsidy sum counts for "Anual" only.
 Withholding Calculate(const TableSet& tables, Period period, Cents base, Cents subsidySum);

@@ -6,7 +6,9 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <optional>
+#include <span>
 
 #include "tariffs/table_set.h"
 
@@ -32,48 +34,59 @@ inline constexpr std::array<PeriodOfDays, 4> kPeriodsOfDays = {{
     {Period::kQuincenal, 15},
 }};
 
+// The period whose tables are of that many days, if any.
+constexpr std::optional<Period> PeriodOfDaysCount(int days) {
+    for (const PeriodOfDays& p : kPeriodsOfDays) {
+        if (p.days == days) return p.period;
+    }
+    return std::nullopt;
+}
+
 namespace detail {
 
-// Rows of daily limits times the days; `Row` is IsrRow or SubsidyRow.
-template <class Row, class Scale>
-constexpr Table<Row> TimesDays(std::span<const Row> daily, int days, Scale scale) {
-    Table<Row> rows{};
-    const auto times = [days](Cents c) { return *Cents::FromCount(c.Count() * days); };
-    for (std::size_t r = 0; r < kRowsPerTable; ++r) {
-        rows[r] = daily[r];
-        rows[r].lowerLimit = r == 0 ? daily[r].lowerLimit : rows[r - 1].upperLimit + kOneCent;
-        if (r + 1 < kRowsPerTable) rows[r].upperLimit = times(daily[r].upperLimit);
-        scale(rows[r], times);
-    }
-    return rows;
+constexpr Cents TimesDays(Cents amount, int days) {
+    return *Cents::FromCount(amount.Count() * days);
+}
+constexpr void ScaleFigures(IsrRow& row, int days) {
+    row.fixedFee = TimesDays(row.fixedFee, days);
+}
+constexpr void ScaleFigures(SubsidyRow& row, int days) {
+    row.subsidy = TimesDays(row.subsidy, days);
 }
 
 }  // namespace detail
 
+// Row r of the table of `days` days made from a daily table (IsrRow or SubsidyRow rows), without
+// making the others.
+template <class Row>
+constexpr Row RowForDays(std::span<const Row> daily, int days, std::size_t r) {
+    Row row = daily[r];
+    if (r > 0) row.lowerLimit = detail::TimesDays(daily[r - 1].upperLimit, days) + kOneCent;
+    if (r + 1 < daily.size()) row.upperLimit = detail::TimesDays(daily[r].upperLimit, days);
+    detail::ScaleFigures(row, days);
+    return row;
+}
+
 // Nothing when the set has no table of that many days.
 constexpr std::optional<DaysTables> TablesForDays(const TableSet& set, int days) {
     if (days < 1 || days > kMostTableDays) return std::nullopt;
+    DaysTables tables{};
     if (set.HasDailyTables()) {
-        return DaysTables{
-            detail::TimesDays(set.DailyIsrTariff(), days,
-                              [](IsrRow& row, auto times) { row.fixedFee = times(row.fixedFee); }),
-            detail::TimesDays(
-                set.DailySubsidyTable(), days,
-                [](SubsidyRow& row, auto times) { row.subsidy = times(row.subsidy); }),
-        };
-    }
-    for (const PeriodOfDays& p : kPeriodsOfDays) {
-        if (p.days != days) continue;
-        DaysTables tables{};
-        const auto isr = set.IsrTariff(p.period);
-        const auto subsidy = set.SubsidyTable(p.period);
         for (std::size_t r = 0; r < kRowsPerTable; ++r) {
-            tables.isr[r] = isr[r];
-            tables.subsidy[r] = subsidy[r];
+            tables.isr[r] = RowForDays(set.DailyIsrTariff(), days, r);
+            tables.subsidy[r] = RowForDays(set.DailySubsidyTable(), days, r);
         }
         return tables;
     }
-    return std::nullopt;
+    const auto period = PeriodOfDaysCount(days);
+    if (!period) return std::nullopt;
+    const auto isr = set.IsrTariff(*period);
+    const auto subsidy = set.SubsidyTable(*period);
+    for (std::size_t r = 0; r < kRowsPerTable; ++r) {
+        tables.isr[r] = isr[r];
+        tables.subsidy[r] = subsidy[r];
+    }
+    return tables;
 }
 
 }  // namespace isr
