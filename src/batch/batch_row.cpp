@@ -10,6 +10,7 @@
 
 #include "batch/box_labels.h"
 #include "batch/calculation_input.h"
+#include "batch/days_batch.h"
 #include "batch/payment_batch.h"
 #include "batch/quoted_argument.h"
 #include "calc/gross_up.h"
@@ -104,6 +105,10 @@ void WriteBatchHeader(const BatchLayout& layout, CsvRecordWriter& writer) {
         WritePaymentBatchHeader(layout, writer);
         return;
     }
+    if (layout.days) {
+        WriteDaysBatchHeader(layout, writer);
+        return;
+    }
     for (std::size_t i = 0; i < layout.columnNames.size(); ++i) {
         writer.Field(layout.grossUps && i == layout.amount ? kSoughtNetColumn
                                                            : layout.columnNames[i]);
@@ -124,6 +129,7 @@ bool WriteBatchRow(const TableSet& tables, const BatchLayout& layout, const CsvR
     if (layout.payments) {
         return WritePaymentBatchRow(tables, layout, batch, record, scratch, writer);
     }
+    if (layout.days) return WriteDaysBatchRow(tables, layout, batch, record, scratch, writer);
     scratch.message.clear();
     std::optional<Withholding> calculated;
     std::optional<GrossUpResult> grossUp;

@@ -104,6 +104,11 @@ Nómina en CSV (--csv):
   la entrada vienen las de cada cifra, nombradas como sus claves en --json
   (tope_exento ... art174_retencion ... art96_retencion, menor_retencion);
   no se mezclan con ingreso_gravable ni con neto.
+  Con una columna dias en lugar de periodo (y, si se quiere, metodo: tabla
+  o mensual, vacía por tabla), cada fila es un --dias: tras las columnas de
+  la entrada vienen ingreso_mensual, las casillas, isr_periodo,
+  subsidio_periodo y procedimiento_2016; dias no se mezcla con periodo,
+  neto ni suma_subsidio.
 
 Ejemplos:
   isr2016-cli mensual 3,000.00
