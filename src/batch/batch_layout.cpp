@@ -50,13 +50,16 @@ std::optional<BatchLayout> LayoutFromHeader(const CsvRecordBatch& batch,
     std::optional<std::size_t> period;
     std::optional<std::size_t> income;
     std::optional<std::size_t> targetNet;
+    std::optional<std::size_t> days;
+    std::optional<std::size_t> method;
     for (std::size_t i = 0; i < header.fieldCount; ++i) {
         const auto name = batch.Field(header, i);
         layout.columnNames.emplace_back(name);
         for (auto [wanted, found] :
              {std::pair{kPeriodColumn, &period}, std::pair{kIncomeColumn, &income},
               std::pair{kTargetNetColumn, &targetNet},
-              std::pair{kSubsidySumColumn, &layout.subsidySum}}) {
+              std::pair{kSubsidySumColumn, &layout.subsidySum}, std::pair{kDaysColumn, &days},
+              std::pair{kMethodColumn, &method}}) {
             if (!HeadingNames(name, wanted)) continue;
             if (*found) {
                 problem =
@@ -70,6 +73,28 @@ std::optional<BatchLayout> LayoutFromHeader(const CsvRecordBatch& batch,
         problem = "la entrada tiene las columnas \"" + std::string(kIncomeColumn) + "\" y \"" +
                   std::string(kTargetNetColumn) +
                   "\": una nómina lleva los ingresos o los netos, no ambos";
+        return std::nullopt;
+    }
+    const auto both = [&](std::string_view a, std::string_view b) {
+        problem = "la entrada tiene las columnas \"" + std::string(a) + "\" y \"" + std::string(b) +
+                  "\": una nómina de días pagados no lleva " + std::string(b);
+        return std::nullopt;
+    };
+    if (days) {
+        if (period) return both(kDaysColumn, kPeriodColumn);
+        if (targetNet) return both(kDaysColumn, kTargetNetColumn);
+        if (layout.subsidySum) return both(kDaysColumn, kSubsidySumColumn);
+        if (!income) {
+            problem = "falta la columna \"" + std::string(kIncomeColumn) + "\" en el encabezado";
+            return std::nullopt;
+        }
+        layout.amount = *income;
+        layout.days = DaysColumns{*days, method};
+        return layout;
+    }
+    if (method) {
+        problem = "la columna \"" + std::string(kMethodColumn) +
+                  "\" sólo cuenta con la columna \"" + std::string(kDaysColumn) + "\"";
         return std::nullopt;
     }
     // Without either amount column, the ordinary one is missing.

@@ -26,6 +26,16 @@ inline constexpr std::string_view kSubsidySumColumn = "suma_subsidio";  // optio
 // SameWrittenName).
 bool HeadingNames(std::string_view heading, std::string_view column);
 
+// A payroll of days paid: in place of periodo, the days of each row, and optionally the method
+// (tabla when empty or absent).
+inline constexpr std::string_view kDaysColumn = "dias";
+inline constexpr std::string_view kMethodColumn = "metodo";
+
+struct DaysColumns {
+    std::size_t days;
+    std::optional<std::size_t> method;
+};
+
 // A payroll of extraordinary payments: the columns of concepto, ingreso_mensual, importe,
 // domingos and salario_minimo (the last two optional), in that order.
 struct PaymentColumns {
@@ -41,11 +51,13 @@ struct BatchLayout {
     // For a payroll of extraordinary payments, which uses none of the columns above.
     std::optional<PaymentColumns> payments;
     char separator;  // the input's, which the output keeps (CsvReader::Separator)
+    // For a payroll of days paid, whose base is in `amount` and which has no period.
+    std::optional<DaysColumns> days = std::nullopt;
 };
 
 // The layout named by a header record; nothing, with `problem` set, when the input cannot be used
-// (a faulty header, a required column missing, a known column named twice, or both ingreso_gravable
-// and neto).
+// (a faulty header, a required column missing, a known column named twice, both ingreso_gravable
+// and neto, or dias with periodo, neto or suma_subsidio).
 std::optional<BatchLayout> LayoutFromHeader(const CsvRecordBatch& batch,
                                             const CsvRecordBatch::Record& header,
                                             std::string& problem);

@@ -10,6 +10,7 @@
 
 #include "batch/box_labels.h"
 #include "batch/calculation_input.h"
+#include "batch/days_batch.h"
 #include "batch/payment_batch.h"
 #include "batch/quoted_argument.h"
 #include "calc/gross_up.h"
@@ -107,6 +108,8 @@ std::vector<std::string_view> OutputColumns(const BatchLayout& layout) {
     std::vector<std::string_view> names(layout.columnNames.begin(), layout.columnNames.end());
     if (layout.payments) {
         for (const auto& label : kPaymentFigureLabels) names.push_back(label.csvColumn);
+    } else if (layout.days) {
+        AppendDaysOutputColumns(names);
     } else {
         if (layout.grossUps) {
             names[layout.amount] = kSoughtNetColumn;
@@ -153,6 +156,7 @@ bool WriteBatchRow(const TableSet& tables, const BatchLayout& layout, const CsvR
     if (layout.payments) {
         return WritePaymentBatchRow(tables, layout, batch, record, scratch, writer);
     }
+    if (layout.days) return WriteDaysBatchRow(tables, layout, batch, record, scratch, writer);
     scratch.message.clear();
     std::optional<Withholding> calculated;
     std::optional<GrossUpResult> grossUp;

@@ -7,6 +7,7 @@
 #include <span>
 
 #include "money/cents.h"
+#include "tariffs/days_tables.h"
 #include "tariffs/table_set.h"
 
 namespace isr {
@@ -40,6 +41,21 @@ constexpr Cents TariffTop(std::span<const IsrRow> tariff) {
 constexpr std::optional<BracketMatch<SubsidyRow>> FindEmploymentSubsidyBracket(
     std::span<const SubsidyRow> table, Cents base) {
     return FindBracket(table, base);
+}
+
+// The row of the table of `days` days made from a daily table that encloses the base, found
+// without making the table (see RowForDays). The rows chain (tariffs/table_checks.h): only the
+// first whose upper limit reaches the base can enclose it.
+template <class Row>
+constexpr std::optional<BracketMatch<Row>> FindBracketForDays(std::span<const Row> daily, int days,
+                                                              Cents base) {
+    for (std::size_t i = 0; i < daily.size(); ++i) {
+        if (i + 1 < daily.size() && base.Count() > daily[i].upperLimit.Count() * days) continue;
+        const Row row = RowForDays(daily, days, i);
+        if (row.lowerLimit <= base && base <= row.upperLimit) return {{i, row}};
+        break;
+    }
+    return std::nullopt;
 }
 
 }  // namespace isr

@@ -5,9 +5,11 @@
 
 namespace isr {
 
-Withholding Calculate(const TableSet& tables, Period period, Cents base, Cents subsidySum) {
+Withholding WithholdingOfRows(const std::optional<BracketMatch<IsrRow>>& isrRow,
+                              const std::optional<BracketMatch<SubsidyRow>>& subsidyRow,
+                              Cents base) {
     Withholding w;
-    if (const auto match = FindIsrBracket(tables.IsrTariff(period), base)) {
+    if (const auto& match = isrRow) {
         const IsrRow& row = match->bracket;
         w.isr =
             IsrBreakdown{match->row, row.lowerLimit, base - row.lowerLimit, row.rate, row.fixedFee};
@@ -15,15 +17,21 @@ Withholding Calculate(const TableSet& tables, Period period, Cents base, Cents s
         // rounded to cents before the fee is added.
         w.determinedTax = PercentOf(w.isr->excess, row.rate) + row.fixedFee;
     }
-    if (const auto match = FindEmploymentSubsidyBracket(tables.SubsidyTable(period), base)) {
+    if (const auto& match = subsidyRow) {
         const SubsidyRow& row = match->bracket;
         w.subsidy = SubsidyBreakdown{match->row, row.lowerLimit, row.upperLimit, row.subsidy};
     }
-    const Cents subtracted =
-        TakesSubsidySum(period) ? subsidySum : (w.subsidy ? w.subsidy->subsidy : Cents());
+    w.result = w.determinedTax - (w.subsidy ? w.subsidy->subsidy : Cents());
+    return w;
+}
+
+Withholding Calculate(const TableSet& tables, Period period, Cents base, Cents subsidySum) {
+    Withholding w =
+        WithholdingOfRows(FindIsrBracket(tables.IsrTariff(period), base),
+                          FindEmploymentSubsidyBracket(tables.SubsidyTable(period), base), base);
     // A negative sum the size of the largest amount (a typed text may carry a sign) would take the
     // result past it: no figure rather than a wrong one.
-    w.result = Cents::Difference(w.determinedTax, subtracted);
+    if (TakesSubsidySum(period)) w.result = Cents::Difference(w.determinedTax, subsidySum);
     return w;
 }
 

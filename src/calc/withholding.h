@@ -5,7 +5,9 @@
 
 #include <cstddef>
 #include <optional>
+#include <span>
 
+#include "calc/brackets.h"
 #include "money/cents.h"
 #include "tariffs/periods.h"
 #include "tariffs/table_set.h"
@@ -45,6 +47,12 @@ struct Withholding {
 
     bool operator==(const Withholding&) const = default;
 };
+
+// The calculation once the rows of the base are found, or not: the result is the tax minus the
+// subsidy of the row.
+Withholding WithholdingOfRows(const std::optional<BracketMatch<IsrRow>>& isrRow,
+                              const std::optional<BracketMatch<SubsidyRow>>& subsidyRow,
+                              Cents base);
 
 // One calculation with the tables of `tables`. The subsidy sum counts for "Anual" only.
 Withholding Calculate(const TableSet& tables, Period period, Cents base, Cents subsidySum);

@@ -9,6 +9,7 @@
 #include "batch/calculation_input.h"
 #include "batch/quoted_argument.h"
 #include "cli/csv_command.h"
+#include "cli/days_output.h"
 #include "cli/descriptor_output.h"
 #include "cli/diagnostics.h"
 #include "cli/help.h"
@@ -128,6 +129,8 @@ int Run(std::span<const std::string_view> args, const Console& console) {
             // The batch checks its own output: it may be a file of its own.
             return RunCsv(options.operands, *options.tables, options.summary, console);
         case Mode::kCalculation:
+            if (options.days) return Finished(out, err, RunDaysPaid(options, out, err));
+            break;
         case Mode::kGrossUp:
             break;
     }

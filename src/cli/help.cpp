@@ -20,6 +20,7 @@ constexpr std::string_view kHelpBeforePeriods =
 uso: isr2016-cli [--json] [--tablas NOMBRE] PERIODO BASE [SUMA_SUBSIDIO]
      isr2016-cli --neto [--json] [--tablas NOMBRE] PERIODO NETO [SUMA_SUBSIDIO]
      isr2016-cli --pago [--json] [--tablas NOMBRE] [--salario-minimo IMPORTE] CONCEPTO INGRESO_MENSUAL IMPORTE [DOMINGOS]
+     isr2016-cli [--json] [--tablas NOMBRE] --dias N [--metodo METODO] BASE
      isr2016-cli --csv [--tablas NOMBRE] [--resumen] [ENTRADA [SALIDA]]
      isr2016-cli --help | --version
 
@@ -56,6 +57,17 @@ Opciones:
   --salario-minimo IMPORTE
                con --pago, el salario mínimo diario de la exención (73.04,
                el de 2016, si se omite)
+  --dias N     el pago de N días (NumDiasPagados): con --metodo tabla (por
+               omisión; RLISR art. 176), la tarifa y el subsidio diarios del
+               Anexo 8 por N días enteros, de 1 a 31 (las tablas programa
+               sólo tienen las de 7, 10, 14 y 15); con mensual (LISR art.
+               96), la base llevada a un mes (x 30.4 / N), la tarifa y el
+               subsidio mensuales, y el impuesto y el subsidio traídos de
+               vuelta (x N / 30.4), con N de hasta tres decimales, de más
+               de 0 a 366 (con --json, "dias", "metodo", "ingreso_mensual",
+               "isr_periodo", "subsidio_periodo" y "procedimiento_2016")
+  --metodo METODO
+               con --dias, tabla o mensual
   --csv        una nómina entera: lee un CSV de ENTRADA y escribe otro en
                SALIDA (entrada y salida estándar si se omiten o son "-")
   --resumen    con --csv, al terminar, en la salida de errores: las filas,
@@ -97,11 +109,17 @@ Nómina en CSV (--csv):
   la entrada vienen las de cada cifra, nombradas como sus claves en --json
   (tope_exento ... art174_retencion ... art96_retencion, menor_retencion);
   no se mezclan con ingreso_gravable ni con neto.
+  Con una columna dias en lugar de periodo (y, si se quiere, metodo: tabla
+  o mensual, vacía por tabla), cada fila es un --dias: tras las columnas de
+  la entrada vienen ingreso_mensual, las casillas, isr_periodo,
+  subsidio_periodo y procedimiento_2016; dias no se mezcla con periodo,
+  neto ni suma_subsidio.
 
 Ejemplos:
   isr2016-cli mensual 3,000.00
   isr2016-cli --neto mensual 7,000.00
   isr2016-cli --pago aguinaldo 10,000.00 5,000.00
+  isr2016-cli --tablas anexo8 --dias 16 2,500.00
   isr2016-cli --csv nomina.csv resultados.csv
 
 Estado de salida:

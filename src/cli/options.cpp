@@ -22,6 +22,8 @@ enum Code : int {
     kPayment,
     kMinimumWage,
     kTables,
+    kDays,
+    kMethod,
     kVersion,
 };
 
@@ -33,6 +35,8 @@ constexpr option kLongOptions[] = {
     {"pago", no_argument, nullptr, kPayment},
     {"salario-minimo", required_argument, nullptr, kMinimumWage},
     {"tablas", required_argument, nullptr, kTables},
+    {"dias", required_argument, nullptr, kDays},
+    {"metodo", required_argument, nullptr, kMethod},
     {"help", no_argument, nullptr, 'h'},
     {"version", no_argument, nullptr, kVersion},
     {nullptr, 0, nullptr, 0},
@@ -56,6 +60,10 @@ std::string_view ModeConflict(Mode a, Mode b) {
 // How many operands each mode takes, and what is said otherwise.
 std::optional<std::string> OperandProblem(const Options& options) {
     const auto count = options.operands.size();
+    if (options.days) {
+        if (count == 1) return std::nullopt;
+        return "con --dias se espera sólo BASE";
+    }
     switch (options.mode) {
         case Mode::kCalculation:
         case Mode::kGrossUp:
@@ -156,10 +164,24 @@ std::variant<Options, Request, UsageProblem> ReadArguments(std::span<const std::
             case kTables:
                 tablesName = c.Given(optarg);
                 break;
+            case kDays:
+                options.days = c.Given(optarg);
+                break;
+            case kMethod:
+                options.method = c.Given(optarg);
+                break;
             case ':':
-                return UsageProblem{optopt == kTables
-                                        ? "--tablas necesita un nombre (" + TableSetNames() + ")"
-                                        : "--salario-minimo necesita un importe"};
+                switch (optopt) {
+                    case kTables:
+                        return UsageProblem{"--tablas necesita un nombre (" + TableSetNames() +
+                                            ")"};
+                    case kDays:
+                        return UsageProblem{"--dias necesita un número de días"};
+                    case kMethod:
+                        return UsageProblem{"--metodo necesita un nombre (tabla o mensual)"};
+                    default:
+                        return UsageProblem{"--salario-minimo necesita un importe"};
+                }
             default: {
                 // An unknown short option is named by its letter; any other by its argument.
                 const bool shortOption = optopt > 0 && optopt < kJson;
@@ -188,6 +210,10 @@ std::variant<Options, Request, UsageProblem> ReadArguments(std::span<const std::
     }
     if (options.minimumWage && options.mode != Mode::kPayment) {
         return UsageProblem{"--salario-minimo sólo cuenta con --pago"};
+    }
+    if (options.method && !options.days) return UsageProblem{"--metodo sólo cuenta con --dias"};
+    if (options.days && options.mode != Mode::kCalculation) {
+        return UsageProblem{"--dias no se combina con --neto, --pago ni --csv"};
     }
     if (auto problem = OperandProblem(options)) return UsageProblem{std::move(*problem)};
     return options;

@@ -32,6 +32,9 @@ struct Options {
     bool tablesChosen = false;  // the outputs name the set only when --tablas chose it
     // --salario-minimo's text, with --pago; nothing for the 2016 minimum wage.
     std::optional<std::string_view> minimumWage;
+    // --dias's and --metodo's texts: a pay of that many days, its only operand BASE.
+    std::optional<std::string_view> days;
+    std::optional<std::string_view> method;
     std::vector<std::string_view> operands;
 };
 

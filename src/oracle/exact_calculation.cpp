@@ -20,11 +20,9 @@ const Row* Enclosing(const std::vector<Row>& rows, const mpq_class& base) {
     return &*it;
 }
 
-}  // namespace
-
-ExactBoxes ExactCalculate(const ExactTables& tables, Period period, const mpq_class& base,
-                          const mpq_class& subsidySum) {
-    const auto& of = tables.Of(period);
+// With a subsidy sum, the result credits it in place of the subsidy of a row.
+ExactOutcome Calculated(const ExactPeriodTables& of, const mpq_class& base,
+                        const mpq_class* subsidySum) {
     ExactBoxes boxes{"0", "0", "0", "0", "0", "0", "0", "0", "0"};
 
     mpq_class tax;
@@ -46,8 +44,20 @@ ExactBoxes ExactCalculate(const ExactTables& tables, Period period, const mpq_cl
         boxes[7] = row->subsidyShown;
         subsidy = row->subsidy;
     }
-    boxes[8] = ShownCents(RoundedToCents(tax - (TakesSubsidySum(period) ? subsidySum : subsidy)));
-    return boxes;
+    boxes[8] = ShownCents(RoundedToCents(tax - (subsidySum != nullptr ? *subsidySum : subsidy)));
+    return {boxes, tax, subsidy};
+}
+
+}  // namespace
+
+ExactBoxes ExactCalculate(const ExactTables& tables, Period period, const mpq_class& base,
+                          const mpq_class& subsidySum) {
+    return Calculated(tables.Of(period), base, TakesSubsidySum(period) ? &subsidySum : nullptr)
+        .boxes;
+}
+
+ExactOutcome ExactCalculateOn(const ExactPeriodTables& tables, const mpq_class& base) {
+    return Calculated(tables, base, nullptr);
 }
 
 }  // namespace isr::oracle

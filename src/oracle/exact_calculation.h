@@ -21,4 +21,13 @@ using ExactBoxes = std::array<std::string, 9>;
 ExactBoxes ExactCalculate(const ExactTables& tables, Period period, const mpq_class& base,
                           const mpq_class& subsidySum);
 
+// One calculation on a tariff and subsidy table: the result credits the subsidy of the base's row.
+// With the determined tax and the subsidy credited (zero without a row) as values.
+struct ExactOutcome {
+    ExactBoxes boxes;
+    mpq_class tax;
+    mpq_class subsidy;
+};
+ExactOutcome ExactCalculateOn(const ExactPeriodTables& tables, const mpq_class& base);
+
 }  // namespace isr::oracle

@@ -6,6 +6,7 @@
 #include <gmpxx.h>
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -42,9 +43,12 @@ class ExactTables {
     // Throws std::logic_error for a figure that is not a plain decimal.
     explicit ExactTables(const TableSetText& text);
     const ExactPeriodTables& Of(Period period) const { return periods_[PeriodIndex(period)]; }
+    // The daily tariff and subsidy table, as published; nothing for a set without them.
+    const std::optional<ExactPeriodTables>& Daily() const { return daily_; }
 
   private:
     std::array<ExactPeriodTables, kPeriodCount> periods_;
+    std::optional<ExactPeriodTables> daily_;
 };
 
 }  // namespace isr::oracle

@@ -22,9 +22,13 @@ std::variant<Options, std::string> ParseOptions(std::span<const std::string_view
     Options options;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const auto flag = args[i];
-        if (flag == "--neto" || flag == "--pago") {
-            (flag == "--neto" ? options.grossUp : options.payments) = true;
-            if (options.grossUp && options.payments) return "--neto and --pago do not combine";
+        if (flag == "--neto" || flag == "--pago" || flag == "--dias") {
+            (flag == "--neto"   ? options.grossUp
+             : flag == "--pago" ? options.payments
+                                : options.days) = true;
+            if (options.grossUp + options.payments + options.days > 1) {
+                return "--neto, --pago and --dias do not combine";
+            }
             continue;
         }
         if (flag != "--stride" && flag != "--period" && flag != "--texts" && flag != "--tablas")

@@ -23,12 +23,14 @@ struct Options {
     // Check the withholding on extraordinary payments instead, with every table set unless
     // --tablas names one.
     bool payments = false;
+    // Check the pay of N days instead, with every table set unless --tablas names one.
+    bool days = false;
     bool tablesGiven = false;
 };
 
 inline constexpr std::string_view kUsage =
     "usage: isr2016-verify [--stride N] [--period NAME] [--tablas NAME] [--texts N] [--neto | "
-    "--pago]";
+    "--pago | --dias]";
 
 // The options, or a message saying what is wrong with the arguments.
 std::variant<Options, std::string> ParseOptions(std::span<const std::string_view> args);

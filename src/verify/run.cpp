@@ -37,6 +37,7 @@ int Run(std::span<const std::string_view> args, const Calculator& calculate,
     const auto& options = std::get<Options>(parsed);
     if (options.grossUp) return RunNetSweeps(options, threads, out, err);
     if (options.payments) return RunPaymentSweeps(options, threads, out, err);
+    if (options.days) return RunDaysSweeps(options, threads, out, err);
 
     SweepCount total;
     for (const auto& job : PlanJobs(*options.tables, options.period)) {

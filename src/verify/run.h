@@ -33,4 +33,9 @@ int RunNetSweeps(const Options& options, unsigned threads, std::ostream& out, st
 int RunPaymentSweeps(const Options& options, unsigned threads, std::ostream& out,
                      std::ostream& err);
 
+// isr2016-verify --dias: DaysSweep over the jobs of PlanDaysJobs of every table set, or of the one
+// --tablas names. Results and mismatches go to `out`, the last line "checked N bases, M
+// mismatches"; progress goes to `err`. Returns kExitAgree or kExitMismatch.
+int RunDaysSweeps(const Options& options, unsigned threads, std::ostream& out, std::ostream& err);
+
 }  // namespace isr::verify

@@ -20,6 +20,7 @@ TEST(ParseOptions, AcceptsEachOption) {
         bool grossUp = false;
         bool payments = false;
         bool tablesGiven = false;
+        bool days = false;
     };
     const Case cases[] = {
         {{}, 1, std::nullopt, 1'000'000},
@@ -32,6 +33,15 @@ TEST(ParseOptions, AcceptsEachOption) {
          250},
         {{"--tablas", "programa", "--neto"}, 1, std::nullopt, 1'000'000, "programa", true, false, true},
         {{"--pago", "--stride", "7"}, 7, std::nullopt, 1'000'000, "anexo8", false, true, false},
+        {{"--dias", "--tablas", "anexo8"},
+         1,
+         std::nullopt,
+         1'000'000,
+         "anexo8",
+         false,
+         false,
+         true,
+         true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::PrintToString(c.args));
@@ -44,15 +54,17 @@ TEST(ParseOptions, AcceptsEachOption) {
         EXPECT_EQ(std::get<Options>(parsed).grossUp, c.grossUp);
         EXPECT_EQ(std::get<Options>(parsed).payments, c.payments);
         EXPECT_EQ(std::get<Options>(parsed).tablesGiven, c.tablesGiven);
+        EXPECT_EQ(std::get<Options>(parsed).days, c.days);
     }
 }
 
 TEST(ParseOptions, RefusesWhatItCannotRun) {
     const std::vector<std::string_view> cases[] = {
-        {"--stride"},      {"--stride", "0"},      {"--stride", "-5"},   {"--stride", "3x"},
-        {"--stride", ""},  {"--period", "Anuel"},  {"--period"},         {"--texts"},
-        {"--texts", "-1"}, {"--texts", "1e6"},     {"--full"},           {"37"},
-        {"--tablas"},      {"--tablas", "anexo9"}, {"--neto", "--pago"}, {"--pago", "--neto"}};
+        {"--stride"},         {"--stride", "0"},      {"--stride", "-5"},   {"--stride", "3x"},
+        {"--stride", ""},     {"--period", "Anuel"},  {"--period"},         {"--texts"},
+        {"--texts", "-1"},    {"--texts", "1e6"},     {"--full"},           {"37"},
+        {"--tablas"},         {"--tablas", "anexo9"}, {"--neto", "--pago"}, {"--pago", "--neto"},
+        {"--dias", "--neto"}, {"--pago", "--dias"}};
     for (const auto& args : cases) {
         SCOPED_TRACE(testing::PrintToString(args));
         EXPECT_TRUE(std::holds_alternative<std::string>(ParseOptions(args)));

@@ -1,0 +1,25 @@
+// SPDX-License-Identifier: MIT
+// Days paid and their method as a person or a file writes them: "15", "15.2", "0.5"; "tabla",
+// "mensual".
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+#include "calc/days_paid.h"
+
+namespace isr {
+
+// Digits with an optional "." and at most three decimals ("15", "15.2", ".5", "7."), at least one
+// digit. Nothing for any other text (a sign, a comma, a fourth decimal, blanks). A value too large
+// for any method reads as one just above the largest, for the calculation to refuse it.
+std::optional<DaysPaid> ReadDaysPaid(std::string_view text);
+
+// "tabla" or "mensual", without regard to ASCII case; nothing for any other text.
+std::optional<DaysMethod> FindDaysMethod(std::string_view name);
+
+constexpr std::string_view DaysMethodName(DaysMethod method) {
+    return method == DaysMethod::kTabla ? "tabla" : "mensual";
+}
+
+}  // namespace isr

@@ -1,0 +1,147 @@
+// SPDX-License-Identifier: MIT
+#include "cli/days_output.h"
+
+#include <ostream>
+#include <string>
+#include <variant>
+
+#include "batch/box_labels.h"
+#include "batch/calculation_input.h"
+#include "batch/quoted_argument.h"
+#include "calc/days_text.h"
+#include "calc/result_boxes.h"
+#include "cli/diagnostics.h"
+#include "cli/exit_status.h"
+#include "cli/single_calculation.h"
+#include "money/amount_text.h"
+
+namespace isr::cli {
+
+namespace {
+
+struct DaysCalculation {
+    std::string days;  // as typed
+    std::string base;  // "#,0.00"
+    std::string_view tablesName;
+    DaysPaidResult result;
+};
+
+// Why the days cannot be calculated, naming the text given.
+std::string DaysMessage(DaysProblem problem, DaysMethod method, const TableSet& tables,
+                        std::string_view days) {
+    std::string message;
+    switch (problem) {
+        case DaysProblem::kOutOfRange:
+            message = method == DaysMethod::kTabla
+                          ? "--dias fuera de rango: con --metodo tabla, un número entero de 1 a 31"
+                          : "--dias fuera de rango: con --metodo mensual, más de 0 y a lo sumo 366";
+            break;
+        case DaysProblem::kNoTable:
+            message = "--dias sin tabla: las tablas " + std::string(tables.Name()) +
+                      " sólo tienen las de 7, 10, 14 y 15 días; use --tablas anexo8 o --metodo "
+                      "mensual";
+            break;
+        case DaysProblem::kBeyondAmount:
+            message = "BASE fuera de rango: llevada a un mes pasa de ";
+            message += AmountText(Cents::Largest()).View();
+            break;
+    }
+    return message + ": " + QuotedArgument(days);
+}
+
+void WriteText(const DaysCalculation& calc, std::ostream& out) {
+    const DaysPaidResult& r = calc.result;
+    if (!calc.tablesName.empty()) CaptionLine(out, "Tablas", calc.tablesName);
+    CaptionLine(out, "Días Pagados", calc.days);
+    CaptionLine(out, "Método", DaysMethodName(r.method));
+    CaptionLine(out, "Ingreso Gravable", calc.base);
+    if (r.monthlyBase) CaptionLine(out, "Ingreso Mensual", AmountText(*r.monthlyBase));
+    std::string_view group;
+    for (const auto& box : kBoxLabels) {
+        if (box.jsonGroup.empty()) continue;  // the result is the period's, below
+        if (box.jsonGroup != group) {
+            group = box.jsonGroup;
+            out << '\n'
+                << (group == "isr" ? "Cálculo del ISR 2016\n" : "Subsidio para el Empleo\n");
+        }
+        CaptionLine(out, box.caption, BoxText(r.withholding, box.box));
+    }
+    out << '\n';
+    CaptionLine(out, "ISR del Periodo", AmountText(r.periodTax));
+    CaptionLine(out, "Subsidio del Periodo", AmountText(r.periodSubsidy));
+    CaptionLine(out, "Procedimiento 2016", AmountText(r.result));
+}
+
+void WriteJson(const DaysCalculation& calc, std::ostream& out) {
+    const DaysPaidResult& r = calc.result;
+    // Every value is a name, a days text of digits and "." or an amount text: none needs escaping.
+    out << '{';
+    if (!calc.tablesName.empty()) out << "\"tablas\":\"" << calc.tablesName << "\",";
+    out << "\"dias\":\"" << calc.days << "\",\"metodo\":\"" << DaysMethodName(r.method)
+        << "\",\"ingreso_gravable\":\"" << calc.base << '"';
+    if (r.monthlyBase) out << ",\"ingreso_mensual\":\"" << AmountText(*r.monthlyBase).View() << '"';
+    std::string_view group;
+    for (const auto& box : kBoxLabels) {
+        if (box.jsonGroup.empty()) continue;
+        out << (box.jsonGroup != group ? (group.empty() ? ",\"" : "},\"") : ",");
+        if (box.jsonGroup != group) {
+            group = box.jsonGroup;
+            out << group << "\":{";
+        }
+        out << '"' << box.jsonKey << "\":\"" << BoxText(r.withholding, box.box).View() << '"';
+    }
+    out << "},\"isr_periodo\":\"" << AmountText(r.periodTax).View() << "\",\"subsidio_periodo\":\""
+        << AmountText(r.periodSubsidy).View() << "\",\"procedimiento_2016\":\""
+        << AmountText(r.result).View() << "\"}\n";
+}
+
+}  // namespace
+
+int RunDaysPaid(const Options& options, std::ostream& out, std::ostream& err) {
+    const TableSet& tables = *options.tables;
+    const std::string_view daysText = *options.days;
+    DaysMethod method = DaysMethod::kTabla;
+    if (options.method) {
+        const auto found = FindDaysMethod(*options.method);
+        if (!found) {
+            return UsageError(err, "--metodo desconocido: " + QuotedArgument(*options.method) +
+                                       " (tabla o mensual)");
+        }
+        method = *found;
+    }
+    const auto days = ReadDaysPaid(daysText);
+    if (!days) {
+        return UsageError(err,
+                          "--dias no es un número de días (sin signo, hasta tres "
+                          "decimales): " +
+                              QuotedArgument(daysText));
+    }
+    const std::string_view baseText = options.operands[0];
+    const TypedAmount base = ReadAmount(baseText);
+    if (base.kind != TypedAmount::Kind::kAmount || base.cents < Cents()) {
+        std::string message = "BASE ";
+        AppendProblem(message,
+                      {InputField::kAmount, base.kind == TypedAmount::Kind::kNotAnAmount
+                                                ? InputProblem::kNotAnAmount
+                                            : base.cents < Cents() ? InputProblem::kNegative
+                                                                   : InputProblem::kBeyondRange});
+        return UsageError(err, message + ": " + QuotedArgument(baseText));
+    }
+    const auto outcome = CalculateDaysPaid(tables, *days, method, base.cents);
+    if (const auto* problem = std::get_if<DaysProblem>(&outcome)) {
+        return UsageError(
+            err, DaysMessage(*problem, method, tables,
+                             *problem == DaysProblem::kBeyondAmount ? baseText : daysText));
+    }
+    const DaysCalculation calc{std::string(daysText), RoundedAmountText(baseText).value_or(""),
+                               options.tablesChosen ? tables.Name() : std::string_view(),
+                               std::get<DaysPaidResult>(outcome)};
+    if (options.json) {
+        WriteJson(calc, out);
+    } else {
+        WriteText(calc, out);
+    }
+    return kExitOk;
+}
+
+}  // namespace isr::cli
