@@ -42,6 +42,14 @@ XmlNode Element(std::string uri, std::string name,
                 std::vector<std::pair<std::string, std::string>> attributes = {},
                 std::vector<XmlNode> children = {});
 
+// The tree as an XML document, each namespace written with the prefix given for its URI (an empty
+// prefix makes it the default namespace), all declared on the root.
+std::string ToXml(const XmlNode& root,
+                  const std::vector<std::pair<std::string, std::string>>& prefixes);
+
+// The prefixes the SAT's own examples use.
+std::vector<std::pair<std::string, std::string>> SatPrefixes();
+
 // Hands the tree to `events` in document order, as a parser does.
 void Feed(XmlEvents& events, const XmlNode& root);
 
