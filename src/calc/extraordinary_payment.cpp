@@ -3,9 +3,9 @@
 
 #include <algorithm>
 #include <array>
-#include <cassert>
 #include <numeric>
 
+#include "calc/rounded_quotient.h"
 #include "calc/withholding.h"
 #include "money/amount_text.h"
 
@@ -19,20 +19,6 @@ constexpr std::array<std::string_view, 4> kConceptNames = {"aguinaldo", "ptu", "
 // Days' worth of minimum wage exempt per paymentConcept (art. 93 XIV LISR); the prima dominical's
 // is per Sunday.
 constexpr std::array<int, 4> kExemptDays = {30, 15, 15, 1};
-
-// a x b / c rounded to a whole number, halves away from zero, for c above zero. a x b may not fit
-// in 64 bits; with a = q c + r it is q b + r b / c, and r b is below c |b|, which does whenever
-// c and b are amounts of one month's tariff.
-std::int64_t RoundedProductQuotient(std::int64_t a, std::int64_t b, std::int64_t c) {
-    assert(c > 0);
-    const bool negative = (a < 0) != (b < 0);
-    const std::int64_t ma = a < 0 ? -a : a;
-    const std::int64_t mb = b < 0 ? -b : b;
-    const std::int64_t partial = (ma % c) * mb;
-    std::int64_t magnitude = (ma / c) * mb + partial / c;
-    if (2 * (partial % c) >= c) ++magnitude;
-    return negative ? -magnitude : magnitude;
-}
 
 Cents FromCount(std::int64_t count) {
     return *Cents::FromCount(count);

@@ -5,9 +5,10 @@
 
 namespace isr {
 
-Withholding Calculate(const TableSet& tables, Period period, Cents base, Cents subsidySum) {
+Withholding CalculateWithTables(std::span<const IsrRow> tariff,
+                                std::span<const SubsidyRow> subsidyTable, Cents base) {
     Withholding w;
-    if (const auto match = FindIsrBracket(tables.IsrTariff(period), base)) {
+    if (const auto match = FindIsrBracket(tariff, base)) {
         const IsrRow& row = match->bracket;
         w.isr =
             IsrBreakdown{match->row, row.lowerLimit, base - row.lowerLimit, row.rate, row.fixedFee};
@@ -15,13 +16,18 @@ Withholding Calculate(const TableSet& tables, Period period, Cents base, Cents s
         // rounded to cents before the fee is added.
         w.determinedTax = PercentOf(w.isr->excess, row.rate) + row.fixedFee;
     }
-    if (const auto match = FindEmploymentSubsidyBracket(tables.SubsidyTable(period), base)) {
+    if (const auto match = FindEmploymentSubsidyBracket(subsidyTable, base)) {
         const SubsidyRow& row = match->bracket;
         w.subsidy = SubsidyBreakdown{match->row, row.lowerLimit, row.upperLimit, row.subsidy};
     }
-    const Cents subtracted =
-        TakesSubsidySum(period) ? subsidySum : (w.subsidy ? w.subsidy->subsidy : Cents());
-    w.result = w.determinedTax - subtracted;
+    w.result = w.determinedTax - (w.subsidy ? w.subsidy->subsidy : Cents());
+    return w;
+}
+
+Withholding Calculate(const TableSet& tables, Period period, Cents base, Cents subsidySum) {
+    Withholding w =
+        CalculateWithTables(tables.IsrTariff(period), tables.SubsidyTable(period), base);
+    if (TakesSubsidySum(period)) w.result = w.determinedTax - subsidySum;
     return w;
 }
 

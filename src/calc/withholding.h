@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <optional>
+#include <span>
 
 #include "money/cents.h"
 #include "tariffs/periods.h"
@@ -45,6 +46,11 @@ struct Withholding {
 
     bool operator==(const Withholding&) const = default;
 };
+
+// One calculation with a tariff and a subsidy table of one period (empty when it has none): the
+// result is the tax minus the subsidy of the base's row.
+Withholding CalculateWithTables(std::span<const IsrRow> tariff,
+                                std::span<const SubsidyRow> subsidyTable, Cents base);
 
 // One calculation with the tables of `tables`. The subsidy sum counts for "Anual" only.
 Withholding Calculate(const TableSet& tables, Period period, Cents base, Cents subsidySum);

@@ -34,6 +34,39 @@ constexpr auto kFourteenDaySubsidy = [] {
     return rows;
 }();
 
+// B.1: the daily tariff and daily subsidy table, of which the 7-, 10-, 14- and 15-day tables are
+// multiples (checked while compiling).
+constexpr DailyTablesText kDailyText = {
+    // lower limit, upper limit, fixed fee, rate %
+    {{
+        {"0.01", "16.32", "0.00", "1.92"},
+        {"16.33", "138.50", "0.31", "6.40"},
+        {"138.51", "243.40", "8.13", "10.88"},
+        {"243.41", "282.94", "19.55", "16.00"},
+        {"282.95", "338.76", "25.87", "17.92"},
+        {"338.77", "683.23", "35.88", "21.36"},
+        {"683.24", "1076.87", "109.45", "23.52"},
+        {"1076.88", "2055.92", "202.04", "30.00"},
+        {"2055.93", "2741.23", "495.75", "32.00"},
+        {"2741.24", "8223.68", "715.05", "34.00"},
+        {"8223.69", "9999999.99", "2579.09", "35.00"},
+    }},
+    // lower limit, upper limit, subsidy
+    {{
+        {"0.01", "58.19", "13.39"},
+        {"58.20", "87.28", "13.38"},
+        {"87.29", "114.24", "13.38"},
+        {"114.25", "116.38", "12.92"},
+        {"116.39", "146.25", "12.58"},
+        {"146.26", "155.17", "11.65"},
+        {"155.18", "175.51", "10.69"},
+        {"175.52", "204.76", "9.69"},
+        {"204.77", "234.01", "8.34"},
+        {"234.02", "242.84", "7.16"},
+        {"242.85", "9999999.99", "0.00"},
+    }},
+};
+
 constexpr TableSetText kAnexo8Text = {
     "anexo8",
     "Las Tarifas utilizadas son las publicadas en el Anexo 8 de la RMF para 2016.",
@@ -107,6 +140,7 @@ constexpr TableSetText kAnexo8Text = {
         kFourteenDaySubsidy,
         kProgramSubsidy[PeriodIndex(Period::kQuincenal)],
     }},
+    &kDailyText,
 };
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <span>
 
 #include "money/text_helpers.h"
+#include "tariffs/days_tables.h"
 #include "tariffs/table_set.h"
 
 namespace isr::table_checks {
@@ -73,12 +74,43 @@ constexpr bool ExcessTimesRateFits(const TableSet& set) {
     });
 }
 
+// A set's daily tables, when it has them, chain like a short period's, carry the rates of 2016 and
+// pay no subsidy in the top row.
+constexpr bool DailyTablesAreSound(const TableSet& set) {
+    if (!set.HasDailyTables()) return true;
+    const Cents sentinel = TopSentinel(Period::kSemanal, false);
+    return Chained(set.DailyIsrTariff(), sentinel) && Chained(set.DailySubsidyTable(), sentinel) &&
+           EqualRanges(set.DailyIsrTariff(), kRates,
+                       [](const IsrRow& row, Rate rate) { return row.rate == rate; }) &&
+           set.DailySubsidyTable().back().subsidy == Cents();
+}
+
+constexpr bool SameIsrRow(const IsrRow& a, const IsrRow& b) {
+    return a.lowerLimit == b.lowerLimit && a.upperLimit == b.upperLimit &&
+           a.fixedFee == b.fixedFee && a.rate == b.rate;
+}
+constexpr bool SameSubsidyRow(const SubsidyRow& a, const SubsidyRow& b) {
+    return a.lowerLimit == b.lowerLimit && a.upperLimit == b.upperLimit && a.subsidy == b.subsidy;
+}
+
+// The 7-, 10-, 14- and 15-day tables of the daily tables are the set's own period tables, cell for
+// cell (for a set without daily tables, they are those tables by definition).
+constexpr bool DaysTablesAreThePeriodTables(const TableSet& set) {
+    return AllOf(kPeriodsOfDays, [&](const PeriodOfDays& p) {
+        const auto tables = TablesForDays(set, p.days);
+        return tables && EqualRanges(tables->isr, set.IsrTariff(p.period), SameIsrRow) &&
+               EqualRanges(tables->subsidy, set.SubsidyTable(p.period), SameSubsidyRow);
+    });
+}
+
 // Every check above, for a set's static_assert: a failing check stops the build at its own line.
 consteval bool EveryCheckHolds(const TableSet& set) {
     if (!BracketsChainFromOneCentToTheSentinel(set)) throw "brackets leave a gap or overlap";
     if (!EveryTariffHasTheRatesOf2016(set)) throw "a tariff has other rates";
     if (!TopSubsidyRowsPayNothing(set)) throw "a top subsidy row pays something";
     if (!ExcessTimesRateFits(set)) throw "an excess times its rate may pass 64 bits";
+    if (!DailyTablesAreSound(set)) throw "the daily tables break a rule of the others";
+    if (!DaysTablesAreThePeriodTables(set)) throw "daily rows times the days are not the tables";
     return true;
 }
 

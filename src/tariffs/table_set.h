@@ -34,6 +34,14 @@ struct SubsidyRowText {
     std::string_view subsidy;
 };
 
+// The daily tariff and daily subsidy table (Anexo 8, B.1), whose rows times N whole days make the
+// tables of an N-day pay. Their top rows end at the short periods' sentinel, 9,999,999.99, which
+// an N-day table keeps as it is.
+struct DailyTablesText {
+    Table<IsrRowText> isr;
+    Table<SubsidyRowText> subsidy;
+};
+
 struct TableSetText {
     std::string_view name;  // as the command line and the window's option name it
     // The first line of the tariff listing: which tables these are.
@@ -44,6 +52,8 @@ struct TableSetText {
     std::array<Table<IsrRowText>, kPeriodCount> isr;  // by period
     // By period; a period without a subsidy table ("Anual") leaves its rows empty.
     std::array<Table<SubsidyRowText>, kPeriodCount> subsidy;
+    // Nothing for a set that publishes no daily tables (the program's): one is never derived.
+    const DailyTablesText* daily = nullptr;
 };
 
 // Both limits of a row are inclusive; a row's lower limit is one cent above the previous row's
@@ -76,6 +86,16 @@ class TableSet {
                                   TableAmount(subsidy.subsidy)};
             }
         }
+        if (text.daily == nullptr) return;
+        hasDaily_ = true;
+        for (std::size_t r = 0; r < kRowsPerTable; ++r) {
+            const auto& row = text.daily->isr[r];
+            dailyIsr_[r] = {TableAmount(row.lowerLimit), TableAmount(row.upperLimit),
+                            TableAmount(row.fixedFee), TableRate(row.rate)};
+            const auto& subsidy = text.daily->subsidy[r];
+            dailySubsidy_[r] = {TableAmount(subsidy.lowerLimit), TableAmount(subsidy.upperLimit),
+                                TableAmount(subsidy.subsidy)};
+        }
     }
 
     constexpr std::string_view Name() const { return text_->name; }
@@ -93,8 +113,22 @@ class TableSet {
         return subsidy_[PeriodIndex(period)];
     }
 
+    constexpr bool HasDailyTables() const { return hasDaily_; }
+    // Zero rows for a set without daily tables.
+    constexpr std::span<const IsrRow> DailyIsrTariff() const {
+        if (!hasDaily_) return {};
+        return dailyIsr_;
+    }
+    constexpr std::span<const SubsidyRow> DailySubsidyTable() const {
+        if (!hasDaily_) return {};
+        return dailySubsidy_;
+    }
+
   private:
     const TableSetText* text_;
+    bool hasDaily_ = false;
+    Table<IsrRow> dailyIsr_{};
+    Table<SubsidyRow> dailySubsidy_{};
     std::array<Table<IsrRow>, kPeriodCount> isr_{};
     std::array<Table<SubsidyRow>, kPeriodCount> subsidy_{};
 };

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <span>
 
+#include "tariffs/days_tables.h"
 #include "tariffs/program_tables.h"
 
 namespace isr {
@@ -64,6 +65,48 @@ TEST(PublishedTables, ShortPeriodSubsidyTablesAreTheDailyTableTimesTheDays) {
             EXPECT_EQ(table[row].subsidy.Count(), kDailySubsidy[row] * m.days);
         }
     }
+}
+
+// The set's daily tables are the published ones, and a table of any N from 1 to 31 days is theirs
+// times N: every upper limit, fee and subsidy, each lower limit a cent above the row before.
+TEST(PublishedTables, TablesOfAnyDaysAreTheDailyTablesTimesTheDays) {
+    ASSERT_TRUE(kAnexo8Tables.HasDailyTables());
+    for (int days = 1; days <= kMostTableDays; ++days) {
+        SCOPED_TRACE(days);
+        const auto tables = TablesForDays(kAnexo8Tables, days);
+        ASSERT_TRUE(tables);
+        std::int64_t lower = 1;
+        for (std::size_t row = 0; row < kRowsPerTable; ++row) {
+            SCOPED_TRACE(row);
+            const bool top = row + 1 == kRowsPerTable;
+            const auto& isr = tables->isr[row];
+            EXPECT_EQ(isr.lowerLimit.Count(), lower);
+            EXPECT_EQ(isr.upperLimit.Count(), top ? 999'999'999 : kDailyUpper[row] * days);
+            EXPECT_EQ(isr.fixedFee.Count(), kDailyFee[row] * days);
+            lower = isr.upperLimit.Count() + 1;
+            const auto& subsidy = tables->subsidy[row];
+            EXPECT_EQ(subsidy.upperLimit.Count(),
+                      top ? 999'999'999 : kDailySubsidyUpper[row] * days);
+            EXPECT_EQ(subsidy.subsidy.Count(), kDailySubsidy[row] * days);
+        }
+    }
+    EXPECT_FALSE(TablesForDays(kAnexo8Tables, 0));
+    EXPECT_FALSE(TablesForDays(kAnexo8Tables, kMostTableDays + 1));
+}
+
+// The program publishes no daily tables: it has the tables of its own periods' days and no other.
+TEST(ProgramTables, HaveOnlyTheTablesOfTheirOwnPeriodsOfDays) {
+    EXPECT_FALSE(kProgramTables.HasDailyTables());
+    for (int days = 1; days <= kMostTableDays; ++days) {
+        SCOPED_TRACE(days);
+        const auto tables = TablesForDays(kProgramTables, days);
+        const bool own = days == 7 || days == 10 || days == 14 || days == 15;
+        ASSERT_EQ(tables.has_value(), own);
+        if (own) {
+            EXPECT_EQ(tables->isr[1].lowerLimit, tables->isr[0].upperLimit + kOneCent);
+        }
+    }
+    EXPECT_EQ(TablesForDays(kProgramTables, 14)->subsidy[0].subsidy.Count(), 18744);
 }
 
 // The published set differs from the program's in 40 cells of six tables, the monthly one by row
