@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "calc/days_paid.h"
 #include "money/cents.h"
 #include "receipts/periodicity.h"
 
@@ -24,17 +25,12 @@ struct Perception {
     Cents exempt;      // ImporteExento
 };
 
-// NumDiasPagados, which both versions write with up to three decimals ("15", "15.2", "30.417").
-struct DaysPaidText {
-    std::int32_t thousandths;
-};
-
 struct ReceiptFigures {
     PayrollKind kind;
     std::string paymentDate;  // FechaPago, checked as YYYY-MM-DD
     std::string periodStart;  // FechaInicialPago, as written
     std::string periodEnd;    // FechaFinalPago, as written
-    DaysPaidText daysPaid;
+    DaysPaid daysPaid;        // NumDiasPagados, up to three decimals ("15", "15.2", "30.417")
     Periodicity periodicity;
     std::vector<Perception> perceptions;  // in document order
     // The sum of the deductions of type 002 (ISR): their Importe in 1.2, ImporteGravado plus

@@ -33,7 +33,7 @@ std::optional<Cents> ReceiptAmount(std::string_view text) {
     return amount.cents;
 }
 
-std::optional<DaysPaidText> ReceiptDays(std::string_view text) {
+std::optional<DaysPaid> ReceiptDays(std::string_view text) {
     constexpr int kIntegerDigits = 5;
     constexpr int kDecimals = 3;
     text = Trimmed(text);
@@ -54,7 +54,7 @@ std::optional<DaysPaidText> ReceiptDays(std::string_view text) {
         thousandths = thousandths * 10 + (i < decimals.size() ? decimals[i] - '0' : 0);
     }
     if (thousandths == 0) return std::nullopt;
-    return DaysPaidText{thousandths};
+    return DaysPaid{thousandths};
 }
 
 bool IsReceiptDate(std::string_view text) {

@@ -16,7 +16,7 @@ namespace isr {
 std::optional<Cents> ReceiptAmount(std::string_view text);
 
 // NumDiasPagados: above zero, at most five integer digits and three decimals.
-std::optional<DaysPaidText> ReceiptDays(std::string_view text);
+std::optional<DaysPaid> ReceiptDays(std::string_view text);
 
 // Whether the text is a date YYYY-MM-DD with a month 01-12 and a day 01-31.
 bool IsReceiptDate(std::string_view text);
