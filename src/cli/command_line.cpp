@@ -24,6 +24,7 @@
 #include "cli/descriptor_source.h"
 #include "cli/output_file.h"
 #include "cli/payment_output.h"
+#include "cli/receipt_run.h"
 #include "cli/single_calculation.h"
 #include "cli/system_error_text.h"
 #include "tariffs/table_sets.h"
@@ -317,6 +318,12 @@ int RunCsv(std::span<const std::string_view> operands, const TableSet& tables, b
 int Run(std::span<const std::string_view> args, const Console& console) {
     auto& out = console.out;
     auto& err = console.err;
+    if (AsksForReceipts(args)) {
+        const auto options = ReadReceiptOptions(args);
+        if (const auto* problem = std::get_if<std::string>(&options))
+            return UsageError(err, *problem);
+        return RunReceipts(std::get<ReceiptOptions>(options), console);
+    }
     bool json = false;
     bool csv = false;
     bool grossUp = false;

@@ -84,9 +84,15 @@ ReceiptDocument ReadFile(const std::string& path) {
         document.problem = TooLarge();
     }
     if (!document.problem.empty()) return document;
-    document.bytes.resize(kLargestReceipt + 1);
+    // Room for the size the file has, and one byte to see that it grew; a file that grows is
+    // followed up to the largest receipt and one byte.
+    document.bytes.resize(static_cast<std::size_t>(status.st_size) + 1);
     std::size_t size = 0;
-    while (size < document.bytes.size()) {
+    for (;;) {
+        if (size == document.bytes.size()) {
+            if (size > kLargestReceipt) break;
+            document.bytes.resize(std::min(2 * size, kLargestReceipt + 1));
+        }
         const auto got =
             read(file.Get(), document.bytes.data() + size, document.bytes.size() - size);
         if (got == 0) break;
@@ -100,7 +106,6 @@ ReceiptDocument ReadFile(const std::string& path) {
     // A file that grew while it was read is refused as one that was too large.
     if (document.problem.empty() && size > kLargestReceipt) document.problem = TooLarge();
     document.bytes.resize(document.problem.empty() ? size : 0);
-    document.bytes.shrink_to_fit();
     return document;
 }
 

@@ -90,12 +90,18 @@ std::optional<Cents> Art174Withholding(const TableSet& tables, const ReceiptFigu
     return figured->spread.withholding;
 }
 
-std::string NotAudited(const ReceiptRow& row, const ReceiptFigures* figures) {
+// Why the receipt is not audited; empty when it is.
+std::string NotAudited(const ReceiptRow& row, const ReceiptFigures* figures,
+                       NotAuditedCause& cause) {
+    cause = NotAuditedCause::kUnreadable;
     if (figures == nullptr) return row.problem;
     const int year = figures->PaymentYear();
+    cause = NotAuditedCause::kYear;
     if (year < kFirstYear || year > kLastYear)
         return "pagado en " + std::to_string(year) + ": las tarifas de 2016 rigen de 2014 a 2017";
+    cause = NotAuditedCause::kExtraordinary;
     if (figures->kind == PayrollKind::kExtraordinaria) return "nómina extraordinaria";
+    cause = NotAuditedCause::kSeparation;
     for (const auto& perception : figures->perceptions) {
         if (In(kSeparationPerceptions, perception.type))
             return "pago por separación (" + perception.type + ")";
@@ -108,7 +114,7 @@ std::string NotAudited(const ReceiptRow& row, const ReceiptFigures* figures) {
 ReceiptAudit AuditReceipt(const TableSet& tables, const ReceiptRow& row, Cents tolerance) {
     ReceiptAudit audit;
     const ReceiptFigures* figures = row.figures ? &*row.figures : nullptr;
-    audit.reason = NotAudited(row, figures);
+    audit.reason = NotAudited(row, figures, audit.cause);
     if (!audit.reason.empty()) return audit;
 
     // Every sum stays far within an amount: the reading bounded each figure and the file's size
@@ -172,6 +178,7 @@ ReceiptAudit AuditReceipt(const TableSet& tables, const ReceiptRow& row, Cents t
         audit.verdict = Verdict::kDifiere;
         audit.difference = audit.receiptNet - audit.candidates[*nearest]->result;
     } else {
+        audit.cause = NotAuditedCause::kNoTable;
         audit.reason = "ninguna tabla para la periodicidad " +
                        std::string(PeriodicityCode(figures->periodicity)) +
                        " ni para los días pagados";

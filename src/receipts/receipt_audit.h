@@ -25,6 +25,15 @@ enum class Art174Way : std::uint8_t { kArt96, kArt174 };
 
 enum class Verdict : std::uint8_t { kCoincide, kDifiere, kNoAuditado };
 
+// Why a receipt was not audited, as the summary counts them.
+enum class NotAuditedCause : std::uint8_t {
+    kUnreadable,     // not read to its figures: `reason` says why
+    kYear,           // paid outside 2014-2017, under other tariffs
+    kExtraordinary,  // TipoNomina E
+    kSeparation,     // a separation payment (022, 023, 025)
+    kNoTable,        // no table for its periodicity nor its days
+};
+
 struct AuditCandidate {
     Cents result;                  // tax minus subsidy
     Cents subsidy;                 // the subsidy in it, to compare with SubsidioCausado
@@ -33,6 +42,7 @@ struct AuditCandidate {
 
 struct ReceiptAudit {
     Verdict verdict = Verdict::kNoAuditado;
+    NotAuditedCause cause = NotAuditedCause::kUnreadable;  // kNoAuditado only
     std::string reason;  // why not audited, or what else is amiss (SubsidioCausado)
     // The rest only for an audited receipt.
     Cents ordinaryBase;  // the taxed perceptions but the subsidy (017) and the art. 174 ones
