@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Receipts read from XML text by expat, from folders and from ZIP packages: the same rows as the
 // mapping gives the same tree, whatever the prefixes; hostile files refused, one row each.
-#include <archive.h>
-#include <archive_entry.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -14,6 +12,7 @@
 #include "cli/receipt_xml.h"
 #include "receipts/periodicity.h"
 #include "sample_receipts.h"
+#include "zip_package.h"
 
 namespace isr::cli {
 namespace {
@@ -199,26 +198,10 @@ class ReceiptFiles : public testing::Test {
         return path.native();
     }
 
-    // A ZIP of the entries, in their order; an entry ending in "/" is a folder.
     std::string Zip(const std::string& relative,
                     const std::vector<std::pair<std::string, std::string>>& entries) {
         const auto path = (folder_ / relative).native();
-        archive* package = archive_write_new();
-        archive_write_set_format_zip(package);
-        EXPECT_EQ(archive_write_open_filename(package, path.c_str()), ARCHIVE_OK);
-        for (const auto& [name, bytes] : entries) {
-            archive_entry* entry = archive_entry_new();
-            archive_entry_set_pathname(entry, name.c_str());
-            const bool folder = name.back() == '/';
-            archive_entry_set_filetype(entry, folder ? AE_IFDIR : AE_IFREG);
-            archive_entry_set_perm(entry, 0644);
-            archive_entry_set_size(entry, folder ? 0 : static_cast<la_int64_t>(bytes.size()));
-            archive_write_header(package, entry);
-            if (!folder) archive_write_data(package, bytes.data(), bytes.size());
-            archive_entry_free(entry);
-        }
-        archive_write_close(package);
-        archive_write_free(package);
+        test::WriteZip(path, entries);
         return path;
     }
 
