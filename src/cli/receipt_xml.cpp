@@ -29,7 +29,7 @@ ResolvedName Resolve(const char* name) {
 // Entity expansion beyond ten times its input is refused from the first 64 KiB of output on:
 // a CFDI expands none, and expat's own defaults (100 times, from 8 MiB) are far looser. Expat's
 // interface takes the factor as a float.
-constexpr float kLargestAmplification = 10.0F;
+constexpr auto kLargestAmplification = 10.0F;
 constexpr unsigned long long kAmplificationCheckedFrom = 64 * 1024;
 
 }  // namespace
