@@ -7,6 +7,8 @@
 
 #include "batch/quoted_argument.h"
 #include "cli/descriptor_output.h"
+#include "cli/diagnostics.h"
+#include "cli/help.h"
 #include "cli/output_file.h"
 #include "cli/receipt_sources.h"
 #include "cli/receipt_xml.h"
@@ -52,16 +54,6 @@ void AuditChunk(const ReceiptOptions& options, ReceiptChunk& chunk, ReceiptXml& 
         }
         document.bytes = {};  // the memory goes back as soon as the document is read
     }
-}
-
-std::string TableSetNames() {
-    std::string names;
-    const auto sets = AllTableSets();
-    for (std::size_t i = 0; i < sets.size(); ++i) {
-        if (i > 0) names += i + 1 == sets.size() ? " o " : ", ";
-        names += sets[i]->Name();
-    }
-    return names;
 }
 
 }  // namespace
@@ -121,18 +113,18 @@ std::variant<ReceiptOptions, std::string> ReadReceiptOptions(
 int RunReceipts(const ReceiptOptions& options, const Console& console) {
     const auto listed = ListReceiptPaths(options.paths);
     if (const auto* unreadable = std::get_if<UnreadablePath>(&listed)) {
-        console.err << "isr2016-cli: no se puede leer "
-                    << QuotedArgument(unreadable->path, kQuotedPathCharacters) << ": "
-                    << unreadable->why << '\n';
+        Message(console.err) << "no se puede leer "
+                             << QuotedArgument(unreadable->path, kQuotedPathCharacters) << ": "
+                             << unreadable->why << '\n';
         return kExitUsage;
     }
     OutputFile outFile;
     const bool namedOutput = options.output && *options.output != "-";
     if (namedOutput) {
         if (outFile.Open(*options.output, std::nullopt) != OutputFile::Opened::kOpened) {
-            console.err << "isr2016-cli: no se puede abrir "
-                        << QuotedArgument(*options.output, kQuotedPathCharacters)
-                        << " para escribir: " << SystemErrorText(outFile.Error()) << '\n';
+            Message(console.err) << "no se puede abrir "
+                                 << QuotedArgument(*options.output, kQuotedPathCharacters)
+                                 << " para escribir: " << SystemErrorText(outFile.Error()) << '\n';
             return kExitUsage;
         }
     }
@@ -188,7 +180,7 @@ int RunReceipts(const ReceiptOptions& options, const Console& console) {
     out.flush();
     const bool complete = out && (!namedOutput || outFile.Commit());
     if (!complete) {
-        console.err << "isr2016-cli: ";
+        Message(console.err);
         if (namedOutput && outFile.Error() != 0) {
             console.err << "no se pudo escribir "
                         << QuotedArgument(*options.output, kQuotedPathCharacters) << ": "
