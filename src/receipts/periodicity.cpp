@@ -3,6 +3,8 @@
 
 #include <array>
 
+#include "receipts/receipt_values.h"
+
 namespace isr {
 
 namespace {
@@ -37,12 +39,6 @@ bool SameIgnoringCase(std::string_view a, std::string_view b) {
     return true;
 }
 
-std::string_view Trimmed(std::string_view text) {
-    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-    return text;
-}
-
 }  // namespace
 
 std::string_view PeriodicityCode(Periodicity periodicity) {
@@ -60,7 +56,7 @@ std::optional<Periodicity> PeriodicityOfCode(std::string_view text) {
 }
 
 Periodicity PeriodicityOfText(std::string_view text) {
-    text = Trimmed(text);
+    text = TrimmedValue(text);
     if (const auto coded = PeriodicityOfCode(text)) return *coded;
     for (const auto& named : kCatalogue) {
         if (SameIgnoringCase(text, named.name)) return named.periodicity;

@@ -11,21 +11,20 @@ bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-// The schemas collapse white space around a decimal.
-std::string_view Trimmed(std::string_view text) {
-    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-    return text;
-}
-
 int TwoDigits(std::string_view text, std::size_t at) {
     return (text[at] - '0') * 10 + (text[at + 1] - '0');
 }
 
 }  // namespace
 
+std::string_view TrimmedValue(std::string_view text) {
+    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+    return text;
+}
+
 std::optional<Cents> ReceiptAmount(std::string_view text) {
-    text = Trimmed(text);
+    text = TrimmedValue(text);
     if (text.empty() || text.front() == '-' || text.find(',') != std::string_view::npos)
         return std::nullopt;
     const auto amount = ReadAmount(text);
@@ -36,7 +35,7 @@ std::optional<Cents> ReceiptAmount(std::string_view text) {
 std::optional<DaysPaid> ReceiptDays(std::string_view text) {
     constexpr int kIntegerDigits = 5;
     constexpr int kDecimals = 3;
-    text = Trimmed(text);
+    text = TrimmedValue(text);
     const auto point = text.find('.');
     const auto whole = text.substr(0, point);
     const auto decimals =

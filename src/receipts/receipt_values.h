@@ -11,6 +11,9 @@
 
 namespace isr {
 
+// The value without the spaces the schemas collapse around a code, a decimal or a name.
+std::string_view TrimmedValue(std::string_view text);
+
 // An amount as the schemas write it ("1054.75", "0.5", "15200.104"), through the program's
 // amount reading: halves of a cent away from zero. Nothing for a sign, a "," or no digits.
 std::optional<Cents> ReceiptAmount(std::string_view text);
