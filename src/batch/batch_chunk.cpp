@@ -14,7 +14,11 @@ void BatchChunk::Clear() {
 
 std::optional<BatchLayout> ReadBatchHeader(CsvReader& reader, std::string& problem) {
     CsvRecordBatch header;
-    if (reader.ReadRecord(header)) return LayoutFromHeader(header, header[0], problem);
+    if (reader.ReadRecord(header)) {
+        auto layout = LayoutFromHeader(header, header[0], problem);
+        if (layout && NamesAnOutputColumn(*layout, problem)) return std::nullopt;
+        return layout;
+    }
     problem = reader.Failed() ? "no se pudo leer la entrada"
                               : "la entrada está vacía: falta el encabezado";
     return std::nullopt;

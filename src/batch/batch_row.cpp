@@ -13,8 +13,10 @@
 #include "batch/payment_batch.h"
 #include "batch/quoted_argument.h"
 #include "calc/gross_up.h"
+#include "calc/payment_figures.h"
 #include "calc/result_boxes.h"
 #include "calc/withholding.h"
+#include "money/text_helpers.h"
 
 namespace isr {
 
@@ -25,6 +27,7 @@ namespace {
 constexpr std::string_view kSoughtNetColumn = "neto_buscado";
 constexpr std::string_view kNetColumn = "neto";
 constexpr std::string_view kExactColumn = "exacto";
+constexpr std::string_view kErrorColumn = "error";
 
 void AppendNumber(std::string& out, std::uint64_t n) {
     char digits[24];
@@ -99,22 +102,46 @@ std::optional<CalculationInput> ReadRow(const TableSet& tables, const BatchLayou
 
 }  // namespace
 
-void WriteBatchHeader(const BatchLayout& layout, CsvRecordWriter& writer) {
+std::vector<std::string_view> OutputColumns(const BatchLayout& layout) {
+    std::vector<std::string_view> names(layout.columnNames.begin(), layout.columnNames.end());
     if (layout.payments) {
-        WritePaymentBatchHeader(layout, writer);
-        return;
+        for (const auto& label : kPaymentFigureLabels) names.push_back(label.csvColumn);
+    } else {
+        if (layout.grossUps) {
+            names[layout.amount] = kSoughtNetColumn;
+            names.push_back(kIncomeColumn);
+        }
+        for (const auto& box : kBoxLabels) names.push_back(box.csvColumn);
+        if (layout.grossUps) {
+            names.push_back(kNetColumn);
+            names.push_back(kExactColumn);
+        }
     }
-    for (std::size_t i = 0; i < layout.columnNames.size(); ++i) {
-        writer.Field(layout.grossUps && i == layout.amount ? kSoughtNetColumn
-                                                           : layout.columnNames[i]);
+    names.push_back(kErrorColumn);
+    return names;
+}
+
+bool NamesAnOutputColumn(const BatchLayout& layout, std::string& problem) {
+    const auto names = OutputColumns(layout);
+    const std::size_t inputs = layout.columnNames.size();
+    const auto written = [&](std::size_t i) {
+        return i >= inputs || (layout.grossUps && !layout.payments && i == layout.amount);
+    };
+    for (std::size_t i = 0; i < inputs; ++i) {
+        if (written(i)) continue;
+        for (std::size_t j = 0; j < names.size(); ++j) {
+            if (!written(j) || !EqualsIgnoringAsciiCase(names[i], names[j])) continue;
+            problem = "la columna " + QuotedArgument(names[i]) +
+                      " de la entrada se llama como una de los resultados: cámbiele el nombre "
+                      "(¿es ya un archivo de resultados?)";
+            return true;
+        }
     }
-    if (layout.grossUps) writer.Field(kIncomeColumn);
-    for (const auto& box : kBoxLabels) writer.Field(box.csvColumn);
-    if (layout.grossUps) {
-        writer.Field(kNetColumn);
-        writer.Field(kExactColumn);
-    }
-    writer.Field("error");
+    return false;
+}
+
+void WriteBatchHeader(const BatchLayout& layout, CsvRecordWriter& writer) {
+    for (const auto name : OutputColumns(layout)) writer.Field(name);
     writer.EndRecord();
 }
 

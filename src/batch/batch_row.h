@@ -6,6 +6,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "batch/batch_layout.h"
 #include "batch/batch_summary.h"
@@ -30,7 +32,15 @@ void StartRowMessage(std::string& message, const BatchLayout& layout, std::uint6
 bool CheckRecordShape(const BatchLayout& layout, const CsvRecordBatch& batch,
                       const CsvRecordBatch::Record& record, std::string& message);
 
-// The output header: the input's columns, one per result box, then "error".
+// The output header's names: the input's columns (a payroll of nets' neto as neto_buscado), then
+// one per result box (or, for payments, per figure) and "error".
+std::vector<std::string_view> OutputColumns(const BatchLayout& layout);
+
+// Whether an input column is named, regardless of ASCII case, like one the program writes: its
+// output would hold two columns of that name, as a results file run again would. Then `problem`
+// names it.
+bool NamesAnOutputColumn(const BatchLayout& layout, std::string& problem);
+
 void WriteBatchHeader(const BatchLayout& layout, CsvRecordWriter& writer);
 
 // The output record of `record`, calculated with `tables`: its fields in place, then the box texts

@@ -25,6 +25,10 @@ std::variant<CalculationInput, InputError> ReadCalculationInput(const TableSet& 
     if (role == AmountRole::kBase && typedAmount.cents > top) {
         return InputError{InputField::kAmount, InputProblem::kBeyondTariff, *foundPeriod, top};
     }
+    // Cut to the largest amount, a target would be met by a net it is not.
+    if (typedAmount.kind == TypedAmount::Kind::kBeyondRange) {
+        return InputError{InputField::kAmount, InputProblem::kBeyondRange};
+    }
     TypedAmount typedSum{TypedAmount::Kind::kAmount, Cents()};
     if (!subsidySum.empty()) typedSum = ReadAmount(subsidySum);
     if (typedSum.kind == TypedAmount::Kind::kNotAnAmount) {

@@ -28,7 +28,7 @@ enum class InputProblem : std::uint8_t {
     kUnknownPeriod,
     kNotAnAmount,
     kNegative,      // below zero after rounding to cents: "-0.004" is 0.00 and no problem
-    kBeyondRange,   // a subsidy sum too large to be held to the cent
+    kBeyondRange,   // a target net or a subsidy sum too large to be held to the cent
     kBeyondTariff,  // a base above the top row of the period's tariff
 };
 
@@ -43,8 +43,7 @@ struct InputError {
 struct CalculationInput {
     Period period;
     // The amount after the period, rounded to cents: a base from 0.00 to the top of the period's
-    // tariff, or a target net from 0.00 up (one beyond the range of an amount is the largest
-    // amount, beyond every net).
+    // tariff, or a target net from 0.00 to the largest amount.
     Cents amount;
     Cents subsidySum;  // from 0.00 up
 };

@@ -73,13 +73,6 @@ std::optional<BatchLayout> PaymentLayoutFromHeader(const CsvRecordBatch& batch,
     return layout;
 }
 
-void WritePaymentBatchHeader(const BatchLayout& layout, CsvRecordWriter& writer) {
-    for (const auto& name : layout.columnNames) writer.Field(name);
-    for (const auto& label : kPaymentFigureLabels) writer.Field(label.csvColumn);
-    writer.Field("error");
-    writer.EndRecord();
-}
-
 bool WritePaymentBatchRow(const TableSet& tables, const BatchLayout& layout,
                           const CsvRecordBatch& batch, const CsvRecordBatch::Record& record,
                           RowScratch& scratch, CsvRecordWriter& writer) {

@@ -30,9 +30,6 @@ std::optional<BatchLayout> PaymentLayoutFromHeader(const CsvRecordBatch& batch,
                                                    const CsvRecordBatch::Record& header,
                                                    std::string& problem);
 
-// The input's columns, one per figure, then "error".
-void WritePaymentBatchHeader(const BatchLayout& layout, CsvRecordWriter& writer);
-
 // As WriteBatchRow, for a row of a payment batch.
 bool WritePaymentBatchRow(const TableSet& tables, const BatchLayout& layout,
                           const CsvRecordBatch& batch, const CsvRecordBatch::Record& record,

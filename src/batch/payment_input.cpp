@@ -57,7 +57,16 @@ std::variant<ExtraordinaryPayment, PaymentInputError> CalculatePaymentTexts(
         if (typed.kind == TypedAmount::Kind::kNotAnAmount) {
             return PaymentInputError{field, kNotAnAmount};
         }
-        *amount = typed.cents;  // beyond the range, the largest amount: beyond the tariff
+        // Beyond the range, the largest amount: an income beyond it is beyond the tariff.
+        *amount = typed.cents;
+        // Cut to the largest amount, a payment could be all exempt under a large minimum wage.
+        if (field == kPayment && typed.kind == TypedAmount::Kind::kBeyondRange &&
+            typed.cents > Cents()) {
+            if (const auto error = OrdinaryIncomeError(tables, input.ordinaryIncome)) {
+                return PaymentInputError{kIncome, ProblemOf(error->problem)};
+            }
+            return PaymentInputError{kPayment, kBeyondRange};
+        }
     }
     input.sundays = 0;
     if (!sundays.empty()) {

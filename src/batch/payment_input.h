@@ -20,7 +20,7 @@ enum class PaymentInputField : std::uint8_t { kConcept, kIncome, kPayment, kSund
 enum class PaymentInputProblem : std::uint8_t {
     kUnknownConcept,
     kNotAnAmount,
-    kBeyondRange,  // a minimum wage too large to be held to the cent
+    kBeyondRange,  // a payment or a minimum wage too large to be held to the cent
     kNotSundays,   // not a whole number
     kNegative,
     kBeyondTariff,
@@ -34,7 +34,7 @@ struct PaymentInputError {
 };
 
 // The calculation of the texts with `tables`. An empty Sundays text is 0 and an empty minimum
-// wage the 2016 one; an income or payment beyond the range of an amount is beyond the tariff.
+// wage the 2016 one; an income beyond the range of an amount is beyond the tariff.
 std::variant<ExtraordinaryPayment, PaymentInputError> CalculatePaymentTexts(
     const TableSet& tables, PaymentInput& input, std::string_view concept_, std::string_view income,
     std::string_view payment, std::string_view sundays, std::string_view minimumWage);

@@ -13,9 +13,19 @@ bool IsContinuation(unsigned char byte) {
     return (byte & 0xC0) == 0x80;
 }
 
+// Whether a code point is a bidirectional formatting control (Unicode's Bidi_Control), which
+// reorders the text around it, or the byte order mark, which shows as nothing: either would hide
+// what a field holds.
+bool IsInvisibleControl(std::uint32_t code) {
+    return code == 0x061C || code == 0x200E || code == 0x200F ||
+           (code >= 0x202A && code <= 0x202E) || (code >= 0x2066 && code <= 0x2069) ||
+           code == 0xFEFF;
+}
+
 // The length of the well-formed UTF-8 sequence of a code point from U+00A0 on that starts
 // `text`, or 0. Overlong forms, surrogates and code points past U+10FFFF are not well formed, and
-// the C1 controls (U+0080 to U+009F) act on terminals, so none of them counts.
+// the C1 controls (U+0080 to U+009F) act on terminals, so none of them counts; nor do the
+// invisible controls above.
 std::size_t LetterLength(std::string_view text) {
     const auto lead = static_cast<unsigned char>(text[0]);
     std::size_t length = 0;
@@ -37,6 +47,7 @@ std::size_t LetterLength(std::string_view text) {
         code = code << 6 | (byte & 0x3F);
     }
     if (code < low || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return 0;
+    if (IsInvisibleControl(code)) return 0;
     return length;
 }
 

@@ -38,8 +38,13 @@ std::optional<GrossUpResult> GrossUpEntered(const TableSet& tables, Period perio
                                             std::string_view targetText,
                                             std::string_view subsidySumText) {
     const auto sum = EnteredSubsidySum(period, subsidySumText);
-    if (!sum) return std::nullopt;
-    return GrossUp(tables, period, ReadAmount(targetText).cents, *sum);
+    const TypedAmount target = ReadAmount(targetText);
+    // A sum below zero is paid back, not a subsidy: nets near the largest amount would pass it.
+    if (!sum || (TakesSubsidySum(period) && *sum < Cents()) ||
+        target.kind == TypedAmount::Kind::kBeyondRange) {
+        return std::nullopt;
+    }
+    return GrossUp(tables, period, target.cents, *sum);
 }
 
 }  // namespace isr

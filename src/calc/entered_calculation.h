@@ -19,8 +19,9 @@ Withholding CalculateEntered(const TableSet& tables, Period period, std::string_
                              std::string_view subsidySumText);
 
 // The gross-up of a typed target net, both texts read as above. Nothing when no base nets the
-// target (a target beyond what an amount can hold is beyond every table) and, for "Anual", when
-// the subsidy sum is beyond what an amount can hold: no figure rather than a wrong one.
+// target, when the target is beyond what an amount can hold (cut to the largest amount it would
+// be met by a net it is not) and, for "Anual", when the subsidy sum is below zero or beyond what
+// an amount can hold: no figure rather than a wrong one.
 std::optional<GrossUpResult> GrossUpEntered(const TableSet& tables, Period period,
                                             std::string_view targetText,
                                             std::string_view subsidySumText);

@@ -69,13 +69,21 @@ PaymentMethod WithholdsLess(const ExtraordinaryPayment& payment) {
     return PaymentMethod::kNeither;
 }
 
+std::optional<PaymentError> OrdinaryIncomeError(const TableSet& tables, Cents ordinaryIncome) {
+    using enum PaymentProblem;
+    if (ordinaryIncome < Cents()) return PaymentError{PaymentField::kOrdinaryIncome, kNegative};
+    if (ordinaryIncome > tables.IsrTariff(Period::kMensual).back().upperLimit) {
+        return PaymentError{PaymentField::kOrdinaryIncome, kBeyondTariff};
+    }
+    return std::nullopt;
+}
+
 std::variant<ExtraordinaryPayment, PaymentError> CalculateExtraordinaryPayment(
     const TableSet& tables, const PaymentInput& input) {
     using enum PaymentField;
     using enum PaymentProblem;
     const Cents top = tables.IsrTariff(Period::kMensual).back().upperLimit;
-    if (input.ordinaryIncome < Cents()) return PaymentError{kOrdinaryIncome, kNegative};
-    if (input.ordinaryIncome > top) return PaymentError{kOrdinaryIncome, kBeyondTariff};
+    if (const auto error = OrdinaryIncomeError(tables, input.ordinaryIncome)) return *error;
     if (input.payment < Cents()) return PaymentError{kPayment, kNegative};
     if (input.sundays < 0) return PaymentError{kSundays, kNegative};
     if (input.sundays > kMostSundays) return PaymentError{kSundays, kOutOfRange};

@@ -109,6 +109,10 @@ struct PaymentError {
     bool operator==(const PaymentError&) const = default;
 };
 
+// What is wrong with an ordinary monthly income, the first field: below zero, or above the
+// monthly tariff's top row.
+std::optional<PaymentError> OrdinaryIncomeError(const TableSet& tables, Cents ordinaryIncome);
+
 // Both methods with the tables of `tables`; an error names the first field at fault, in the
 // order of PaymentField.
 std::variant<ExtraordinaryPayment, PaymentError> CalculateExtraordinaryPayment(

@@ -27,9 +27,9 @@ struct GrossUpResult {
     bool exact;
 };
 
-// The gross-up of `targetNet` with the tables of `tables`; the subsidy sum counts for "Anual"
-// only, as in Calculate. Nothing when the target is above the net of every base the period's
-// tariff covers (from 0.00 to its top row's upper limit).
+// The gross-up of `targetNet` with the tables of `tables`; the subsidy sum, from 0.00 up, counts
+// for "Anual" only, as in Calculate. Nothing when the target is above the net of every base the
+// period's tariff covers (from 0.00 to its top row's upper limit).
 std::optional<GrossUpResult> GrossUp(const TableSet& tables, Period period, Cents targetNet,
                                      Cents subsidySum);
 

@@ -27,7 +27,9 @@ Withholding CalculateWithTables(std::span<const IsrRow> tariff,
 Withholding Calculate(const TableSet& tables, Period period, Cents base, Cents subsidySum) {
     Withholding w =
         CalculateWithTables(tables.IsrTariff(period), tables.SubsidyTable(period), base);
-    if (TakesSubsidySum(period)) w.result = w.determinedTax - subsidySum;
+    // A negative sum the size of the largest amount (a typed text may carry a sign) would take the
+    // result past it: no figure rather than a wrong one.
+    if (TakesSubsidySum(period)) w.result = Cents::Difference(w.determinedTax, subsidySum);
     return w;
 }
 

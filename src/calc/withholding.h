@@ -40,8 +40,8 @@ struct Withholding {
     // excess x rate / 100 rounded to cents, plus the fixed fee; zero without an ISR row.
     Cents determinedTax;
     // The tax minus the period's subsidy, or for "Anual" minus the year's subsidy sum; below zero
-    // when the subsidy is the larger. Nothing only when a typed subsidy sum was beyond what an
-    // amount can hold (see CalculateEntered).
+    // when the subsidy is the larger. Nothing when a typed subsidy sum was beyond what an amount
+    // can hold (see CalculateEntered), or the difference is.
     std::optional<Cents> result;
 
     bool operator==(const Withholding&) const = default;

@@ -86,12 +86,12 @@ CalcPanel BuildCalcPanel(QWidget* frame) {
         panel.txtSUB08[i] =
             AddTextBox<ResultLineEdit>(frame, "txtSUB08(" + std::to_string(i) + ")");
     }
-    QLineEdit* result = AddTextBox<ResultLineEdit>(frame, "txtRet08(0)");
+    auto* result = AddTextBox<ResultLineEdit>(frame, "txtRet08(0)");
     result->setAlignment(Qt::AlignCenter);
     QFont big;
     big.setPointSizeF(12);
     big.setBold(true);
-    result->setFont(big);
+    result->SetFigureFont(big);
     QPalette palette = result->palette();
     palette.setColor(QPalette::Text, QColor(0xC0, 0x00, 0x00));
     result->setPalette(palette);

@@ -50,6 +50,11 @@ constexpr const char* kTableSetList = "cmbTablas";
 
 // The widest range the page draws: above every table's top row, and exact in a double.
 constexpr std::int64_t kWidestRange = 100'000'000'000'00;  // 100,000,000,000.00
+// The most the page's list widens the range.
+constexpr int kMostWidening = 100;
+// The largest figure drawn: a vertical scale rounded out a tick past figures of a quarter of the
+// largest amount still ends at an amount, and so does every tick.
+constexpr std::int64_t kLargestDrawn = Cents::kLargestCount / 4;
 
 // What the last click calculated, kept for every redraw until the next click.
 struct Calculated {
@@ -110,12 +115,20 @@ struct Figures {
     Cents net;
 };
 
-Figures FiguresAt(const TableSet& tables, Period period, Cents base) {
+bool Drawable(Cents figure) {
+    return -kLargestDrawn <= figure.Count() && figure.Count() <= kLargestDrawn;
+}
+
+// Nothing when a figure is too large to draw: a subsidy sum near the largest amount nets more
+// than any amount holds.
+std::optional<Figures> FiguresAt(const TableSet& tables, Period period, Cents base) {
     const Cents sum = calculated.subsidySum.value_or(Cents());
     const Withholding w = Calculate(tables, period, base, sum);
     const Cents subsidy =
         TakesSubsidySum(period) ? sum : (w.subsidy ? w.subsidy->subsidy : Cents());
-    return {w.determinedTax, subsidy, base - *w.result};
+    const auto net = w.result ? Cents::Difference(base, *w.result) : std::nullopt;
+    if (!net || !Drawable(*net)) return std::nullopt;
+    return Figures{w.determinedTax, subsidy, *net};
 }
 
 void Point(bool reading, Cents base, const Figures& f) {
@@ -148,7 +161,8 @@ void Draw(int widen) {
     if (calculated.base && calculated.base->Count() <= kWidestRange) {
         reach = std::max(reach, *calculated.base);
     }
-    const std::int64_t wanted = std::min(reach.Count() / 4 * 5 * std::max(widen, 1), kWidestRange);
+    const std::int64_t wanted =
+        std::min(reach.Count() / 4 * 5 * std::clamp(widen, 1, kMostWidening), kWidestRange);
     const std::int64_t xStep = TickStep(wanted, 5);
     const std::int64_t xTop = RoundUp(wanted, xStep);
 
@@ -162,17 +176,23 @@ void Draw(int widen) {
     std::size_t count = 0;
     std::int64_t low = 0;
     std::int64_t high = 0;
+    // Without a subsidy sum to subtract the annual period has no net to draw, nor with one whose
+    // nets are too large to draw.
+    bool figured = calculated.subsidySum || !TakesSubsidySum(*period);
     const auto add = [&](Cents base) {
-        drawn[count] = {base, FiguresAt(tables, *period, base)};
-        const Figures& f = drawn[count++].figures;
-        low = std::min({low, f.tax.Count(), f.net.Count()});
-        high = std::max({high, f.tax.Count(), f.net.Count()});
+        const auto figures = FiguresAt(tables, *period, base);
+        figured = figured && figures;
+        if (figured) drawn[count++] = {base, *figures};
     };
-    // Without a subsidy sum to subtract the annual period has no net to draw.
-    const bool figured = calculated.subsidySum || !TakesSubsidySum(*period);
     for (const RowStretch& stretch : figured ? stretches : decltype(stretches)()) {
         add(stretch.first);
         if (stretch.last != stretch.first) add(stretch.last);
+    }
+    if (!figured) count = 0;
+    for (std::size_t i = 0; i < count; ++i) {
+        const Figures& f = drawn[i].figures;
+        low = std::min({low, f.tax.Count(), f.net.Count()});
+        high = std::max({high, f.tax.Count(), f.net.Count()});
     }
     if (calculated.targetNet) {
         low = std::min(low, calculated.targetNet->Count());
@@ -217,7 +237,8 @@ EMSCRIPTEN_KEEPALIVE void isr_chart_calculated(int grossUp, int widen) {
             : std::optional(sum.kind == TypedAmount::Kind::kAmount ? sum.cents : Cents());
     calculated.targetNet = std::nullopt;
     if (grossUp && !dom::Value("txtExacto").empty()) {
-        calculated.targetNet = EnteredAmount("txtNetoBuscado");
+        const auto target = EnteredAmount("txtNetoBuscado");
+        if (target && Drawable(*target)) calculated.targetNet = target;
     }
     Draw(widen);
 }
@@ -236,7 +257,8 @@ EMSCRIPTEN_KEEPALIVE void isr_chart_at(double cents) {
     if (!period || set < 0 || !(cents >= 0) || cents > static_cast<double>(kWidestRange)) return;
     const Cents base = *Cents::FromCount(static_cast<std::int64_t>(cents + 0.5));
     if (!calculated.subsidySum && TakesSubsidySum(*period)) return;
-    Point(true, base, FiguresAt(*AllTableSets()[static_cast<std::size_t>(set)], *period, base));
+    const auto figures = FiguresAt(*AllTableSets()[static_cast<std::size_t>(set)], *period, base);
+    if (figures) Point(true, base, *figures);
 }
 
 }  // extern "C"

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 #include "calc/entered_calculation.h"
@@ -101,6 +102,15 @@ void cmdCalc_Click() {
     Calcular(ChosenTables(), dom::SelectedIndex(kPeriodList), txtBase, txtPagos, ShowBox);
 }
 
+// What the gross-up's message says of a target it finds no income for.
+std::string NoIncomeFound(std::string_view targetText) {
+    if (ReadAmount(targetText).kind == TypedAmount::Kind::kBeyondRange) {
+        return "El neto buscado está fuera de rango: a lo sumo " +
+               AmountText(Cents::Largest()).String() + ".";
+    }
+    return "El neto buscado está más allá de las tablas: ningún ingreso lo alcanza.";
+}
+
 // The income found goes into txtBase and its calculation into the boxes, as if typed and
 // calculated; beside them, the net it leaves and whether that is the target itself. For a
 // target that no income reaches, a message instead, and the boxes stay as they were.
@@ -114,8 +124,7 @@ void cmdNeto_Click() {
     if (!found) {
         dom::SetValue(kNetReached, "");
         dom::SetValue(kExact, "");
-        dom::SetText(kGrossUpMessage,
-                     "El neto buscado está más allá de las tablas: ningún ingreso lo alcanza.");
+        dom::SetText(kGrossUpMessage, NoIncomeFound(txtNetoBuscado.Text()));
         return;
     }
     txtBase.SetText(AmountText(found->base).String());

@@ -111,6 +111,14 @@ Cents Entered(const AmountInput& field) {
     return ReadAmount(field.Text()).cents;
 }
 
+// Cut to the largest amount, a payment could be all exempt under a large minimum wage: it is
+// refused, unless the income, the field before it, is at fault.
+bool PaymentBeyondRange(const TableSet& tables, const PaymentInput& input) {
+    const TypedAmount typed = ReadAmount(txtImporte.Text());
+    return typed.kind == TypedAmount::Kind::kBeyondRange && typed.cents > Cents() &&
+           !OrdinaryIncomeError(tables, input.ordinaryIncome);
+}
+
 void ShowFigures(const ExtraordinaryPayment* payment) {
     for (const auto& label : kPaymentFigureLabels) {
         if (label.figure == PaymentFigure::kWithholdsLess) continue;
@@ -143,10 +151,14 @@ void cmdPago_Click() {
     input.minimumWage = Entered(txtSalarioMinimo);
     const auto result = CalculateExtraordinaryPayment(tables, input);
     dom::SetText(kTablesUsed, "Tablas: " + std::string(tables.Name()));
-    if (const auto* error = std::get_if<PaymentError>(&result)) {
+    const auto* error = std::get_if<PaymentError>(&result);
+    const bool beyondRange = PaymentBeyondRange(tables, input);
+    if (error || beyondRange) {
         ShowFigures(nullptr);
         dom::SetText(kLess, "");
-        dom::SetText(kMessage, Problem(tables, *error));
+        dom::SetText(kMessage, beyondRange ? "Importe: fuera de rango (a lo sumo " +
+                                                 AmountText(Cents::Largest()).String() + ")."
+                                           : Problem(tables, *error));
         return;
     }
     const auto& payment = std::get<ExtraordinaryPayment>(result);

@@ -77,8 +77,9 @@ void SendSummary(const BatchLayout& layout, const BatchSummary& summary) {
 }
 
 std::string Outcome(const BatchSummary& summary) {
-    std::string outcome = "Listo: " + CountText(summary.Rows()) + " filas";
-    if (summary.BadRows() == 0) return outcome + ", todas bien.";
+    const bool one = summary.Rows() == 1;
+    std::string outcome = "Listo: " + CountText(summary.Rows()) + (one ? " fila" : " filas");
+    if (summary.BadRows() == 0) return outcome + (one ? ", bien." : ", todas bien.");
     return outcome + "; " + CountText(summary.BadRows()) +
            " con error, explicado en la columna error de los resultados.";
 }
@@ -126,7 +127,8 @@ EMSCRIPTEN_KEEPALIVE void isr_payroll_run(int tableSet) {
     isr::RunPayroll(*isr::AllTableSets()[static_cast<std::size_t>(tableSet)]);
 }
 
-// On the page: the card names the tables of the page's list.
+// On the page: the card names the tables chosen in the page's list, as a run starts and while it
+// holds no run (payroll.js): a run's results keep the name of the tables they were made with.
 EMSCRIPTEN_KEEPALIVE void isr_payroll_tables_chosen() {
     const auto& tables =
         *isr::AllTableSets()[static_cast<std::size_t>(isr::dom::SelectedIndex("cmbTablas"))];

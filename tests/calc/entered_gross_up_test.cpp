@@ -37,6 +37,15 @@ TEST(GrossUpEntered, ReadsTheTypedTargetAndSum) {
         {"an annual sum beyond any amount gives no answer", kAnual, "0", kBeyondAnyAmount,
          std::nullopt},
         {"other periods ignore that sum", kMensual, "0", kBeyondAnyAmount, "0.00"},
+        // Cut to the largest amount, the target would be met by the net of no income.
+        {"a target beyond any amount is refused where the sum nets the largest", kAnual,
+         "99999999999999999999", "9,999,999,999,999,999.99", std::nullopt},
+        {"the largest target itself is met there", kAnual, "9,999,999,999,999,999.99",
+         "9,999,999,999,999,999.99", "0.00"},
+        {"a negative annual sum gives no answer", kAnual, "1,000.00", "-9,999,999,999,999,999.99",
+         std::nullopt},
+        {"nor does a small one", kAnual, "0", "-0.01", std::nullopt},
+        {"other periods ignore a negative sum", kMensual, "0", "-5", "0.00"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -22,8 +22,19 @@ bool IsValidUtf8(std::string text) {
     return ok;
 }
 
-// What a terminal would act on instead of showing: C0 controls but the newline, DEL, C1 controls.
+// Unicode's bidirectional controls, which reorder what follows them, and the byte order mark,
+// which shows as nothing, in UTF-8.
+constexpr std::string_view kInvisibleControls[] = {
+    "\xD8\x9C",     "\xE2\x80\x8E", "\xE2\x80\x8F", "\xE2\x80\xAA", "\xE2\x80\xAB",
+    "\xE2\x80\xAC", "\xE2\x80\xAD", "\xE2\x80\xAE", "\xE2\x81\xA6", "\xE2\x81\xA7",
+    "\xE2\x81\xA8", "\xE2\x81\xA9", "\xEF\xBB\xBF"};
+
+// What a terminal would act on instead of showing: C0 controls but the newline, DEL, C1 controls;
+// and what would hide or reorder a message's text.
 bool HasControlCharacters(std::string_view text) {
+    for (const auto control : kInvisibleControls) {
+        if (text.find(control) != std::string_view::npos) return true;
+    }
     for (std::size_t i = 0; i < text.size(); ++i) {
         const auto byte = static_cast<unsigned char>(text[i]);
         if ((byte < 0x20 && byte != '\n') || byte == 0x7F) return true;

@@ -2,9 +2,12 @@
 // The card "Nómina completa (CSV)" (src/web/payroll.cpp). On the page, a chosen or dropped file
 // goes to a worker that runs this same script and program, so that the page stays free while it
 // works and Cancelar can stop it at once; the results come back a chunk at a time and become one
-// file, downloaded from memory. In the worker, the core reads the file in slices and hands back
-// results, the rows done and the summary. Nothing is sent anywhere. Shares one scope with page.js
-// and Emscripten's runtime.
+// file, downloaded from memory. Where the browser lets the page write a file the user chooses
+// ("Guardar los resultados en…"), they go into that file as they come instead, so that a payroll
+// of hundreds of megabytes is not held in memory; the file takes them only once the run has
+// finished. In the worker, the core reads the file in slices and hands back results, the rows
+// done and the summary. Nothing is sent anywhere. Shares one scope with page.js and Emscripten's
+// runtime.
 'use strict';
 
 const inPayrollWorker = typeof document === 'undefined';
@@ -89,10 +92,21 @@ function payrollDone(outcome, finished) {
 // The page's own script, which the worker runs too; read while it first runs.
 const payrollScript = inPayrollWorker ? null : document.currentScript;
 const payrollRun = {worker: null, parts: [], pending: [], pendingBytes: 0, started: 0, url: '',
-  name: '', scriptUrl: ''};
+  name: '', scriptUrl: '', target: null, file: null};
 
 function payrollElement(id) {
   return document.getElementById(id);
+}
+
+// "1 fila", "12,345 filas": the count as the core writes it.
+function payrollRows(rows) {
+  return rows + (rows === '1' ? ' fila' : ' filas');
+}
+
+// Whether the card holds a run, in hand or finished: then it names the tables that run took.
+function payrollHoldsRun() {
+  const state = document.body.dataset.nomina;
+  return state === 'trabajando' || state === 'listo';
 }
 
 function payrollState(state, message) {
@@ -100,15 +114,58 @@ function payrollState(state, message) {
   payrollElement('lblNomina').textContent = message;
   payrollElement('cmdCancelarNomina').disabled = state !== 'trabajando';
   payrollElement('zonaNomina').setAttribute('aria-busy', state === 'trabajando');
+  // With no run left, the card names the tables the next one takes.
+  if (!payrollHoldsRun()) _isr_payroll_tables_chosen();
 }
 
-// Ends the run in hand, if any: its worker and what it had written go.
+// Ends the run in hand, if any: its worker and what it had written go, and a file it was writing
+// keeps what it held before.
 function payrollStop() {
   if (payrollRun.worker) payrollRun.worker.terminate();
   payrollRun.worker = null;
   payrollRun.parts = [];
   payrollRun.pending = [];
   payrollRun.pendingBytes = 0;
+  if (payrollRun.file) payrollAbandon(payrollRun.file);
+  payrollRun.file = null;
+}
+
+// The file chosen for the results; the choice before stands if the dialog is closed.
+async function payrollChooseTarget() {
+  try {
+    payrollRun.target = await window.showSaveFilePicker({suggestedName: 'resultados.csv',
+      types: [{description: 'CSV', accept: {'text/csv': ['.csv']}}]});
+  } catch (error) {
+    return;
+  }
+  payrollNoteTarget('Los resultados se escribirán en ', ' mientras se calculan.');
+}
+
+function payrollNoteTarget(before, after) {
+  const note = payrollElement('lblDestinoNomina');
+  note.textContent = before + payrollRun.target.name + after;
+  note.hidden = false;
+}
+
+// A run's writer into the chosen file: the browser writes aside and replaces the file on close.
+// Its writes are chained, so that they land in order.
+function payrollOpenTarget() {
+  const opened = payrollRun.target.createWritable();
+  return {opened: opened, chain: opened};
+}
+
+function payrollWriteOut(file, bytes) {
+  file.chain = file.chain.then(() => file.opened).then((writable) => writable.write(bytes));
+}
+
+async function payrollCommit(file) {
+  await file.chain;
+  await (await file.opened).close();
+}
+
+function payrollAbandon(file) {
+  file.chain.catch(() => {}).then(() => file.opened).then((writable) => writable.abort())
+    .catch(() => {});
 }
 
 function payrollStart(file) {
@@ -134,7 +191,13 @@ function payrollStart(file) {
     payrollState('error', 'No se pudo terminar el cálculo de la nómina: ' + event.message);
   };
   payrollRun.worker = worker;
+  if (payrollRun.target) {
+    payrollRun.file = payrollOpenTarget();
+    payrollNoteTarget('Los resultados se escribirán en ', ' mientras se calculan.');
+  }
   payrollRun.started = performance.now();
+  // The tables sent are the ones named, whatever the list says later.
+  _isr_payroll_tables_chosen();
   payrollState('trabajando', 'Calculando ' + file.name + '…');
   worker.postMessage({file: file, tables: payrollElement('cmbTablas').selectedIndex});
 }
@@ -146,14 +209,16 @@ function payrollGather() {
 }
 
 function payrollMessage(message) {
-  if (message.kind === 'output') {
+  if (message.kind === 'output' && payrollRun.file) {
+    payrollWriteOut(payrollRun.file, message.bytes);
+  } else if (message.kind === 'output') {
     // Gathered into a blob every few megabytes, so that the last step has little left to copy.
     payrollRun.pending.push(message.bytes);
     payrollRun.pendingBytes += message.bytes.length;
     if (payrollRun.pendingBytes >= 8 << 20) payrollGather();
   } else if (message.kind === 'progress') {
     payrollElement('prgNomina').value = message.bytes;
-    payrollElement('lblNominaAvance').textContent = message.rows + ' filas';
+    payrollElement('lblNominaAvance').textContent = payrollRows(message.rows);
   } else {
     payrollFinished(message);
   }
@@ -162,6 +227,8 @@ function payrollMessage(message) {
 function payrollFinished(done) {
   payrollGather();
   const parts = payrollRun.parts;
+  const file = done.finished ? payrollRun.file : null;
+  if (file) payrollRun.file = null;  // it is committed, not abandoned
   payrollStop();
   document.body.dataset.nominaMs = Math.round(performance.now() - payrollRun.started);
   document.body.dataset.nominaMemoria = done.heap;
@@ -169,15 +236,34 @@ function payrollFinished(done) {
     payrollState('error', done.outcome);
     return;
   }
-  payrollRun.url = URL.createObjectURL(new Blob(parts, {type: 'text/csv'}));
-  const link = payrollElement('lnkNomina');
-  link.href = payrollRun.url;
-  link.download = payrollRun.name.replace(/\.csv$/i, '') + '-resultados.csv';
-  link.hidden = false;
+  if (!file) {
+    payrollRun.url = URL.createObjectURL(new Blob(parts, {type: 'text/csv'}));
+    const link = payrollElement('lnkNomina');
+    link.href = payrollRun.url;
+    link.download = payrollRun.name.replace(/\.csv$/i, '') + '-resultados.csv';
+    link.hidden = false;
+    payrollShow(done);
+    return;
+  }
+  // At work until the file holds the results: Cancelar, or another run, still abandons it.
+  payrollRun.file = file;
+  payrollCommit(file).then(() => {
+    if (payrollRun.file !== file) return;
+    payrollRun.file = null;
+    payrollNoteTarget('Los resultados están en ', '.');
+    payrollShow(done);
+  }, (error) => {
+    if (payrollRun.file !== file) return;
+    payrollStop();
+    payrollState('error', 'No se pudo escribir ' + payrollRun.target.name + ': ' + error.message);
+  });
+}
+
+function payrollShow(done) {
   const summary = done.summary;
   const progress = payrollElement('prgNomina');
   progress.value = progress.max;
-  payrollElement('lblNominaAvance').textContent = summary.rows + ' filas';
+  payrollElement('lblNominaAvance').textContent = payrollRows(summary.rows);
   payrollElement('txtNominaFilas').textContent = summary.rows;
   payrollElement('txtNominaMalas').textContent = summary.badRows;
   const totals = payrollElement('lstNominaTotales');
@@ -209,7 +295,14 @@ function carriesFiles(event) {
 // Called by page.js once the page is bound.
 function payrollLoaded() {
   _isr_payroll_tables_chosen();
-  payrollElement('cmbTablas').addEventListener('change', () => _isr_payroll_tables_chosen());
+  payrollElement('cmbTablas').addEventListener('change', () => {
+    if (!payrollHoldsRun()) _isr_payroll_tables_chosen();
+  });
+  if (window.showSaveFilePicker) {
+    const choose = payrollElement('cmdDestinoNomina');
+    choose.hidden = false;
+    choose.addEventListener('click', payrollChooseTarget);
+  }
   const input = payrollElement('archivoNomina');
   input.addEventListener('change', () => {
     if (input.files.length > 0) payrollStart(input.files[0]);
