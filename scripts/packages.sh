@@ -1,7 +1,9 @@
 # SPDX-License-Identifier: MIT
 # Debian packages, by purpose; sourced by ./run, ./test, ./fuzz and the scripts.
-# What builds the window and the command line; librsvg2-bin renders the hicolor icons.
-BUILD_PACKAGES=(g++ cmake ninja-build librsvg2-bin qt6-base-dev qt6-svg-dev)
+# What builds the window and the command line; librsvg2-bin renders the hicolor icons; expat and
+# libarchive read the payroll receipts and their ZIP packages.
+BUILD_PACKAGES=(g++ cmake ninja-build librsvg2-bin qt6-base-dev qt6-svg-dev libexpat1-dev
+  libarchive-dev)
 # What the window uses when it runs: the free Tahoma clone, Liberation Mono for Courier New and
 # Qt's own texts in Spanish.
 RUNTIME_PACKAGES=(fonts-wine fonts-liberation qt6-translations-l10n)

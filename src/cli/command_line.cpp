@@ -15,6 +15,7 @@
 #include "cli/help.h"
 #include "cli/options.h"
 #include "cli/payment_output.h"
+#include "cli/receipt_run.h"
 #include "cli/single_calculation.h"
 #include "tariffs/periods.h"
 
@@ -109,6 +110,12 @@ int RunCalculation(const Options& options, std::ostream& out, std::ostream& err)
 int Run(std::span<const std::string_view> args, const Console& console) {
     auto& out = console.out;
     auto& err = console.err;
+    if (AsksForReceipts(args)) {
+        const auto receipts = ReadReceiptOptions(args);
+        if (const auto* problem = std::get_if<std::string>(&receipts))
+            return UsageError(err, *problem);
+        return RunReceipts(std::get<ReceiptOptions>(receipts), console);
+    }
     const auto read = ReadArguments(args);
     if (const auto* problem = std::get_if<UsageProblem>(&read)) {
         return UsageError(err, problem->text);

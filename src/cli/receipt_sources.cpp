@@ -1,0 +1,211 @@
+// SPDX-License-Identifier: MIT
+#include "cli/receipt_sources.h"
+
+#include <archive.h>
+#include <archive_entry.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <filesystem>
+#include <memory>
+#include <system_error>
+
+#include "cli/system_error_text.h"
+
+namespace isr::cli {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr std::size_t kPieceSize = 64 * 1024;
+
+bool EndsWithIgnoringCase(std::string_view name, std::string_view suffix) {
+    if (name.size() < suffix.size()) return false;
+    return std::equal(suffix.begin(), suffix.end(), name.end() - suffix.size(), [](char s, char n) {
+        return s == (n >= 'A' && n <= 'Z' ? static_cast<char>(n - 'A' + 'a') : n);
+    });
+}
+
+ReceiptPath PathOf(const std::string& path) {
+    return {path, EndsWithIgnoringCase(path, ".zip"), {}};
+}
+
+std::string TooLarge() {
+    return "pasa de 4 MiB: no es un recibo";
+}
+
+// Every ".xml" file under the folder; a folder that can't be listed is kept with why. Links to
+// folders are not followed: a link to a parent would never end.
+void ListFolder(const fs::path& folder, std::vector<ReceiptPath>& paths) {
+    std::error_code error;
+    fs::directory_iterator entries(folder, error);
+    for (; !error && entries != fs::directory_iterator(); entries.increment(error)) {
+        const auto& entry = *entries;
+        std::error_code ignored;
+        if (entry.is_directory(ignored) && !entry.is_symlink(ignored)) {
+            ListFolder(entry.path(), paths);
+        } else if (EndsWithIgnoringCase(entry.path().native(), ".xml")) {
+            paths.push_back({entry.path().native(), false, {}});
+        }
+    }
+    if (error) paths.push_back({folder.native(), false, SystemErrorText(error.value())});
+}
+
+class Descriptor {
+  public:
+    explicit Descriptor(int descriptor) : descriptor_(descriptor) {}
+    ~Descriptor() {
+        if (descriptor_ >= 0) close(descriptor_);
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int Get() const { return descriptor_; }
+
+  private:
+    int descriptor_;
+};
+
+// One XML file, read whole up to the largest receipt.
+ReceiptDocument ReadFile(const std::string& path) {
+    ReceiptDocument document{path, {}, {}};
+    // Non-blocking, so that a pipe named like a receipt can't hold the run; it is refused below.
+    const Descriptor file(open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    struct stat status {};
+    if (file.Get() < 0 || fstat(file.Get(), &status) != 0) {
+        document.problem = "no se pudo leer: " + SystemErrorText(errno);
+    } else if (!S_ISREG(status.st_mode)) {
+        document.problem = "no es un archivo";
+    } else if (static_cast<std::size_t>(status.st_size) > kLargestReceipt) {
+        document.problem = TooLarge();
+    }
+    if (!document.problem.empty()) return document;
+    // Room for the size the file has, and one byte to see that it grew; a file that grows is
+    // followed up to the largest receipt and one byte.
+    document.bytes.resize(static_cast<std::size_t>(status.st_size) + 1);
+    std::size_t size = 0;
+    for (;;) {
+        if (size == document.bytes.size()) {
+            if (size > kLargestReceipt) break;
+            document.bytes.resize(std::min(2 * size, kLargestReceipt + 1));
+        }
+        const auto got =
+            read(file.Get(), document.bytes.data() + size, document.bytes.size() - size);
+        if (got == 0) break;
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) {
+            document.problem = "no se pudo leer: " + SystemErrorText(errno);
+            break;
+        }
+        size += static_cast<std::size_t>(got);
+    }
+    // A file that grew while it was read is refused as one that was too large.
+    if (document.problem.empty() && size > kLargestReceipt) document.problem = TooLarge();
+    document.bytes.resize(document.problem.empty() ? size : 0);
+    return document;
+}
+
+struct ArchiveDeleter {
+    void operator()(archive* package) const { archive_read_free(package); }
+};
+
+std::string ArchiveError(archive* package) {
+    const char* text = archive_error_string(package);
+    return text != nullptr ? text : "error desconocido";
+}
+
+// The entry being read of an open package, streamed in pieces: never more than the largest
+// receipt is held, whatever the entry expands to.
+void ReadEntry(archive* package, archive_entry* entry, ReceiptDocument& document) {
+    if (archive_entry_size_is_set(entry) != 0 &&
+        static_cast<std::size_t>(archive_entry_size(entry)) > kLargestReceipt) {
+        document.problem = TooLarge();
+        return;
+    }
+    std::array<char, kPieceSize> piece;
+    for (;;) {
+        const auto got = archive_read_data(package, piece.data(), piece.size());
+        if (got == 0) return;
+        if (got < 0) {
+            document.problem = "no se pudo descomprimir: " + ArchiveError(package);
+            document.bytes.clear();
+            return;
+        }
+        if (document.bytes.size() + static_cast<std::size_t>(got) > kLargestReceipt) {
+            document.problem = TooLarge();
+            document.bytes.clear();
+            return;
+        }
+        document.bytes.append(piece.data(), static_cast<std::size_t>(got));
+    }
+}
+
+void ReadZip(const std::string& path, const std::function<void(ReceiptDocument&&)>& take) {
+    const std::unique_ptr<archive, ArchiveDeleter> package(archive_read_new());
+    archive_read_support_format_zip(package.get());
+    if (archive_read_open_filename(package.get(), path.c_str(), kPieceSize) != ARCHIVE_OK) {
+        take({path, {}, "no es un ZIP que se pueda leer: " + ArchiveError(package.get())});
+        return;
+    }
+    for (;;) {
+        archive_entry* entry = nullptr;
+        const int status = archive_read_next_header(package.get(), &entry);
+        if (status == ARCHIVE_EOF) return;
+        if (status < ARCHIVE_WARN) {
+            take({path, {}, "ZIP dañado: " + ArchiveError(package.get())});
+            return;
+        }
+        const char* name = archive_entry_pathname(entry);
+        if (archive_entry_filetype(entry) != AE_IFREG || name == nullptr ||
+            !EndsWithIgnoringCase(name, ".xml"))
+            continue;
+        ReceiptDocument document{path + ":" + name, {}, {}};
+        ReadEntry(package.get(), entry, document);
+        take(std::move(document));
+    }
+}
+
+}  // namespace
+
+std::variant<std::vector<ReceiptPath>, UnreadablePath> ListReceiptPaths(
+    const std::vector<std::string>& arguments) {
+    std::vector<ReceiptPath> paths;
+    for (const auto& argument : arguments) {
+        struct stat status {};
+        if (stat(argument.c_str(), &status) != 0)
+            return UnreadablePath{argument, SystemErrorText(errno)};
+        if (!S_ISDIR(status.st_mode)) {
+            if (access(argument.c_str(), R_OK) != 0)
+                return UnreadablePath{argument, SystemErrorText(errno)};
+            paths.push_back(PathOf(argument));
+            continue;
+        }
+        std::error_code error;
+        fs::directory_iterator probe(argument, error);
+        if (error) return UnreadablePath{argument, SystemErrorText(error.value())};
+        std::vector<ReceiptPath> found;
+        ListFolder(argument, found);
+        std::sort(found.begin(), found.end(),
+                  [](const ReceiptPath& a, const ReceiptPath& b) { return a.path < b.path; });
+        paths.insert(paths.end(), std::make_move_iterator(found.begin()),
+                     std::make_move_iterator(found.end()));
+    }
+    return paths;
+}
+
+void ReadReceiptDocuments(const ReceiptPath& path,
+                          const std::function<void(ReceiptDocument&&)>& take) {
+    if (!path.problem.empty()) {
+        take({path.path, {}, "no se pudo leer la carpeta: " + path.problem});
+    } else if (path.zip) {
+        ReadZip(path.path, take);
+    } else {
+        take(ReadFile(path.path));
+    }
+}
+
+}  // namespace isr::cli
