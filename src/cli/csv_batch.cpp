@@ -40,9 +40,10 @@ int RunBatch(CsvReader& reader, const BatchLayout& layout, std::ostream& out, st
     std::vector<BatchChunk> chunks(ring);
     std::vector<PoolJob> jobs;
     jobs.reserve(ring);
+    const auto figures = options.summary ? RowFigures::kSummed : RowFigures::kCounted;
     for (BatchChunk& chunk : chunks) {
         jobs.emplace_back([&, chunk = &chunk](unsigned worker) {
-            ProcessChunk(*options.tables, layout, lineEnd, "isr2016-cli: ", *chunk,
+            ProcessChunk(*options.tables, layout, lineEnd, "isr2016-cli: ", figures, *chunk,
                          scratch[worker]);
         });
     }
