@@ -9,6 +9,7 @@
 
 #include "batch/batch_layout.h"
 #include "batch/batch_summary.h"
+#include "batch/box_fields.h"
 #include "batch/csv_reader.h"
 #include "batch/csv_writer.h"
 #include "tariffs/table_set.h"
@@ -19,6 +20,7 @@ namespace isr {
 struct RowScratch {
     std::string message;
     RowTotals totals{};  // of a good row, for the summary
+    BoxFields boxFields;
 };
 
 // Starts `message` with "línea 7, columna 2 (ingreso_gravable): ", the column counted from 1.
