@@ -21,7 +21,7 @@ set -euo pipefail
 
 rows=1000000
 pairs=25
-callgrindRows=20000
+callgrindRows=100000
 while [[ $# -gt 1 ]]; do
   case "$1" in
     --rows) rows=$2 ;;
