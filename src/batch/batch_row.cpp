@@ -15,7 +15,6 @@
 #include "calc/gross_up.h"
 #include "calc/result_boxes.h"
 #include "calc/withholding.h"
-#include "cli/single_calculation.h"
 
 namespace isr {
 

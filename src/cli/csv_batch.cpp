@@ -9,6 +9,7 @@
 
 #include "batch/batch_chunk.h"
 #include "cli/descriptor_output.h"
+#include "cli/diagnostics.h"
 #include "cli/exit_status.h"
 #include "cli/system_error_text.h"
 #include "parallel/worker_pool.h"
@@ -20,7 +21,7 @@ std::optional<BatchLayout> ReadBatchHeader(CsvReader& reader, std::ostream& err)
     auto layout = isr::ReadBatchHeader(reader, problem);
     if (!layout) {
         if (reader.Error() != 0) problem += ": " + SystemErrorText(reader.Error());
-        err << "isr2016-cli: " << problem << '\n';
+        Message(err) << problem << '\n';
     }
     return layout;
 }
@@ -43,7 +44,7 @@ int RunBatch(CsvReader& reader, const BatchLayout& layout, std::ostream& out, st
     const auto figures = options.summary ? RowFigures::kSummed : RowFigures::kCounted;
     for (BatchChunk& chunk : chunks) {
         jobs.emplace_back([&, chunk = &chunk](unsigned worker) {
-            ProcessChunk(*options.tables, layout, lineEnd, "isr2016-cli: ", figures, *chunk,
+            ProcessChunk(*options.tables, layout, lineEnd, kMessagePrefix, figures, *chunk,
                          scratch[worker]);
         });
     }
@@ -96,13 +97,13 @@ int RunBatch(CsvReader& reader, const BatchLayout& layout, std::ostream& out, st
     if (options.summary) *options.summary = summary;
 
     if (reader.Failed()) {
-        err << "isr2016-cli: " << kReadFailure;
+        Message(err) << kReadFailure;
         if (reader.Error() != 0) err << ": " << SystemErrorText(reader.Error());
         err << '\n';
         return kExitUsage;
     }
     if (!out) {
-        err << "isr2016-cli: " << WriteFailure(out) << '\n';
+        Message(err) << WriteFailure(out) << '\n';
         return kExitUsage;
     }
     return summary.BadRows() == 0 ? kExitOk : kExitBadRows;

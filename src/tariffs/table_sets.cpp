@@ -3,6 +3,7 @@
 
 #include <array>
 
+#include "money/text_helpers.h"
 #include "tariffs/anexo8_tables.h"
 #include "tariffs/program_tables.h"
 
@@ -24,7 +25,7 @@ const TableSet& DefaultTableSet() {
 
 const TableSet* FindTableSet(std::string_view name) {
     for (const TableSet* set : kTableSets) {
-        if (set->Name() == name) return set;
+        if (EqualsIgnoringAsciiCase(set->Name(), name)) return set;
     }
     return nullptr;
 }

@@ -14,7 +14,7 @@ std::span<const TableSet* const> AllTableSets();
 
 const TableSet& DefaultTableSet();
 
-// The set of a name, matched exactly ("programa", "anexo8"); nothing for any other text.
+// The set of a name in any case ("programa", "ANEXO8"); nothing for any other text.
 const TableSet* FindTableSet(std::string_view name);
 
 }  // namespace isr

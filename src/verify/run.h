@@ -6,7 +6,6 @@
 #include <span>
 #include <string_view>
 
-#include "cli/exit_status.h"
 #include "verify/options.h"
 #include "verify/sweep.h"
 #include "verify/text_rounding.h"
@@ -15,7 +14,7 @@ namespace isr::verify {
 
 inline constexpr int kExitAgree = 0;
 inline constexpr int kExitMismatch = 1;
-using cli::kExitUsage;  // the command line's: bad arguments
+inline constexpr int kExitUsage = 2;  // bad arguments, as for isr2016-cli
 
 // Checks `calculate` over the bases and `readers` over random amount texts. Results and
 // mismatches go to `out`, the last line "checked N bases, M mismatches" (M counts box texts and

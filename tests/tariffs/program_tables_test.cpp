@@ -71,14 +71,16 @@ TEST(TableSets, EveryFigureIsItsTextReadAsAnAmount) {
     }
 }
 
-TEST(TableSets, FoundByTheirExactNameWithTheProgramsFirst) {
+TEST(TableSets, FoundByTheirNameInAnyCaseWithTheProgramsFirst) {
     EXPECT_EQ(&DefaultTableSet(), &kProgramTables);
     ASSERT_FALSE(AllTableSets().empty());
     EXPECT_EQ(AllTableSets().front(), &kProgramTables);
     EXPECT_EQ(FindTableSet("programa"), &kProgramTables);
     ASSERT_NE(FindTableSet("anexo8"), nullptr);
     EXPECT_EQ(FindTableSet("anexo8")->Name(), "anexo8");
-    for (const std::string_view other : {"", "Programa", "programa ", "program"}) {
+    EXPECT_EQ(FindTableSet("Programa"), &kProgramTables);
+    EXPECT_EQ(FindTableSet("ANEXO8"), FindTableSet("anexo8"));
+    for (const std::string_view other : {"", "programa ", "program", "anexo 8"}) {
         EXPECT_EQ(FindTableSet(other), nullptr) << '"' << other << '"';
     }
 }
