@@ -15,7 +15,8 @@
 #
 #   bench/ab.sh [--rows N] [--pairs K] [--callgrind-rows N] REF|floor|one-core
 #
-# Builds go to build/ab (Release, ccache when installed). Run it on an idle machine: at a load
+# Builds go to build/ab (Release, ccache when installed); a commit's program is kept there, as
+# isr2016-cli-COMMIT, and the payrolls as payroll-ROWS.csv. Run it on an idle machine: at a load
 # above the number of cores, the wall times and even the CPU times are noise.
 set -euo pipefail
 
@@ -70,17 +71,20 @@ case "$side" in
   *)
     commit=$(git -C "$root" rev-parse --verify "$side^{commit}")
     short=$(git -C "$root" rev-parse --short "$commit")
-    source=$out/ref-source
-    git -C "$root" worktree remove --force "$source" 2>/dev/null || rm -rf "$source"
-    git -C "$root" worktree add --detach "$source" "$commit" >&2
-    trap 'git -C "$root" worktree remove --force "$source"' EXIT
-    echo "building $short in $out/ref" >&2
-    mkdir -p "$out/ref"
-    configure "$source" "$out/ref"
-    cmake --build "$out/ref" -j2 --target isr2016-cli >&2
-    cp "$out/ref/src/cli/isr2016-cli" "$out/isr2016-cli-$short"
-    git -C "$root" worktree remove --force "$source"
-    trap - EXIT
+    # A commit's program is built once and kept.
+    if [[ ! -x $out/isr2016-cli-$short ]]; then
+      source=$out/ref-source
+      git -C "$root" worktree remove --force "$source" 2>/dev/null || rm -rf "$source"
+      git -C "$root" worktree add --detach "$source" "$commit" >&2
+      trap 'git -C "$root" worktree remove --force "$source"' EXIT
+      echo "building $short in $out/ref" >&2
+      mkdir -p "$out/ref"
+      configure "$source" "$out/ref"
+      cmake --build "$out/ref" -j2 --target isr2016-cli >&2
+      cp "$out/ref/src/cli/isr2016-cli" "$out/isr2016-cli-$short"
+      git -C "$root" worktree remove --force "$source"
+      trap - EXIT
+    fi
     a=("$out/isr2016-cli-$short")
     aName="$short"
     ;;
