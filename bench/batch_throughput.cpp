@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Batch throughput of the whole program: generates a payroll CSV, then times
 // `isr2016-cli --csv FILE /dev/null` as a separate process several times and reports the median
-// rows per second and the median peak resident memory of the child.
+// rows per second and the median peak resident memory of the child. With --runs 0 it only writes
+// the payroll to --keep FILE, for bench/ab.sh.
 //
 //   bench_batch_throughput [--rows N] [--runs K] [--cli PATH] [--keep FILE]
 #include <unistd.h>
@@ -20,8 +21,8 @@
 #include <string_view>
 #include <vector>
 
-#include "money/amount_text.h"
 #include "child_timing.h"
+#include "money/amount_text.h"
 #include "tariffs/periods.h"
 
 namespace {
@@ -106,13 +107,18 @@ int main(int argc, char** argv) {
     for (int i = 1; i + 1 < argc; i += 2) {
         const std::string_view option = argv[i];
         if (option == "--rows") rows = std::strtoull(argv[i + 1], nullptr, 10);
-        if (option == "--runs") runs = std::max(1, std::atoi(argv[i + 1]));
+        if (option == "--runs") runs = std::max(0, std::atoi(argv[i + 1]));
         if (option == "--cli") cli = argv[i + 1];
         if (option == "--keep") keep = argv[i + 1];
     }
     const std::string input =
         keep.empty() ? "/tmp/isr2016-batch-" + std::to_string(getpid()) + ".csv" : keep;
+    if (runs == 0 && keep.empty()) {
+        std::cerr << "--runs 0 only writes the payroll, to --keep FILE\n";
+        return 2;
+    }
     Generate(input, rows);
+    if (runs == 0) return 0;
 
     std::vector<double> rates;
     std::vector<double> cpuRates;

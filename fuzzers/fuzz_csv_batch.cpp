@@ -95,7 +95,8 @@ std::string RunBatch(CsvReader& reader, const BatchLayout& layout, std::size_t c
         while (!chunk.Full(chunkRecords) && reader.ReadRecord(chunk.records)) {
         }
         if (chunk.records.empty()) return csv;
-        ProcessChunk(DefaultTableSet(), layout, reader.FirstLineEnd(), "", chunk, scratch);
+        ProcessChunk(DefaultTableSet(), layout, reader.FirstLineEnd(), "", RowFigures::kSummed,
+                     chunk, scratch);
         csv += chunk.out.View();
         messages += chunk.messages;
         summary.Add(chunk.summary);

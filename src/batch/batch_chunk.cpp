@@ -32,11 +32,17 @@ void WriteOutputStart(const CsvReader& reader, const BatchLayout& layout, ByteBu
 }
 
 void ProcessChunk(const TableSet& tables, const BatchLayout& layout, std::string_view lineEnd,
-                  std::string_view messagePrefix, BatchChunk& chunk, RowScratch& scratch) {
+                  std::string_view messagePrefix, RowFigures figures, BatchChunk& chunk,
+                  RowScratch& scratch) {
     CsvRecordWriter writer(chunk.out, lineEnd, layout.separator);
+    std::uint64_t countedRows = 0;
     for (std::size_t i = 0; i < chunk.records.size(); ++i) {
         if (WriteBatchRow(tables, layout, chunk.records, chunk.records[i], scratch, writer)) {
-            chunk.summary.AddGoodRow(scratch.totals);
+            if (figures == RowFigures::kSummed) {
+                chunk.summary.AddGoodRow(scratch.totals);
+            } else {
+                ++countedRows;
+            }
             continue;
         }
         chunk.summary.AddBadRow(scratch.message);
@@ -44,6 +50,7 @@ void ProcessChunk(const TableSet& tables, const BatchLayout& layout, std::string
         chunk.messages += scratch.message;
         chunk.messages += '\n';
     }
+    chunk.summary.CountGoodRows(countedRows);
 }
 
 }  // namespace isr

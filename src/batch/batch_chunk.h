@@ -43,10 +43,15 @@ std::optional<BatchLayout> ReadBatchHeader(CsvReader& reader, std::string& probl
 // line ends: the output keeps both, for the program that made the input.
 void WriteOutputStart(const CsvReader& reader, const BatchLayout& layout, ByteBuffer& out);
 
+// Whether a chunk's summary sums the figures of its good rows or only counts them: summing
+// costs every row, and only a summary asked for shows the sums.
+enum class RowFigures : bool { kCounted, kSummed };
+
 // Calculates and writes every record of the chunk into its output, with `scratch` of the calling
 // thread's own.
 void ProcessChunk(const TableSet& tables, const BatchLayout& layout, std::string_view lineEnd,
-                  std::string_view messagePrefix, BatchChunk& chunk, RowScratch& scratch);
+                  std::string_view messagePrefix, RowFigures figures, BatchChunk& chunk,
+                  RowScratch& scratch);
 
 // Said when the input could not be read to its end; a read error's own words are the caller's.
 inline constexpr std::string_view kReadFailure = "no se pudo leer la entrada hasta el final";

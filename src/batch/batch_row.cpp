@@ -161,7 +161,9 @@ bool WriteBatchRow(const TableSet& tables, const BatchLayout& layout, const CsvR
     std::optional<Withholding> calculated;
     std::optional<GrossUpResult> grossUp;
     const Withholding* shown = nullptr;  // what the boxes show; nothing for a bad row
+    Period period{};
     if (const auto input = ReadRow(tables, layout, batch, record, scratch)) {
+        period = input->period;
         if (!layout.grossUps) {
             calculated = Calculate(tables, input->period, input->amount, input->subsidySum);
             shown = &*calculated;
@@ -192,12 +194,10 @@ bool WriteBatchRow(const TableSet& tables, const BatchLayout& layout, const CsvR
             writer.Field({});
         }
     }
-    for (const ResultBox box : kResultBoxes) {
-        if (shown) {
-            writer.AmountField(BoxText(*shown, box));
-        } else {
-            writer.Field({});
-        }
+    if (shown) {
+        scratch.boxFields.Write(period, *shown, writer);
+    } else {
+        for (std::size_t i = 0; i < kResultBoxes.size(); ++i) writer.Field({});
     }
     for (const auto figure : shown ? Settlement(*shown) : std::array<Cents, 2>{}) {
         if (shown) {

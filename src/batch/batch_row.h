@@ -11,6 +11,7 @@
 
 #include "batch/batch_layout.h"
 #include "batch/batch_summary.h"
+#include "batch/box_fields.h"
 #include "batch/csv_reader.h"
 #include "batch/csv_writer.h"
 #include "tariffs/table_set.h"
@@ -21,6 +22,7 @@ namespace isr {
 struct RowScratch {
     std::string message;
     RowTotals totals{};  // of a good row, for the summary
+    BoxFields boxFields;
 };
 
 // Between the problems of one row, each said as a whole ("línea 3, columna 2 (periodo): ...").

@@ -34,6 +34,9 @@ class BatchSummary {
     static constexpr std::size_t kKeptMessages = 20;
 
     void AddGoodRow(const RowTotals& figures);
+    // Good rows counted without their figures, when no one asked for the sums: Total then says
+    // nothing about them.
+    void CountGoodRows(std::uint64_t rows) { rows_ += rows; }
     void AddBadRow(std::string_view message);
     // The rows of a later part of the same payroll.
     void Add(const BatchSummary& later);

@@ -33,12 +33,6 @@ bool EndsQuotedRun(char c) {
 
 }  // namespace
 
-std::string_view CsvRecordBatch::Field(const Record& record, std::size_t i) const {
-    const auto index = record.firstField + i;
-    const auto begin = index == 0 ? 0 : fieldEnds_[index - 1];
-    return text_.View().substr(begin, fieldEnds_[index] - begin);
-}
-
 std::uint64_t CsvRecordBatch::FieldLine(const Record& record, std::size_t i) const {
     auto line = record.line;
     for (std::size_t f = 0; f < std::min(i, record.fieldCount); ++f) {
@@ -98,11 +92,15 @@ void CsvReader::NoteFault(CsvRecordBatch::Record& record, std::string_view what,
     if (!record.fault) record.fault = CsvFault{line_, field, what};
 }
 
-// Keeps field text up to the record limit; what lies beyond is read but dropped.
-void CsvReader::Keep(ByteBuffer& text, const char* from, const char* to) {
+// Keeps field text up to the record limit; what lies beyond is read but dropped. Inline, since
+// every run of field text passes here; a record within the limit takes the first branch.
+inline void CsvReader::Keep(ByteBuffer& text, const char* from, const char* to) {
     const auto size = static_cast<std::size_t>(to - from);
-    const auto room = kMaxRecordBytes - std::min(recordBytes_, kMaxRecordBytes);
-    text.Append(from, std::min(size, room));
+    if (recordBytes_ + size <= kMaxRecordBytes) {
+        text.Append(from, size);
+    } else if (recordBytes_ < kMaxRecordBytes) {
+        text.Append(from, kMaxRecordBytes - recordBytes_);
+    }
     recordBytes_ += size;
     StopIfTooLong();
 }

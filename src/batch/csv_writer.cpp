@@ -4,15 +4,9 @@
 #include <cstdint>
 #include <cstring>
 
-#include "batch/csv_characters.h"
-
 namespace isr {
 
 namespace {
-
-bool NeedsQuotes(char c, char separator) {
-    return kCsvSpecial[static_cast<unsigned char>(c)] || c == separator;
-}
 
 // Whether any of the eight bytes of `word` is `c` (the classic test for a zero byte, applied to
 // word XOR c in every byte).
@@ -23,28 +17,42 @@ constexpr bool HasByte(std::uint64_t word, char c) {
     return ((x - kOnes) & ~x & kHighBits) != 0;
 }
 
-// Whether any of eight bytes would need the field quoted.
+// Whether any of eight bytes would need the field quoted: a comma is quoted whatever the file's
+// separator, as a grouped amount is, so that a file read with either separator keeps its fields.
 constexpr bool WordNeedsQuotes(std::uint64_t word, char separator) {
     return HasByte(word, ',') || HasByte(word, '"') || HasByte(word, '\n') || HasByte(word, '\r') ||
            HasByte(word, separator);
 }
 
-// Copies `text` to `p` as long as no character needs quotes, eight bytes at a time while it can:
-// a batch row writes a dozen fields, and most need none. Returns where the copy stopped, at
-// text.size() when it went through.
-std::size_t CopyUnquoted(std::string_view text, char* p, char separator) {
-    std::size_t i = 0;
-    for (; i + 8 <= text.size(); i += 8) {
-        std::uint64_t word;
-        std::memcpy(&word, text.data() + i, sizeof word);
-        if (WordNeedsQuotes(word, separator)) return i;
-        std::memcpy(p + i, &word, sizeof word);
+template <class Word>
+std::uint64_t Load(const char* from) {
+    Word word;
+    std::memcpy(&word, from, sizeof word);
+    return word;
+}
+
+// Whether any byte of `text` needs the field quoted: a batch row writes a dozen fields, most of a
+// few bytes and needing none. The bytes are tested eight at a time, in words that overlap rather
+// than byte by byte at the end: a short text is read as two halves that may overlap, or, below
+// four bytes, as its first, middle and last bytes (the other bytes of the word zero, which needs
+// no quotes; a separator is never a zero byte).
+bool NeedsQuoting(std::string_view text, char separator) {
+    const char* const p = text.data();
+    const std::size_t n = text.size();
+    if (n >= 8) {
+        for (std::size_t i = 0; i + 8 < n; i += 8) {
+            if (WordNeedsQuotes(Load<std::uint64_t>(p + i), separator)) return true;
+        }
+        return WordNeedsQuotes(Load<std::uint64_t>(p + n - 8), separator);
     }
-    for (; i < text.size(); ++i) {
-        if (NeedsQuotes(text[i], separator)) return i;
-        p[i] = text[i];
+    if (n >= 4) {
+        return WordNeedsQuotes(Load<std::uint32_t>(p) | Load<std::uint32_t>(p + n - 4) << 32,
+                               separator);
     }
-    return i;
+    if (n == 0) return false;
+    return WordNeedsQuotes(Load<std::uint8_t>(p) | Load<std::uint8_t>(p + n / 2) << 8 |
+                               Load<std::uint8_t>(p + n - 1) << 16,
+                           separator);
 }
 
 // Copies `text` to `p` with every quote doubled, eight bytes at a time where no quote is; returns
@@ -72,17 +80,26 @@ char* CopyDoublingQuotes(std::string_view text, char* p) {
 }  // namespace
 
 void CsvRecordWriter::Field(std::string_view text) {
+    if (!NeedsQuoting(text, separator_)) {
+        char* const start = out_.Room(text.size() + 1);
+        char* p = start;
+        if (!firstField_) *p++ = separator_;
+        firstField_ = false;
+        if (text.size() <= 64) {
+            CopyFieldBytes(p, text.data(), text.size());
+        } else {
+            std::memcpy(p, text.data(), text.size());
+        }
+        out_.Commit(static_cast<std::size_t>(p - start) + text.size());
+        return;
+    }
     char* const start = out_.Room(2 * text.size() + 3);  // separator, quotes, quotes doubled
     char* p = start;
     if (!firstField_) *p++ = separator_;
     firstField_ = false;
-    if (CopyUnquoted(text, p, separator_) == text.size()) {
-        p += text.size();
-    } else {
-        *p++ = '"';
-        p = CopyDoublingQuotes(text, p);
-        *p++ = '"';
-    }
+    *p++ = '"';
+    p = CopyDoublingQuotes(text, p);
+    *p++ = '"';
     out_.Commit(static_cast<std::size_t>(p - start));
 }
 

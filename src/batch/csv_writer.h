@@ -25,6 +25,9 @@ class CsvRecordWriter {
     // An amount as the next field: it holds no quote or line break, and needs quotes exactly when
     // it has group separators. The batch writes nine of these per row.
     void AmountField(const AmountText& amount);
+    // Fields as a writer wrote them after a record's first field, each after its separator: never
+    // the first field of a record. Fields that repeat from row to row are written once and copied.
+    void WrittenFields(std::string_view fields) { out_.Append(fields.data(), fields.size()); }
     // Ends the current record.
     void EndRecord();
 

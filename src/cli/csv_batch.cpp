@@ -41,9 +41,11 @@ int RunBatch(CsvReader& reader, const BatchLayout& layout, std::ostream& out, st
     std::vector<BatchChunk> chunks(ring);
     std::vector<PoolJob> jobs;
     jobs.reserve(ring);
+    const auto figures = options.summary ? RowFigures::kSummed : RowFigures::kCounted;
     for (BatchChunk& chunk : chunks) {
         jobs.emplace_back([&, chunk = &chunk](unsigned worker) {
-            ProcessChunk(*options.tables, layout, lineEnd, kMessagePrefix, *chunk, scratch[worker]);
+            ProcessChunk(*options.tables, layout, lineEnd, kMessagePrefix, figures, *chunk,
+                         scratch[worker]);
         });
     }
     // Last, so that it joins its threads before anything they use goes away.

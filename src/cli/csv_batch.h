@@ -23,7 +23,7 @@ struct BatchOptions {
     std::size_t chunkRecords = BatchChunk::kRecords;  // records handed over at once
     ProgressLine* progress = nullptr;
     const TableSet* tables = &DefaultTableSet();
-    BatchSummary* summary = nullptr;  // filled in at the end, when given
+    BatchSummary* summary = nullptr;  // filled in at the end, when given; only then are rows summed
 };
 
 // The layout named by the header row; nothing, after telling `err` why, when the input cannot be

@@ -108,7 +108,7 @@ int RunCsv(std::span<const std::string_view> operands, const TableSet& tables, b
     options.progress = progress ? &*progress : nullptr;
     options.tables = &tables;
     BatchSummary summary;
-    options.summary = &summary;
+    if (withSummary) options.summary = &summary;
     auto& out = namedOutput ? outFile.Stream() : console.out;
     const int status = RunBatch(reader, *layout, out, console.err, options);
     if (status == kExitUsage) return status;

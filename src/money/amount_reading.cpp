@@ -1,11 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Text to money: an amount text read to cents.
-#include "money/amount_grammar.h"
 #include "money/amount_text.h"
 
 namespace isr {
-
-using namespace amount_grammar;
 
 namespace {
 
@@ -14,24 +11,48 @@ constexpr int kLargestIntegerDigits = 16;
 
 }  // namespace
 
-// The text is checked by Cut, the one reader of the grammar, and its parts read to cents.
+// One pass that checks the grammar of Cut as it reads the digits (every amount of a batch is read
+// here, and cutting first read each text twice); the tests hold the two to the same texts.
 TypedAmount ReadAmount(std::string_view text) {
-    const auto parts = Cut(text);
-    if (!parts) return {TypedAmount::Kind::kNotAnAmount, {}};
-    const auto beyond = TypedAmount{TypedAmount::Kind::kBeyondRange,
-                                    parts->negative ? -Cents::Largest() : Cents::Largest()};
+    constexpr TypedAmount kNotAnAmount{TypedAmount::Kind::kNotAnAmount, {}};
+    const char* p = text.data();
+    const char* const end = p + text.size();
+    const bool negative = p != end && *p == '-';
+    if (negative) ++p;
 
     std::int64_t whole = 0;
     int significant = 0;  // integer digits from the first one that is not zero
-    for (const char c : parts->integerPart) {
-        if (c == ',' || (significant == 0 && c == '0')) continue;
-        if (++significant > kLargestIntegerDigits) return beyond;
-        whole = whole * 10 + (c - '0');
+    bool anyDigit = false;
+    for (; p != end && *p != '.'; ++p) {
+        const auto digit = static_cast<unsigned>(*p - '0');
+        if (digit > 9) {
+            if (*p != ',') return kNotAnAmount;
+            continue;
+        }
+        anyDigit = true;
+        if (significant == 0 && digit == 0) continue;
+        // Past the largest amount's digits `whole` stops growing; the text is still checked.
+        if (++significant <= kLargestIntegerDigits) whole = whole * 10 + digit;
     }
-    const auto decimal = [&](std::size_t i) { return Decimal(parts->decimals, i) - '0'; };
+    unsigned decimals[3] = {};  // the first three; the rest cannot change the rounding
+    if (p != end) {
+        ++p;  // the point
+        for (std::size_t i = 0; p != end; ++p, ++i) {
+            const auto digit = static_cast<unsigned>(*p - '0');
+            if (digit > 9) return kNotAnAmount;
+            if (i < 3) decimals[i] = digit;
+            anyDigit = true;
+        }
+    }
+    if (!anyDigit) return kNotAnAmount;
+
+    const auto beyond = TypedAmount{TypedAmount::Kind::kBeyondRange,
+                                    negative ? -Cents::Largest() : Cents::Largest()};
+    if (significant > kLargestIntegerDigits) return beyond;
+    // A third decimal of 5 or more leaves at least half a cent: the magnitude rounds up.
     const std::int64_t count =
-        whole * 100 + decimal(0) * 10 + decimal(1) + (RoundsUp(parts->decimals) ? 1 : 0);
-    const auto cents = Cents::FromCount(parts->negative ? -count : count);
+        whole * 100 + decimals[0] * 10 + decimals[1] + (decimals[2] >= 5 ? 1 : 0);
+    const auto cents = Cents::FromCount(negative ? -count : count);
     if (!cents) return beyond;
     return {TypedAmount::Kind::kAmount, *cents};
 }

@@ -104,7 +104,7 @@ void RunPayroll(const TableSet& tables) {
         while (!chunk.Full() && reader.ReadRecord(chunk.records)) {
         }
         if (chunk.records.empty()) break;
-        ProcessChunk(tables, *layout, lineEnd, {}, chunk, scratch);
+        ProcessChunk(tables, *layout, lineEnd, {}, RowFigures::kSummed, chunk, scratch);
         summary.Add(chunk.summary);
         Send(chunk.out);
         js_payroll_progress(CountText(summary.Rows()).c_str());

@@ -72,6 +72,29 @@ TEST(CsvRecordWriter, PartsFieldsWithTheInputsSeparator) {
     }
 }
 
+// Short fields are tested in overlapping words or by a few of their bytes: a character that needs
+// quotes is found at every place of every length up to three words, and a field without one is
+// copied as it is.
+TEST(CsvRecordWriter, FindsWhatNeedsQuotesAtEveryPlace) {
+    for (std::size_t length = 0; length <= 24; ++length) {
+        for (std::size_t at = 0; at <= length; ++at) {
+            for (const char special : {',', '"', '\n', '\r', 'b'}) {
+                std::string field(length, 'a');
+                if (at < length) field[at] = special;
+                const bool quoted = at < length && special != 'b';
+                SCOPED_TRACE(testing::Message() << length << " bytes, byte " << at << " is "
+                                                << static_cast<int>(special));
+                ByteBuffer out;
+                CsvRecordWriter writer(out, "\n");
+                writer.Field("x");
+                writer.Field(field);
+                if (special == '"' && quoted) field.insert(at, 1, '"');
+                EXPECT_EQ(out.View(), quoted ? "x,\"" + field + '"' : "x," + field);
+            }
+        }
+    }
+}
+
 // An amount needs quotes exactly when it has group separators.
 TEST(CsvRecordWriter, AmountsAreQuotedWhenGrouped) {
     struct Case {

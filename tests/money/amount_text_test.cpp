@@ -217,6 +217,32 @@ TEST(ReadAmount, ReadsBackEveryCountThatAmountTextShows) {
     }
 }
 
+// ReadAmount checks the grammar in its own single pass; RoundedAmountText cuts the text first and
+// rounds on its digits. Every text of up to five characters drawn from digits, separators, signs
+// and a blank must be refused by both or read by both to the same cents.
+TEST(ReadAmount, AgreesWithTheRoundedTextOnEveryShortText) {
+    constexpr std::string_view kAlphabet = "0159,.-+ ";
+    std::string text;
+    const auto check = [&] {
+        const TypedAmount read = ReadAmount(text);
+        const auto rounded = RoundedAmountText(text);
+        ASSERT_EQ(read.kind == TypedAmount::Kind::kNotAnAmount, !rounded) << '"' << text << '"';
+        if (rounded) {
+            ASSERT_EQ(read.cents, ReadAmount(*rounded).cents) << '"' << text << '"';
+        }
+    };
+    const auto extend = [&](const auto& self, std::size_t length) -> void {
+        check();
+        if (length == 5) return;
+        for (const char c : kAlphabet) {
+            text.push_back(c);
+            self(self, length + 1);
+            text.pop_back();
+        }
+    };
+    extend(extend, 0);
+}
+
 TEST(CompareAmountTexts, ComparesExactValuesNotRoundedOnes) {
     using std::strong_ordering;
     struct Case {

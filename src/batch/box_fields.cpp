@@ -1,0 +1,92 @@
+// SPDX-License-Identifier: MIT
+#include "batch/box_fields.h"
+
+#include <initializer_list>
+
+#include "batch/byte_buffer.h"
+#include "calc/result_boxes.h"
+
+namespace isr {
+
+namespace {
+
+// Write below takes the boxes in this order.
+static_assert(kResultBoxes == std::array{
+                                  ResultBox::kIsrLowerLimit,
+                                  ResultBox::kIsrExcess,
+                                  ResultBox::kIsrRate,
+                                  ResultBox::kIsrFixedFee,
+                                  ResultBox::kDeterminedTax,
+                                  ResultBox::kSubsidyLowerLimit,
+                                  ResultBox::kSubsidyUpperLimit,
+                                  ResultBox::kSubsidy,
+                                  ResultBox::kResult,
+                              });
+
+// The boxes' fields as the writer writes them after a record's first field: each after its
+// separator.
+std::string FieldsOf(const Withholding& withholding, std::initializer_list<ResultBox> boxes) {
+    ByteBuffer buffer;
+    CsvRecordWriter writer(buffer, {});
+    writer.Field({});  // the record's first field, empty: what follows starts with a separator
+    for (const ResultBox box : boxes) writer.AmountField(BoxText(withholding, box));
+    return std::string(buffer.View());
+}
+
+template <class Entry>
+Entry& EntryOf(std::vector<Entry>& entries, std::size_t row) {
+    if (row >= entries.size()) entries.resize(row + 1);
+    return entries[row];
+}
+
+}  // namespace
+
+const BoxFields::IsrEntry& BoxFields::IsrFields(Period period, const IsrBreakdown& row) {
+    IsrBreakdown kept = row;
+    kept.excess = Cents{};
+    auto& entry = EntryOf(isr_[PeriodIndex(period)], row.row);
+    if (entry.row != kept) {
+        const Withholding figures{kept, std::nullopt, Cents{}, std::nullopt};
+        entry = {kept, FieldsOf(figures, {ResultBox::kIsrLowerLimit}),
+                 FieldsOf(figures, {ResultBox::kIsrRate, ResultBox::kIsrFixedFee})};
+    }
+    return entry;
+}
+
+const BoxFields::SubsidyEntry& BoxFields::SubsidyFields(Period period,
+                                                        const SubsidyBreakdown& row) {
+    auto& entry = EntryOf(subsidy_[PeriodIndex(period)], row.row);
+    if (entry.row != row) {
+        const Withholding figures{std::nullopt, row, Cents{}, std::nullopt};
+        entry = {row, FieldsOf(figures, {ResultBox::kSubsidyLowerLimit,
+                                         ResultBox::kSubsidyUpperLimit, ResultBox::kSubsidy})};
+    }
+    return entry;
+}
+
+void BoxFields::Write(Period period, const Withholding& withholding, CsvRecordWriter& writer) {
+    const auto box = [&](ResultBox b) { writer.AmountField(BoxText(withholding, b)); };
+    if (withholding.isr) {
+        const auto& entry = IsrFields(period, *withholding.isr);
+        writer.WrittenFields(entry.lowerLimit);
+        box(ResultBox::kIsrExcess);
+        writer.WrittenFields(entry.rateAndFee);
+    } else {
+        for (const ResultBox b : {ResultBox::kIsrLowerLimit, ResultBox::kIsrExcess,
+                                  ResultBox::kIsrRate, ResultBox::kIsrFixedFee}) {
+            box(b);
+        }
+    }
+    box(ResultBox::kDeterminedTax);
+    if (withholding.subsidy) {
+        writer.WrittenFields(SubsidyFields(period, *withholding.subsidy).fields);
+    } else {
+        for (const ResultBox b :
+             {ResultBox::kSubsidyLowerLimit, ResultBox::kSubsidyUpperLimit, ResultBox::kSubsidy}) {
+            box(b);
+        }
+    }
+    box(ResultBox::kResult);
+}
+
+}  // namespace isr
