@@ -68,7 +68,7 @@ bool AsksForReceipts(std::span<const std::string_view> args) {
 
 std::variant<ReceiptOptions, std::string> ReadReceiptOptions(
     std::span<const std::string_view> args) {
-    ReceiptOptions options{FindTableSet("anexo8"), Cents(), false, std::nullopt, {}};
+    ReceiptOptions options{&DefaultTableSet(), Cents(), false, std::nullopt, {}};
     bool optionsEnded = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const auto arg = args[i];

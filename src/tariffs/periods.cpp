@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "tariffs/periods.h"
 
+#include "money/text_helpers.h"
 #include "money/written_name.h"
 
 namespace isr {
