@@ -14,6 +14,7 @@
 
 #include "run_in_memory.h"
 #include "tariffs/table_sets.h"
+#include "test_files.h"
 
 namespace isr::cli {
 namespace {
@@ -187,10 +188,7 @@ TEST(CommandLine, BadArgumentsExitTwoWithOneClearLineAndNoOutput) {
     }
 }
 
-std::string Slurp(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
+using test::Slurp;
 
 TEST(CommandLine, CsvReadsAndWritesFilesOrTheStandardStreams) {
     const std::string input = "periodo,ingreso_gravable\nmensual,\"3,000\"\n";

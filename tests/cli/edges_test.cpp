@@ -22,6 +22,7 @@
 
 #include "child_process.h"
 #include "clean_messages.h"
+#include "test_files.h"
 
 extern char** environ;
 
@@ -30,14 +31,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string Slurp(const fs::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
-
-void Write(const fs::path& path, const std::string& text) {
-    std::ofstream(path, std::ios::binary) << text;
-}
+using test::Slurp;
+using test::Write;
 
 std::string FirstLine(const std::string& text) {
     return text.substr(0, text.find('\n'));

@@ -18,6 +18,7 @@
 
 #include "child_process.h"
 #include "clean_messages.h"
+#include "test_files.h"
 
 namespace isr {
 namespace {
@@ -188,10 +189,7 @@ std::vector<Row> Rows() {
     };
 }
 
-std::string Slurp(const fs::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
+using test::Slurp;
 
 class HostileValues : public testing::TestWithParam<Row> {
   protected:

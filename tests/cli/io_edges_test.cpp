@@ -21,20 +21,15 @@
 
 #include "child_process.h"
 #include "clean_messages.h"
+#include "test_files.h"
 
 namespace isr {
 namespace {
 
 namespace fs = std::filesystem;
 
-std::string Slurp(const fs::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
-
-void Write(const fs::path& path, const std::string& text) {
-    std::ofstream(path, std::ios::binary) << text;
-}
+using test::Slurp;
+using test::Write;
 
 const std::string kPayroll =
     "id,periodo,ingreso_gravable\n1,Mensual,\"3,000.00\"\n2,Semanal,1000\n";

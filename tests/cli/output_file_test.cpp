@@ -18,16 +18,15 @@
 #include <string>
 #include <vector>
 
+#include "test_files.h"
+
 namespace isr::cli {
 namespace {
 
 namespace fs = std::filesystem;
 using Temporary = OutputFile::Temporary;
 
-std::string Slurp(const fs::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
+using test::Slurp;
 
 class OutputFileTest : public testing::TestWithParam<Temporary> {
   protected:
