@@ -38,6 +38,7 @@ class ReceiptXml {
     void Stop(std::string_view problem);
 
     XML_ParserStruct* parser_;
+    unsigned long hashSalt_;
     ReceiptMapping mapping_;
     std::vector<XmlAttribute> attributes_;  // scratch for each element's
     std::size_t depth_ = 0;
