@@ -136,9 +136,8 @@ int Run(std::span<const std::string_view> args, const Console& console) {
             // The batch checks its own output: it may be a file of its own.
             return RunCsv(options.operands, *options.tables, options.summary, console);
         case Mode::kCalculation:
-            if (options.days) return Finished(out, err, RunDaysPaid(options, out, err));
-            break;
         case Mode::kGrossUp:
+            if (options.days) return Finished(out, err, RunDaysPaid(options, out, err));
             break;
     }
     return RunCalculation(options, out, err);

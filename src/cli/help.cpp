@@ -46,7 +46,8 @@ Opciones:
                llega a NETO, con su cálculo, el neto que deja y si es NETO
                exacto (con --json, "neto_buscado", "neto" y "exacto"); el
                neto no crece siempre con el ingreso, porque el subsidio baja
-               por escalones; admite --tablas como cualquier cálculo
+               por escalones; admite --tablas como cualquier cálculo, y
+               --dias N: NETO es entonces el neto de los N días
   --pago       la retención de un aguinaldo, una PTU o una prima por los
                dos métodos: el art. 174 del Reglamento (el pago gravado
                llevado a un mes, G / 365 x 30.4, y la tasa que su ISR
