@@ -73,7 +73,7 @@ void ReceiptXml::Stop(std::string_view problem) {
 void ReceiptXml::OnStart(void* self, const char* name, const char** attributes) {
     auto& reader = *static_cast<ReceiptXml*>(self);
     if (++reader.depth_ > kDeepestNesting) {
-        reader.Stop("anida más de 64 elementos");
+        reader.Stop(kTooDeep);
         return;
     }
     reader.attributes_.clear();
@@ -93,8 +93,7 @@ void ReceiptXml::OnEnd(void* self, const char* name) {
 }
 
 void ReceiptXml::OnDoctype(void* self, const char*, const char*, const char*, int) {
-    static_cast<ReceiptXml*>(self)->Stop(
-        "declara un tipo de documento (DOCTYPE), que un CFDI no tiene: no se lee");
+    static_cast<ReceiptXml*>(self)->Stop(kDeclaresDoctype);
 }
 
 std::vector<ReceiptRow> ReceiptXml::Read(std::string_view document) {

@@ -112,6 +112,7 @@ function pageLoaded() {
   chartLoaded();
   paymentLoaded();
   payrollLoaded();
+  receiptsLoaded();
   document.body.removeAttribute('aria-busy');
   document.body.dataset.ready = '';
   performance.mark('isr2016-ready');
