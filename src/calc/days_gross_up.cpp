@@ -30,8 +30,10 @@ class Stretches {
             isr_ = own.isr;
             subsidy_ = own.subsidy;
         } else {
-            std::ranges::copy(tables.IsrTariff(Period::kMensual), isr_.begin());
-            std::ranges::copy(tables.SubsidyTable(Period::kMensual), subsidy_.begin());
+            const auto isr = tables.IsrTariff(Period::kMensual);
+            const auto subsidy = tables.SubsidyTable(Period::kMensual);
+            std::copy(isr.begin(), isr.end(), isr_.begin());
+            std::copy(subsidy.begin(), subsidy.end(), subsidy_.begin());
         }
     }
 

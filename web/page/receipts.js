@@ -19,6 +19,11 @@ const receiptXmlns = 'http://www.w3.org/2000/xmlns/';
 const receiptDeepest = 64;
 // A turn of reading ends after this long, so that the page answers between turns.
 const receiptTurnMs = 40;
+// How many documents are being read ahead: the browser takes a while to start each read, and
+// many at once hide it.
+const receiptsAhead = 64;
+// Room after an entry's compressed data for its local header's extra field, read in one go.
+const receiptsLocalSlack = 1024;
 
 const receiptsRun = {token: 0, parts: [], url: '', encoder: null, decoders: new Map(),
   parser: null, started: 0, turn: 0, documents: 0};
@@ -183,6 +188,7 @@ async function receiptsZipEntries(file) {
       compressed: directory.getUint32(at + 20, true),
       size: directory.getUint32(at + 24, true),
       local: directory.getUint32(at + 42, true),
+      nameLength: nameLength,
       name: names.decode(new Uint8Array(directory.buffer, at + 46, nameLength)),
     });
     at += 46 + nameLength + directory.getUint16(at + 30, true) + directory.getUint16(at + 32, true);
@@ -194,15 +200,24 @@ async function receiptsZipEntries(file) {
 async function receiptsZipEntry(file, entry) {
   const largest = _isr_receipts_largest();
   if (entry.size > largest) return receiptsTooLarge();
-  const header = new DataView(await file.slice(entry.local, entry.local + 30).arrayBuffer());
+  // The local header and the data in one read, unless its extra field is longer than the slack.
+  const end = entry.local + 30 + entry.nameLength + receiptsLocalSlack + entry.compressed;
+  let piece = await file.slice(entry.local, end).arrayBuffer();
+  const header = new DataView(piece);
   if (header.byteLength < 30 || header.getUint32(0, true) !== 0x04034b50) {
     return 'no se pudo descomprimir: encabezado dañado';
   }
-  const start = entry.local + 30 + header.getUint16(26, true) + header.getUint16(28, true);
-  const data = file.slice(start, start + entry.compressed);
-  if (entry.method === 0) return new Uint8Array(await data.arrayBuffer());
+  let skip = 30 + header.getUint16(26, true) + header.getUint16(28, true);
+  if (skip + entry.compressed > piece.byteLength) {
+    piece = await file.slice(entry.local + skip, entry.local + skip + entry.compressed)
+      .arrayBuffer();
+    skip = 0;
+  }
+  const data = new Uint8Array(piece, skip, Math.min(entry.compressed, piece.byteLength - skip));
+  if (entry.method === 0) return data;
   if (entry.method !== 8) return 'no se pudo descomprimir: método ' + entry.method;
-  const reader = data.stream().pipeThrough(new DecompressionStream('deflate-raw')).getReader();
+  const reader = new Blob([data]).stream().pipeThrough(new DecompressionStream('deflate-raw'))
+    .getReader();
   const pieces = [];
   let total = 0;
   try {
@@ -256,21 +271,37 @@ function receiptsGather() {
   _isr_receipts_report_taken();
 }
 
-async function receiptsReadFile(token, name, file) {
-  if (file.size > _isr_receipts_largest()) {
-    receiptsUnreadable(name, receiptsTooLarge());
-    return;
+// Reads ahead of the parser: `read(item)` for up to receiptsAhead items at once, each handed to
+// `take(item, result)` in order.
+async function receiptsInOrder(token, items, read, take) {
+  const pending = [];
+  let next = 0;
+  while (next < items.length || pending.length > 0) {
+    while (next < items.length && pending.length < receiptsAhead) {
+      const item = items[next++];
+      pending.push(read(item).catch(() => null));
+    }
+    const result = await pending.shift();
+    if (!(await receiptsTurn(token))) return false;
+    take(items[next - pending.length - 1], result);
+    ++receiptsRun.documents;
   }
-  let bytes;
-  try {
-    bytes = new Uint8Array(await file.arrayBuffer());
-  } catch (error) {
+  return true;
+}
+
+function receiptsReadFile(file) {
+  if (file.size > _isr_receipts_largest()) return Promise.resolve(receiptsTooLarge());
+  return file.arrayBuffer().then((buffer) => new Uint8Array(buffer));
+}
+
+function receiptsTake(name, bytes) {
+  if (bytes === null) {
     receiptsUnreadable(name, 'no se pudo leer');
-    return;
+  } else if (typeof bytes === 'string') {
+    receiptsUnreadable(name, bytes);
+  } else {
+    receiptsDocument(name, bytes);
   }
-  if (token !== receiptsRun.token) return;
-  receiptsDocument(name, bytes);
-  ++receiptsRun.documents;
 }
 
 async function receiptsReadZip(token, name, file) {
@@ -282,20 +313,12 @@ async function receiptsReadZip(token, name, file) {
   }
   if (!entries) {
     receiptsUnreadable(name, 'no es un ZIP que se pueda leer');
-    return;
+    return true;
   }
-  for (const entry of entries) {
-    if (entry.name.endsWith('/') || !receiptsEndsWith(entry.name, '.xml')) continue;
-    const bytes = await receiptsZipEntry(file, entry);
-    if (!(await receiptsTurn(token))) return;
-    const entryName = name + ':' + entry.name;
-    if (typeof bytes === 'string') {
-      receiptsUnreadable(entryName, bytes);
-    } else {
-      receiptsDocument(entryName, bytes);
-    }
-    ++receiptsRun.documents;
-  }
+  const documents = entries.filter((entry) => !entry.name.endsWith('/') &&
+    receiptsEndsWith(entry.name, '.xml'));
+  return receiptsInOrder(token, documents, (entry) => receiptsZipEntry(file, entry),
+    (entry, bytes) => receiptsTake(name + ':' + entry.name, bytes));
 }
 
 // The files chosen, dropped or found in a folder: XML and ZIP files by name, in the order of
@@ -320,14 +343,20 @@ async function receiptsStart(files, fromFolder) {
   receiptsRun.started = performance.now();
   receiptsRun.turn = receiptsRun.started;
   _isr_receipts_begin(receiptsElement('cmbTablas').selectedIndex);
-  for (const file of chosen) {
-    const name = receiptsName(file);
-    if (receiptsEndsWith(name, '.zip')) {
-      await receiptsReadZip(token, name, file);
+  // Runs of XML files are read ahead together; each ZIP in its turn.
+  for (let i = 0; i < chosen.length;) {
+    let done;
+    if (receiptsEndsWith(receiptsName(chosen[i]), '.zip')) {
+      done = await receiptsReadZip(token, receiptsName(chosen[i]), chosen[i]);
+      ++i;
     } else {
-      await receiptsReadFile(token, name, file);
+      let j = i;
+      while (j < chosen.length && !receiptsEndsWith(receiptsName(chosen[j]), '.zip')) ++j;
+      done = await receiptsInOrder(token, chosen.slice(i, j), receiptsReadFile,
+        (file, bytes) => receiptsTake(receiptsName(file), bytes));
+      i = j;
     }
-    if (!(await receiptsTurn(token))) return;
+    if (!done) return;
   }
   receiptsFinish();
 }
