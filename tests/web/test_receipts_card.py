@@ -17,6 +17,7 @@ import zipfile
 from selenium.webdriver.support.wait import WebDriverWait
 
 from browser import PageTest
+from test_page import RUN_AXE
 
 CLI = os.environ['ISR_CLI']
 
@@ -221,7 +222,9 @@ class ReceiptsCard(PageTest):
         self.assertTrue(report[2].startswith('roto.xml,'), report[2])
         self.assertIn(',no auditado,"no es XML bien formado (', report[2])
 
-    def test_differing_receipts_are_listed_and_nothing_is_fetched(self):
+    def test_differing_receipts_are_listed_nothing_is_fetched_and_the_card_is_accessible(self):
+        with open(os.environ['ISR_AXE'], encoding='utf-8') as axe:
+            self.driver.execute_script(axe.read())
         files = receipts(30, 4)
         for name, text in files:
             self.write(name, text)
@@ -233,3 +236,4 @@ class ReceiptsCard(PageTest):
         self.assertEqual(listed, differing[:10])
         self.assertEqual(self.driver.execute_script(
             'return performance.getEntriesByType("resource").map((r) => r.name)'), [])
+        self.assertEqual(self.driver.execute_async_script(RUN_AXE), [])
