@@ -111,6 +111,7 @@ function pageLoaded() {
   });
   chartLoaded();
   paymentLoaded();
+  daysLoaded();
   payrollLoaded();
   receiptsLoaded();
   document.body.removeAttribute('aria-busy');
