@@ -43,11 +43,5 @@ TEST(IsoDate, ReadsOnlyDaysOfTheCalendarWrittenYyyyMmDd) {
     }
 }
 
-TEST(IsoDate, OrdersByYearThenMonthThenDay) {
-    EXPECT_LT((IsoDate{2015, 12, 31}), (IsoDate{2016, 1, 1}));
-    EXPECT_LT((IsoDate{2016, 1, 31}), (IsoDate{2016, 2, 1}));
-    EXPECT_LT((IsoDate{2016, 2, 1}), (IsoDate{2016, 2, 2}));
-}
-
 }  // namespace
 }  // namespace isr
