@@ -72,5 +72,47 @@ TEST_F(AnnualEdges, AHistoryLargerThanItsMemoryIsGroupedOnTheDisk) {
 #endif
 }
 
+struct OutputCase {
+    std::string name;
+    std::string input;
+    std::string output;  // SALIDA, under the test's folder unless absolute
+    int status;
+    std::string err;
+};
+
+// SALIDA is replaced only by a finished run; a run that can't finish says why and leaves it be.
+TEST_F(AnnualEdges, ReplacesSalidaOnlyWhenTheRunFinishes) {
+    const std::string header = "empleado,fecha_pago,ingreso_gravable,isr_retenido,periodo\n";
+    const OutputCase cases[] = {
+        {"a finished run", header + "A,2016-01-31,4000,0,Mensual\n", "anual.csv", 0, ""},
+        {"a header without a required column", "empleado,fecha_pago\n", "anual.csv", 2,
+         "isr2016-cli: falta la columna ingreso_gravable\n"},
+        {"a full disk", header + "A,2016-01-31,4000,0,Mensual\n", "/dev/full", 2,
+         "isr2016-cli: no se pudo escribir la salida: no queda espacio en el disco\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const fs::path out = c.output.starts_with('/') ? fs::path(c.output) : dir_ / c.output;
+        if (!c.output.starts_with('/')) test::Write(out, "antes\n");
+        const auto result =
+            test::RunChild(ISR2016_CLI, {"--ejercicio", "-", out.string()}, c.input);
+        EXPECT_EQ(result.status, c.status);
+        if (c.status == 2) {
+            EXPECT_EQ(result.err, c.err);
+            if (!c.output.starts_with('/')) {
+                EXPECT_EQ(test::Slurp(out), "antes\n");
+            }
+        } else {
+            // A January alone: the year is the employee's to file.
+            EXPECT_TRUE(
+                test::Slurp(out).ends_with(",no corresponde,el primer periodo empieza "
+                                           "después del 1 de enero; el último periodo "
+                                           "termina antes del 1 de diciembre; periodos "
+                                           "tomados de fecha_pago\n"))
+                << test::Slurp(out);
+        }
+    }
+}
+
 }  // namespace
 }  // namespace isr
