@@ -37,8 +37,8 @@ struct MonthSubsidy {
     Cents beyondCap;  // subsidies minus credited: what the month's payments gave beyond the cap
 };
 
-// Why the employer does not make the calculation and the employee files instead (art. 97,
-// last paragraph, and art. 98, fr. III).
+// Why the employer does not make the calculation and the employee files instead (LISR art. 97,
+// its cases a and b; the third, a worker's written notice, is not in any payment).
 struct Exclusions {
     bool incomeAbove = false;  // the year's income, taxable and exempt, above 400,000.00
     bool startsLate = false;   // the first period starts after 1 January

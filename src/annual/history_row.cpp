@@ -18,7 +18,7 @@ struct ColumnName {
     bool required;
 };
 
-// In the order of kColumnSlots below.
+// In the order of HistoryColumns' members.
 constexpr std::array<ColumnName, 10> kColumns = {{
     {"empleado", true},
     {"fecha_pago", true},
