@@ -120,7 +120,7 @@ TEST(DaysCommand, RefusesEachBadValueNamingIt) {
         {{"--dias", "15", "x"}, R"(BASE no es un importe: "x")"},
         {{"--dias", "15", "mensual", "100"}, "con --dias se espera sólo BASE"},
         {{"--metodo", "tabla", "mensual", "100"}, "--metodo sólo cuenta con --dias"},
-        {{"--dias", "15", "--csv"}, "--dias no se combina con --pago ni con --csv"},
+        {{"--dias", "15", "--csv"}, "--dias no se combina con --pago, --csv ni --ejercicio"},
         {{"--neto", "--dias", "15", "mensual", "100"}, "con --dias se espera sólo NETO"},
         {{"--neto", "--dias", "15", "-1"}, R"(NETO no puede ser negativo: "-1")"},
         {{"--neto", "--tablas", "programa", "--dias", "16", "100"},
