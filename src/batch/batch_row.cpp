@@ -178,9 +178,9 @@ bool WriteBatchRow(const TableSet& tables, const BatchLayout& layout, const CsvR
             message += QuotedArgument(batch.Field(record, layout.amount));
         }
     }
+    const auto settlement = shown ? Settlement(*shown) : std::array<Cents, 2>{};
     if (shown) {
         // As the boxes show them: a subsidy or a result that is not there is 0.
-        const auto settlement = Settlement(*shown);
         scratch.totals = {shown->determinedTax, shown->subsidy ? shown->subsidy->subsidy : Cents{},
                           shown->result.value_or(Cents{}), settlement[0], settlement[1]};
     }
@@ -199,7 +199,7 @@ bool WriteBatchRow(const TableSet& tables, const BatchLayout& layout, const CsvR
     } else {
         for (std::size_t i = 0; i < kResultBoxes.size(); ++i) writer.Field({});
     }
-    for (const auto figure : shown ? Settlement(*shown) : std::array<Cents, 2>{}) {
+    for (const auto figure : settlement) {
         if (shown) {
             writer.AmountField(AmountText(figure));
         } else {

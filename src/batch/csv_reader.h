@@ -106,7 +106,6 @@ class CsvReader {
     void Keep(ByteBuffer& text, const char* from, const char* to);
     void StopIfTooLong();
     void EndLine(int c);
-    bool EndsPlainRun(char c) const { return endsPlainRun_[static_cast<unsigned char>(c)]; }
     // Whether `c` ends a field: the file's separator, or while it is undecided any of the three,
     // which then becomes it.
     bool TakeSeparator(int c);
@@ -126,7 +125,7 @@ class CsvReader {
     std::size_t recordBytes_ = 0;  // kept so far by the current record
     char separator_ = 0;           // 0 until decided
     std::array<bool, 256> endsPlainRun_;
-    bool stopAtLimit_ = false;     // of the current record
+    bool stopAtLimit_ = false;  // of the current record
     // A "\r" ended the last line with nothing after it ready: a "\n" that comes next is part of
     // that line end, not an empty line. (Waiting for it would hold the row back from a writer
     // that waits for its answer.)
