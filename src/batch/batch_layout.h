@@ -40,6 +40,8 @@ struct IncomeColumns {
     std::size_t period;
     std::size_t income;
     std::optional<std::size_t> subsidySum;
+
+    bool operator==(const IncomeColumns&) const = default;
 };
 
 // A payroll of gross-ups: each row's income found from the net it must pay (the neto column).
@@ -47,6 +49,8 @@ struct NetColumns {
     std::size_t period;
     std::size_t targetNet;
     std::optional<std::size_t> subsidySum;
+
+    bool operator==(const NetColumns&) const = default;
 };
 
 // A payroll of extraordinary payments: concepto, ingreso_mensual and importe, and optionally
@@ -57,6 +61,8 @@ struct PaymentColumns {
     std::size_t payment;
     std::optional<std::size_t> sundays;
     std::optional<std::size_t> minimumWage;
+
+    bool operator==(const PaymentColumns&) const = default;
 };
 
 // A payroll of days paid: the days, the base paid for them (ingreso_gravable) and the method.
@@ -64,6 +70,8 @@ struct DaysColumns {
     std::size_t days;
     std::size_t income;
     std::optional<std::size_t> method;
+
+    bool operator==(const DaysColumns&) const = default;
 };
 
 using RowKind = std::variant<IncomeColumns, NetColumns, PaymentColumns, DaysColumns>;

@@ -31,6 +31,8 @@ class CsvRecordWriter {
     // Ends the current record.
     void EndRecord();
 
+    char Separator() const { return separator_; }
+
   private:
     // Each field is written through a pointer into room made beforehand, which spares it a call
     // to grow and copy: a batch writes a dozen of them per row.
