@@ -77,8 +77,16 @@ bool CheckRecordShape(const BatchLayout& layout, const CsvRecordBatch& batch,
 
 void WriteInputFields(const BatchLayout& layout, const CsvRecordBatch& batch,
                       const CsvRecordBatch::Record& record, CsvRecordWriter& writer) {
+    // Parted by commas, a field read without quotes has nothing to quote: it is not looked at.
+    const bool commas = layout.separator == ',';
     for (std::size_t i = 0; i < layout.columnNames.size(); ++i) {
-        writer.Field(i < record.fieldCount ? batch.Field(record, i) : std::string_view{});
+        if (i >= record.fieldCount) {
+            writer.UnquotedField({});
+        } else if (commas && !batch.FieldHadQuotes(record, i)) {
+            writer.UnquotedField(batch.Field(record, i));
+        } else {
+            writer.Field(batch.Field(record, i));
+        }
     }
 }
 

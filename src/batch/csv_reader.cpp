@@ -150,7 +150,7 @@ bool CsvReader::ReadRecord(CsvRecordBatch& into, AfterLongRecord after) {
             endsPlainRun_ = kEndsPlainRunUndecided;
         }
         into.fieldEnds_.resize(record.firstField);
-        into.text_.Truncate(record.firstField == 0 ? 0 : into.fieldEnds_.back());
+        into.text_.Truncate(into.LastEnd());
         into.records_.pop_back();
     }
 }
@@ -196,7 +196,9 @@ bool CsvReader::ReadOneRecord(CsvRecordBatch& into, AfterLongRecord after) {
     bool overflowed = false;
     for (std::size_t field = 1;; ++field) {
         bool endOfInput = false;
+        bool quotes = false;
         if (Peek() == '"') {
+            quotes = true;
             ++pos_;
             const auto openedOn = line_;
             for (bool closed = false; !closed;) {
@@ -238,6 +240,7 @@ bool CsvReader::ReadOneRecord(CsvRecordBatch& into, AfterLongRecord after) {
             Keep(text, run, pos_);
             if (pos_ == end_) continue;
             if (*pos_ != '"') break;
+            quotes = true;
             NoteFault(record, kQuoteInsideField, field);
             Keep(text, pos_, pos_ + 1);
             ++pos_;
@@ -249,10 +252,10 @@ bool CsvReader::ReadOneRecord(CsvRecordBatch& into, AfterLongRecord after) {
         ++recordBytes_;
         StopIfTooLong();
         if (recordBytes_ <= kMaxRecordBytes && record.fieldCount < kMaxRecordFields) {
-            into.fieldEnds_.push_back(text.Size());
+            into.fieldEnds_.push_back(text.Size() | (quotes ? CsvRecordBatch::kQuotesBit : 0));
             ++record.fieldCount;
         } else {
-            text.Truncate(into.fieldEnds_.empty() ? 0 : into.fieldEnds_.back());
+            text.Truncate(into.LastEnd());
             overflowed = true;
         }
         const int c = Peek();

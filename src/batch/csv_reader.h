@@ -41,8 +41,13 @@ class CsvRecordBatch {
     // Inline: a batch row reads a dozen fields through it.
     std::string_view Field(const Record& record, std::size_t i) const {
         const auto index = record.firstField + i;
-        const auto begin = index == 0 ? 0 : fieldEnds_[index - 1];
-        return {text_.Data() + begin, fieldEnds_[index] - begin};
+        const auto begin = index == 0 ? 0 : End(index - 1);
+        return {text_.Data() + begin, End(index) - begin};
+    }
+    // Whether a quote opened the field or stood in it as written. A field without one, in a file
+    // parted by commas, holds no comma, quote or line break: it can be written back as it is.
+    bool FieldHadQuotes(const Record& record, std::size_t i) const {
+        return (fieldEnds_[record.firstField + i] & kQuotesBit) != 0;
     }
     // The line on which a field starts: fields after a quoted line break sit further down.
     std::uint64_t FieldLine(const Record& record, std::size_t i) const;
@@ -57,6 +62,12 @@ class CsvRecordBatch {
 
   private:
     friend class CsvReader;
+    // A field's end in the text, with this bit set when it had quotes: a chunk's text is never
+    // near that long.
+    static constexpr std::size_t kQuotesBit = ~(~std::size_t{0} >> 1);
+    std::size_t End(std::size_t index) const { return fieldEnds_[index] & ~kQuotesBit; }
+    std::size_t LastEnd() const { return fieldEnds_.empty() ? 0 : End(fieldEnds_.size() - 1); }
+
     ByteBuffer text_;
     std::vector<std::size_t> fieldEnds_;
     std::vector<Record> records_;

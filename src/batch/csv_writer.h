@@ -22,6 +22,9 @@ class CsvRecordWriter {
     // The next field of the current record, quoted only when it holds a comma, the separator, a
     // quote or a line break (quotes inside are doubled).
     void Field(std::string_view text);
+    // A field known to need no quotes, as Field would write it: a batch passes most input fields
+    // through, and knows which were read without quotes.
+    void UnquotedField(std::string_view text);
     // An amount as the next field: it holds no quote or line break, and needs quotes exactly when
     // it has group separators. The batch writes nine of these per row.
     void AmountField(const AmountText& amount);

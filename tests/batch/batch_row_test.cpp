@@ -121,7 +121,8 @@ TEST(ProcessChunk, EachKindOfRowWritesItsColumns) {
          "17,Mensual,\"Pérez, Juan\",\"3,000.00\",,ventas\n"
          "18,mensual,Ana,10000,,\n"
          "19,ANUAL,Luis,100000.00,\"1,200\",x\n"
-         "20,Mensual\n",
+         "20,Mensual\n"
+         "21,Mensual,An\"a,1,,\n",
          "num,PERIODO,nombre,Ingreso_Gravable,Suma_Subsidio,depto," + kBoxColumns +
              ",isr_a_retener,subsidio_a_entregar,error\n"
              "17,Mensual,\"Pérez, Juan\",\"3,000.00\",,ventas,496.08,\"2,503.92\",6.40,9.52,"
@@ -131,10 +132,13 @@ TEST(ProcessChunk, EachKindOfRowWritesItsColumns) {
              "19,ANUAL,Luis,100000.00,\"1,200\",x,\"88,793.05\",\"11,206.95\",16.00,"
              "\"7,130.48\",\"8,923.59\",0,0,0,\"7,723.59\",\"7,723.59\",0.00,\n"
              "20,Mensual,,,,,,,,,,,,,,,,\"línea 5, columna 3 (nombre): falta el campo (la fila "
-             "tiene 2 campos y el encabezado 6)\"\n",
+             "tiene 2 campos y el encabezado 6)\"\n"
+             "21,Mensual,\"An\"\"a\",1,,,,,,,,,,,,,,\"línea 6, columna 3 (nombre): comilla "
+             "dentro de un campo sin comillas\"\n",
          "> línea 5, columna 3 (nombre): falta el campo (la fila tiene 2 campos y el encabezado "
-         "6)\n",
-         4, 1},
+         "6)\n"
+         "> línea 6, columna 3 (nombre): comilla dentro de un campo sin comillas\n",
+         5, 2},
         {"nets, their line ends kept",
          "empleado,periodo,NETO,suma_subsidio\r\n"
          "7,Mensual,\"7,000.00\",\r\n"

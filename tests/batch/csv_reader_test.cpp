@@ -329,5 +329,43 @@ TEST(CsvReader, ARecordThatNeverEndsStopsAtTheLimit) {
     }
 }
 
+// Which fields had quotes, field by field ("q" had, "-" had not), whatever the buffer's size:
+// the batch writes the others back without looking at them.
+TEST(CsvReader, TellsWhichFieldsHadQuotes) {
+    struct Case {
+        std::string text;
+        std::vector<std::string> fields;  // per record
+    };
+    const Case cases[] = {
+        {"a,b,c\n", {"---"}},
+        {"a,\"b\",c\n", {"-q-"}},
+        {"\"\",,\"x,y\"\n", {"q-q"}},
+        {"ab\"c,d\n", {"q-"}},                 // a quote inside an unquoted field
+        {"\"a\"b,c\n", {"q-"}},                // text after the closing quote
+        {"a;\"b;c\";d\n", {"-q-"}},            // the file's separator is ";"
+        {"a,b\n,,\n\"x\",y\n", {"--", "q-"}},  // a blank row between takes no places
+        {"a\r\n\"b\r\nc\"\r\nd\r\n", {"-", "q", "-"}},
+    };
+    for (const Case& c : cases) {
+        for (const std::size_t bufferBytes : {std::size_t{3}, std::size_t{4096}}) {
+            SCOPED_TRACE(c.text + " buffer " + std::to_string(bufferBytes));
+            std::istringstream in(c.text);
+            CsvReader reader(in, bufferBytes);
+            CsvRecordBatch batch;
+            while (reader.ReadRecord(batch)) {
+            }
+            std::vector<std::string> had;
+            for (std::size_t i = 0; i < batch.size(); ++i) {
+                std::string fields;
+                for (std::size_t f = 0; f < batch[i].fieldCount; ++f) {
+                    fields += batch.FieldHadQuotes(batch[i], f) ? 'q' : '-';
+                }
+                had.push_back(fields);
+            }
+            EXPECT_EQ(had, c.fields);
+        }
+    }
+}
+
 }  // namespace
 }  // namespace isr
