@@ -30,6 +30,8 @@ constexpr std::string_view kSoughtNetColumn = "neto_buscado";
 constexpr std::string_view kNetColumn = "neto";
 constexpr std::string_view kExactColumn = "exacto";
 constexpr std::string_view kErrorColumn = "error";
+// The text of a settlement figure of zero, as AmountText writes it.
+constexpr std::string_view kZeroText = "0.00";
 
 void AppendNumber(std::string& out, std::uint64_t n) {
     char digits[24];
@@ -179,10 +181,12 @@ bool WriteWithholdingRow(const TableSet& tables, const BatchLayout& layout, cons
         for (std::size_t i = 0; i < kResultBoxes.size(); ++i) writer.Field({});
     }
     for (const auto figure : settlement) {
-        if (shown) {
-            writer.AmountField(AmountText(figure));
-        } else {
+        if (!shown) {
             writer.Field({});
+        } else if (figure == Cents{}) {
+            writer.UnquotedField(kZeroText);  // one of the two, at least, in every row
+        } else {
+            writer.AmountField(AmountText(figure));
         }
     }
     if constexpr (grossUps) {
