@@ -39,10 +39,9 @@ bool HeadingNames(std::string_view heading, std::string_view column) {
 std::optional<BatchLayout> LayoutFromHeader(const CsvRecordBatch& batch,
                                             const CsvRecordBatch::Record& header,
                                             std::string& problem) {
-    if (header.fault) {
-        problem = "encabezado mal formado: línea " + std::to_string(header.fault->line) +
-                  ", columna " + std::to_string(header.fault->field) + ": " +
-                  std::string(header.fault->what);
+    if (const CsvFault* fault = batch.Fault(header)) {
+        problem = "encabezado mal formado: línea " + std::to_string(fault->line) + ", columna " +
+                  std::to_string(fault->field) + ": " + std::string(fault->what);
         return std::nullopt;
     }
     if (HasPaymentColumn(batch, header)) return PaymentLayoutFromHeader(batch, header, problem);

@@ -57,9 +57,9 @@ void StartRowMessage(std::string& message, const BatchLayout& layout, std::uint6
 
 bool CheckRecordShape(const BatchLayout& layout, const CsvRecordBatch& batch,
                       const CsvRecordBatch::Record& record, std::string& message) {
-    if (record.fault) {
-        StartRowMessage(message, layout, record.fault->line, record.fault->field);
-        message += record.fault->what;
+    if (const CsvFault* fault = batch.Fault(record)) {
+        StartRowMessage(message, layout, fault->line, fault->field);
+        message += fault->what;
         return false;
     }
     const auto columns = layout.columnNames.size();

@@ -53,6 +53,16 @@ void CsvRecordBatch::Clear() {
     text_.Clear();
     fieldEnds_.clear();
     records_.clear();
+    faults_.clear();
+}
+
+void CsvRecordBatch::SetFault(Record& record, const CsvFault& fault) {
+    if (record.faultSlot != 0) {
+        faults_[record.faultSlot - 1] = fault;
+        return;
+    }
+    faults_.push_back(fault);
+    record.faultSlot = static_cast<std::uint32_t>(faults_.size());
 }
 
 CsvReader::CsvReader(ByteSource& source, std::size_t bufferBytes)
@@ -91,9 +101,9 @@ int CsvReader::Peek() {
     return static_cast<unsigned char>(*pos_);
 }
 
-void CsvReader::NoteFault(CsvRecordBatch::Record& record, std::string_view what,
-                          std::size_t field) {
-    if (!record.fault) record.fault = CsvFault{line_, field, what};
+void CsvReader::NoteFault(CsvRecordBatch& batch, CsvRecordBatch::Record& record,
+                          std::string_view what, std::size_t field) {
+    if (record.faultSlot == 0) batch.SetFault(record, CsvFault{line_, field, what});
 }
 
 // Keeps field text up to the record limit; what lies beyond is read but dropped. Inline, since
@@ -136,7 +146,7 @@ bool CsvReader::ReadRecord(CsvRecordBatch& into, AfterLongRecord after) {
         const bool undecided = separator_ == 0;
         if (!ReadOneRecord(into, after)) return false;
         const auto& record = into.records_.back();
-        bool blank = record.fieldCount > 1 && !record.fault;
+        bool blank = record.fieldCount > 1 && record.faultSlot == 0;
         for (std::size_t i = 0; blank && i < record.fieldCount; ++i) {
             blank = into.Field(record, i).empty();
         }
@@ -189,8 +199,8 @@ bool CsvReader::ReadOneRecord(CsvRecordBatch& into, AfterLongRecord after) {
     if (Peek() < 0) return false;
 
     auto& text = into.text_;
-    auto& record = into.records_.emplace_back(
-        CsvRecordBatch::Record{into.fieldEnds_.size(), 0, line_, std::nullopt});
+    auto& record =
+        into.records_.emplace_back(CsvRecordBatch::Record{into.fieldEnds_.size(), 0, line_});
     recordBytes_ = 0;
     stopAtLimit_ = after == AfterLongRecord::kStop;
     bool overflowed = false;
@@ -204,7 +214,7 @@ bool CsvReader::ReadOneRecord(CsvRecordBatch& into, AfterLongRecord after) {
             for (bool closed = false; !closed;) {
                 if (pos_ == end_ && !Refill()) {
                     // Say where the quote opened: that is where the reader would look.
-                    record.fault = CsvFault{openedOn, field, kUnclosedQuote};
+                    into.SetFault(record, CsvFault{openedOn, field, kUnclosedQuote});
                     endOfInput = true;
                     break;
                 }
@@ -229,7 +239,7 @@ bool CsvReader::ReadOneRecord(CsvRecordBatch& into, AfterLongRecord after) {
             }
             const int next = Peek();
             if (!endOfInput && next >= 0 && next != '\n' && next != '\r' && !TakeSeparator(next)) {
-                NoteFault(record, kTextAfterQuote, field);
+                NoteFault(into, record, kTextAfterQuote, field);
             }
         }
         // Plain text, or what follows a closing quote that should have ended the field.
@@ -241,7 +251,7 @@ bool CsvReader::ReadOneRecord(CsvRecordBatch& into, AfterLongRecord after) {
             if (pos_ == end_) continue;
             if (*pos_ != '"') break;
             quotes = true;
-            NoteFault(record, kQuoteInsideField, field);
+            NoteFault(into, record, kQuoteInsideField, field);
             Keep(text, pos_, pos_ + 1);
             ++pos_;
         }
@@ -270,9 +280,10 @@ bool CsvReader::ReadOneRecord(CsvRecordBatch& into, AfterLongRecord after) {
         break;
     }
     // A record cut short at the limit is too long, whatever else its unread end held.
-    if (overflowed && (!record.fault || (stopAtLimit_ && recordBytes_ > kMaxRecordBytes))) {
-        record.fault = CsvFault{record.line, record.fieldCount + 1,
-                                recordBytes_ > kMaxRecordBytes ? kRecordTooLong : kTooManyFields};
+    if (overflowed && (record.faultSlot == 0 || (stopAtLimit_ && recordBytes_ > kMaxRecordBytes))) {
+        into.SetFault(record,
+                      CsvFault{record.line, record.fieldCount + 1,
+                               recordBytes_ > kMaxRecordBytes ? kRecordTooLong : kTooManyFields});
     }
     return true;
 }

@@ -28,16 +28,22 @@ struct CsvFault {
 // Records stored back to back: the fields' texts in one string, their ends in one vector.
 class CsvRecordBatch {
   public:
+    // Small, since a chunk's records are written by the reading thread and read on another core:
+    // the rare fault is kept apart.
     struct Record {
         std::size_t firstField;
         std::size_t fieldCount;
-        std::uint64_t line;  // where the record starts
-        std::optional<CsvFault> fault;
+        std::uint64_t line;           // where the record starts
+        std::uint32_t faultSlot = 0;  // 0, or 1 + the fault's place
     };
 
     std::size_t size() const { return records_.size(); }
     bool empty() const { return records_.empty(); }
     const Record& operator[](std::size_t i) const { return records_[i]; }
+    // What is wrong with the record as written; nothing when it was read whole and well formed.
+    const CsvFault* Fault(const Record& record) const {
+        return record.faultSlot == 0 ? nullptr : &faults_[record.faultSlot - 1];
+    }
     // Inline: a batch row reads a dozen fields through it.
     std::string_view Field(const Record& record, std::size_t i) const {
         const auto index = record.firstField + i;
@@ -56,7 +62,7 @@ class CsvRecordBatch {
     // holds no text, but still takes its place).
     std::size_t Bytes() const {
         return text_.Size() + fieldEnds_.size() * sizeof(std::size_t) +
-               records_.size() * sizeof(Record);
+               records_.size() * sizeof(Record) + faults_.size() * sizeof(CsvFault);
     }
     void Clear();
 
@@ -68,9 +74,13 @@ class CsvRecordBatch {
     std::size_t End(std::size_t index) const { return fieldEnds_[index] & ~kQuotesBit; }
     std::size_t LastEnd() const { return fieldEnds_.empty() ? 0 : End(fieldEnds_.size() - 1); }
 
+    // Sets the record's fault, or replaces it.
+    void SetFault(Record& record, const CsvFault& fault);
+
     ByteBuffer text_;
     std::vector<std::size_t> fieldEnds_;
     std::vector<Record> records_;
+    std::vector<CsvFault> faults_;
 };
 
 class CsvReader {
@@ -113,7 +123,8 @@ class CsvReader {
   private:
     int Peek();
     bool Refill();
-    void NoteFault(CsvRecordBatch::Record& record, std::string_view what, std::size_t field);
+    void NoteFault(CsvRecordBatch& batch, CsvRecordBatch::Record& record, std::string_view what,
+                   std::size_t field);
     void Keep(ByteBuffer& text, const char* from, const char* to);
     void StopIfTooLong();
     void EndLine(int c);

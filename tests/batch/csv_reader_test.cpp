@@ -37,9 +37,9 @@ std::vector<ReadRecord> ReadAll(const std::string& text, std::size_t bufferBytes
         const auto& r = batch[i];
         ReadRecord read{{}, r.line, ""};
         for (std::size_t f = 0; f < r.fieldCount; ++f) read.fields.emplace_back(batch.Field(r, f));
-        if (r.fault) {
-            read.fault = std::to_string(r.fault->line) + ":" + std::to_string(r.fault->field) +
-                         " " + std::string(r.fault->what);
+        if (const CsvFault* fault = batch.Fault(r)) {
+            read.fault = std::to_string(fault->line) + ":" + std::to_string(fault->field) + " " +
+                         std::string(fault->what);
         }
         records.push_back(read);
     }
@@ -322,8 +322,8 @@ TEST(CsvReader, ARecordThatNeverEndsStopsAtTheLimit) {
         CsvReader reader(source);
         CsvRecordBatch batch;
         ASSERT_TRUE(reader.ReadRecord(batch, CsvReader::AfterLongRecord::kStop));
-        ASSERT_TRUE(batch[0].fault.has_value());
-        EXPECT_EQ(batch[0].fault->what, "registro de más de 1 MiB");
+        ASSERT_NE(batch.Fault(batch[0]), nullptr);
+        EXPECT_EQ(batch.Fault(batch[0])->what, "registro de más de 1 MiB");
         EXPECT_LE(source.Given(), CsvReader::kMaxRecordBytes + CsvReader::kDefaultBufferBytes);
         EXPECT_FALSE(reader.ReadRecord(batch));
     }
