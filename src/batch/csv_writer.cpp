@@ -79,19 +79,6 @@ char* CopyDoublingQuotes(std::string_view text, char* p) {
 
 }  // namespace
 
-void CsvRecordWriter::UnquotedField(std::string_view text) {
-    char* const start = out_.Room(text.size() + 1);
-    char* p = start;
-    if (!firstField_) *p++ = separator_;
-    firstField_ = false;
-    if (text.size() <= 64) {
-        CopyFieldBytes(p, text.data(), text.size());
-    } else {
-        std::memcpy(p, text.data(), text.size());
-    }
-    out_.Commit(static_cast<std::size_t>(p - start) + text.size());
-}
-
 void CsvRecordWriter::Field(std::string_view text) {
     if (!NeedsQuoting(text, separator_)) {
         UnquotedField(text);
