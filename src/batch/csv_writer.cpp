@@ -94,19 +94,6 @@ void CsvRecordWriter::Field(std::string_view text) {
     out_.Commit(static_cast<std::size_t>(p - start));
 }
 
-void CsvRecordWriter::AmountField(const AmountText& amount) {
-    const std::string_view text = amount.View();
-    char* const start = out_.Room(text.size() + 3);
-    char* p = start;
-    if (!firstField_) *p++ = separator_;
-    firstField_ = false;
-    if (amount.Grouped()) *p++ = '"';
-    CopyFieldBytes(p, text.data(), text.size());
-    p += text.size();
-    if (amount.Grouped()) *p++ = '"';
-    out_.Commit(static_cast<std::size_t>(p - start));
-}
-
 void CsvRecordWriter::EndRecord() {
     out_.Append(lineEnd_.data(), lineEnd_.size());
     firstField_ = true;
