@@ -55,7 +55,7 @@ std::variant<Cents, std::string> AmountOf(std::string_view column, std::string_v
 std::optional<HistoryColumns> HistoryColumnsFromHeader(const CsvRecordBatch& batch,
                                                        const CsvRecordBatch::Record& header,
                                                        std::string& problem) {
-    if (header.fault) {
+    if (batch.Fault(header) != nullptr) {
         problem = "la fila de encabezados está mal formada";
         return std::nullopt;
     }
@@ -95,7 +95,7 @@ std::variant<HistoryPayment, std::string> ReadHistoryRow(const TableSet& tables,
                                                          const CsvRecordBatch& batch,
                                                          const CsvRecordBatch::Record& record) {
     const auto field = [&](std::size_t column) { return FieldOf(batch, record, column); };
-    if (record.fault) return std::string(record.fault->what);
+    if (const CsvFault* fault = batch.Fault(record)) return std::string(fault->what);
     HistoryPayment row{field(columns.employee), {}};
     if (row.employee.empty()) return std::string("falta empleado");
     const auto date =

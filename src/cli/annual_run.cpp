@@ -196,7 +196,7 @@ int RunAnnual(std::span<const std::string_view> operands, const TableSet& tables
         };
         const auto employee = field(columns->employee);
         const auto paid = ReadIsoDate(field(columns->paymentDate));
-        if (!record.fault && !employee.empty() && paid &&
+        if (batch.Fault(record) == nullptr && !employee.empty() && paid &&
             !spool.Add({std::string(employee), paid->year, record.line, std::nullopt})) {
             return SpoolFailed(err, spool);
         }
