@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "batch/box_labels.h"
+#include "presentation/box_labels.h"
 
 namespace isr {
 

@@ -5,13 +5,13 @@
 #include <string_view>
 #include <variant>
 
-#include "batch/box_labels.h"
 #include "batch/calculation_input.h"
 #include "batch/quoted_argument.h"
 #include "calc/days_text.h"
 #include "calc/result_boxes.h"
 #include "money/amount_text.h"
 #include "money/written_name.h"
+#include "presentation/box_labels.h"
 
 namespace isr {
 
@@ -51,7 +51,8 @@ std::optional<DaysPaidResult> Calculated(const TableSet& tables, const BatchLayo
         return fail(layout.amount, what);
     }
     const TypedAmount base = *written;
-    if (base.kind == TypedAmount::Kind::kNotAnAmount) return fail(layout.amount, "no es un importe");
+    if (base.kind == TypedAmount::Kind::kNotAnAmount)
+        return fail(layout.amount, "no es un importe");
     if (base.cents < Cents()) return fail(layout.amount, "no puede ser negativo");
     if (base.kind == TypedAmount::Kind::kBeyondRange) {
         return fail(layout.amount, "importe fuera de rango");

@@ -14,9 +14,9 @@
 
 #include "batch/payment_input.h"
 #include "calc/extraordinary_payment.h"
-#include "calc/payment_figures.h"
 #include "entry/amount_field.h"
 #include "money/amount_text.h"
+#include "presentation/payment_figures.h"
 #include "tariffs/table_sets.h"
 #include "web/amount_input.h"
 #include "web/dom.h"
@@ -51,13 +51,6 @@ constexpr std::array<AmountInput*, 3> kAmountInputs = {&txtIngresoMensual, &txtI
 
 AmountInput& AmountInputAt(int index) {
     return *kAmountInputs[static_cast<std::size_t>(index)];
-}
-
-// A figure's box: "pago-" and its JSON group and key, "pago-art174-tasa".
-std::string BoxId(const PaymentFigureLabel& label) {
-    std::string id = "pago-";
-    if (!label.jsonGroup.empty()) (id += label.jsonGroup) += '-';
-    return id += label.jsonKey;
 }
 
 PaymentConcept ChosenConcept() {
@@ -100,7 +93,7 @@ bool PaymentBeyondRange(const TableSet& tables, const PaymentInput& input) {
 void ShowFigures(const ExtraordinaryPayment* payment) {
     for (const auto& label : kPaymentFigureLabels) {
         if (label.figure == PaymentFigure::kWithholdsLess) continue;
-        dom::SetValue(BoxId(label).c_str(),
+        dom::SetValue(PaymentFigureId(label).c_str(),
                       payment ? PaymentFigureText(*payment, label.figure) : std::string());
     }
 }
