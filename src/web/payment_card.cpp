@@ -17,6 +17,7 @@
 #include "entry/amount_field.h"
 #include "money/amount_text.h"
 #include "presentation/payment_figures.h"
+#include "presentation/problem_text.h"
 #include "tariffs/table_sets.h"
 #include "web/amount_input.h"
 #include "web/dom.h"
@@ -63,15 +64,28 @@ void cmbConcepto_Click() {
     lblDomingos.SetEnabled(sundays);
 }
 
+// In the order of PaymentField.
+constexpr std::array<std::string_view, 4> kFieldCaptions = {
+    "Ingreso Mensual Ordinario", "Importe", "Domingos Trabajados", "Salario Mínimo Diario"};
+
+std::string CaptionOf(PaymentField field) {
+    return std::string(kFieldCaptions[static_cast<std::size_t>(field)]) + ": ";
+}
+
 // A field's caption and what is wrong with it, in the words of the command line and the batch.
 // Typed amounts are never negative nor anything but an amount; a paste the entry rules let
 // through is read as the calculation reads it.
 std::string Problem(const TableSet& tables, const PaymentError& error) {
-    constexpr std::array<std::string_view, 4> kFieldCaptions = {
-        "Ingreso Mensual Ordinario", "Importe", "Domingos Trabajados", "Salario Mínimo Diario"};
-    std::string message(kFieldCaptions[static_cast<std::size_t>(error.field)]);
-    message += ": ";
+    std::string message = CaptionOf(error.field);
     AppendPaymentProblem(message, tables, error);
+    message += '.';
+    return message;
+}
+
+// The payment's caption names the amount: the shared words follow it alone.
+std::string PaymentBeyondRangeMessage() {
+    std::string message = CaptionOf(PaymentField::kPayment);
+    AppendBeyondRange(message);
     message += '.';
     return message;
 }
@@ -112,9 +126,7 @@ void cmdPago_Click() {
     if (error || beyondRange) {
         ShowFigures(nullptr);
         dom::SetText(kLess, "");
-        dom::SetText(kMessage, beyondRange ? "Importe: fuera de rango (a lo sumo " +
-                                                 AmountText(Cents::Largest()).String() + ")."
-                                           : Problem(tables, *error));
+        dom::SetText(kMessage, beyondRange ? PaymentBeyondRangeMessage() : Problem(tables, *error));
         return;
     }
     const auto& payment = std::get<ExtraordinaryPayment>(result);
