@@ -8,6 +8,7 @@
 #include <sstream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "presentation/box_labels.h"
 #include "presentation/calculation_labels.h"
@@ -100,6 +101,24 @@ TEST(PageHtml, EverySectionHeadingIsALegend) {
          {&kIsrSection, &kSubsidySection, &kExemptionSection, &kSpreadSection, &kMonthlySection}) {
         EXPECT_TRUE(legends.contains(std::string(section->heading))) << section->heading;
     }
+}
+
+// The chart's table of points heads its columns with the captions of the figures it shows; the
+// subsidy's column stands for the period's subsidy or the annual sum, and keeps a word of its own.
+TEST(PageHtml, TheChartsColumnsAreHeadedByTheFiguresCaptions) {
+    const std::string html = PageHtml();
+    std::vector<std::string> headers;
+    for (auto at = html.find("<th scope=\"col\">"); at != std::string::npos;
+         at = html.find("<th scope=\"col\">", at + 1)) {
+        const auto start = html.find('>', at) + 1;
+        headers.push_back(
+            ReadOut(std::string_view(html).substr(start, html.find("</th>", at) - start)));
+    }
+    const std::vector<std::string> expected = {
+        std::string(LabelOf(EnteredFigure::kBase).caption),
+        std::string(LabelOf(ResultBox::kDeterminedTax).caption), "Subsidio",
+        std::string(LabelOf(GrossUpFigure::kNet).caption)};
+    EXPECT_EQ(headers, expected);
 }
 
 // A JSON object holds each key once, a CSV header each column once, and each control shows one
