@@ -8,6 +8,7 @@
 
 #include "batch/calculation_input.h"
 #include "batch/quoted_argument.h"
+#include "cli/annual_run.h"
 #include "cli/csv_command.h"
 #include "cli/days_output.h"
 #include "cli/descriptor_output.h"
@@ -135,6 +136,9 @@ int Run(std::span<const std::string_view> args, const Console& console) {
         case Mode::kCsv:
             // The batch checks its own output: it may be a file of its own.
             return RunCsv(options.operands, *options.tables, options.summary, console);
+        case Mode::kAnnual:
+            return RunAnnual(options.operands, *options.tables, options.summary,
+                             {.months = options.months}, console);
         case Mode::kCalculation:
             if (options.days) return Finished(out, err, RunDaysPaid(options, out, err));
             break;

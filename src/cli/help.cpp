@@ -22,6 +22,7 @@ uso: isr2016-cli [--json] [--tablas NOMBRE] PERIODO BASE [SUMA_SUBSIDIO]
      isr2016-cli --pago [--json] [--tablas NOMBRE] [--salario-minimo IMPORTE] CONCEPTO INGRESO_MENSUAL IMPORTE [DOMINGOS]
      isr2016-cli [--json] [--tablas NOMBRE] --dias N [--metodo METODO] BASE
      isr2016-cli --csv [--tablas NOMBRE] [--resumen] [ENTRADA [SALIDA]]
+     isr2016-cli --ejercicio [--tablas NOMBRE] [--resumen] [--meses] [ENTRADA [SALIDA]]
      isr2016-cli --help | --version
 
 PERIODO        )";
@@ -70,8 +71,16 @@ Opciones:
                con --dias, tabla o mensual
   --csv        una nómina entera: lee un CSV de ENTRADA y escribe otro en
                SALIDA (entrada y salida estándar si se omiten o son "-")
+  --ejercicio  el cálculo anual del patrón (LISR art. 97) de cada empleado
+               y año: lee un historial de pagos en CSV de ENTRADA y escribe
+               una fila por empleado y año en SALIDA (las estándar si se
+               omiten o son "-"); con --recibos, de los recibos ordinarios
+  --meses      con --ejercicio, tras cada año una fila por mes con pagos:
+               su ingreso, los subsidios de sus pagos, el tope de la tabla
+               mensual para ese ingreso y lo que pasó del tope
   --resumen    con --csv, al terminar, en la salida de errores: las filas,
-               las filas con error y las sumas de las filas buenas
+               las filas con error y las sumas de las filas buenas; con
+               --ejercicio, los años por resultado y los pagos con error
   --tablas NOMBRE
 )";
 // Then the paragraph of the table sets, and:
@@ -115,16 +124,38 @@ Nómina en CSV (--csv):
   subsidio_periodo y procedimiento_2016; dias no se mezcla con periodo,
   neto ni suma_subsidio.
 
+Cálculo anual (--ejercicio):
+  Cada fila de ENTRADA es un pago, en cualquier orden; la primera nombra las
+  columnas empleado, fecha_pago (aaaa-mm-dd), ingreso_gravable, isr_retenido
+  y, si se quiere, fecha_inicial_pago y fecha_final_pago (juntas),
+  subsidio_causado, periodo, dias e ingreso_exento; las demás se ignoran. El
+  subsidio de un pago es su subsidio_causado o, si está vacío, el de su
+  periodo o el de sus dias por el método mensual. El subsidio de un mes (por
+  fecha_pago) es la suma del de sus pagos, hasta lo que da la tabla mensual
+  para el ingreso de todo el mes; isr_tarifa es la tarifa anual sobre el
+  ingreso gravable del año, isr_ejercicio = isr_tarifa - subsidio_causado
+  (nunca menos de 0) y diferencia = isr_ejercicio - isr_retenido: "a cargo",
+  "a favor" o "sin diferencia". Es "no corresponde" (y motivo dice por qué)
+  si el ingreso del año pasa de 400,000.00, el primer periodo empieza
+  después del 1 de enero o el último termina antes del 1 de diciembre. Una
+  fila que no se puede leer se dice en la salida de errores y deja a su año
+  sin cifras ("error"). Los pagos se agrupan en archivos temporales (en
+  TMPDIR), de modo que la memoria no crece con la entrada.
+
 Ejemplos:
   isr2016-cli mensual 3,000.00
   isr2016-cli --neto mensual 7,000.00
   isr2016-cli --pago aguinaldo 10,000.00 5,000.00
   isr2016-cli --tablas anexo8 --dias 16 2,500.00
   isr2016-cli --csv nomina.csv resultados.csv
+  isr2016-cli --ejercicio pagos-2016.csv anual-2016.csv
+  isr2016-cli --recibos --ejercicio recibos-2016.zip --salida anual-2016.csv
 
 Estado de salida:
-  0  cálculo hecho (con --csv, todas las filas bien)
-  1  con --csv, alguna fila con error (las demás se calcularon)
+  0  cálculo hecho (con --csv, todas las filas bien; con --ejercicio, todos
+     los años con cifras)
+  1  con --csv, alguna fila con error (las demás se calcularon); con
+     --ejercicio, algún pago o año con error
   2  argumentos incorrectos (periodo desconocido, importe no numérico o
      negativo, opción desconocida o número de argumentos equivocado), una
      BASE más allá de la tarifa o, con --neto, un neto mayor que el de

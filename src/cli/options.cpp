@@ -25,6 +25,8 @@ enum Code : int {
     kDays,
     kMethod,
     kVersion,
+    kAnnual,
+    kMonths,
 };
 
 constexpr option kLongOptions[] = {
@@ -37,6 +39,8 @@ constexpr option kLongOptions[] = {
     {"tablas", required_argument, nullptr, kTables},
     {"dias", required_argument, nullptr, kDays},
     {"metodo", required_argument, nullptr, kMethod},
+    {"ejercicio", no_argument, nullptr, kAnnual},
+    {"meses", no_argument, nullptr, kMonths},
     {"help", no_argument, nullptr, 'h'},
     {"version", no_argument, nullptr, kVersion},
     {nullptr, 0, nullptr, 0},
@@ -51,6 +55,9 @@ bool LooksLikeAmount(std::string_view arg) {
 
 // Two modes asked for at once: what is wrong with the pair.
 std::string_view ModeConflict(Mode a, Mode b) {
+    if (a == Mode::kAnnual || b == Mode::kAnnual) {
+        return "--ejercicio no se combina con --csv, --neto ni --pago";
+    }
     if (a == Mode::kPayment || b == Mode::kPayment) {
         return "--pago no se combina con --csv ni con --neto";
     }
@@ -77,6 +84,9 @@ std::optional<std::string> OperandProblem(const Options& options) {
         case Mode::kCsv:
             if (count <= 2) return std::nullopt;
             return "--csv acepta a lo sumo ENTRADA y SALIDA";
+        case Mode::kAnnual:
+            if (count <= 2) return std::nullopt;
+            return "--ejercicio acepta a lo sumo ENTRADA y SALIDA";
     }
     return std::nullopt;
 }
@@ -155,6 +165,12 @@ std::variant<Options, Request, UsageProblem> ReadArguments(std::span<const std::
             case kGrossUp:
                 choose(Mode::kGrossUp);
                 break;
+            case kAnnual:
+                choose(Mode::kAnnual);
+                break;
+            case kMonths:
+                options.months = true;
+                break;
             case kPayment:
                 choose(Mode::kPayment);
                 break;
@@ -196,11 +212,16 @@ std::variant<Options, Request, UsageProblem> ReadArguments(std::span<const std::
 
     if (conflict) return UsageProblem{std::string(*conflict)};
     options.mode = chosenMode.value_or(Mode::kCalculation);
-    if (options.summary && options.mode != Mode::kCsv) {
-        return UsageProblem{"--resumen sólo cuenta con --csv"};
+    const bool csvOut = options.mode == Mode::kCsv || options.mode == Mode::kAnnual;
+    if (options.summary && !csvOut) {
+        return UsageProblem{"--resumen sólo cuenta con --csv o --ejercicio"};
     }
-    if (options.json && options.mode == Mode::kCsv) {
-        return UsageProblem{"--csv y --json no se combinan"};
+    if (options.months && options.mode != Mode::kAnnual) {
+        return UsageProblem{"--meses sólo cuenta con --ejercicio"};
+    }
+    if (options.json && csvOut) {
+        return UsageProblem{options.mode == Mode::kCsv ? "--csv y --json no se combinan"
+                                                       : "--ejercicio y --json no se combinan"};
     }
     options.tablesChosen = tablesName.has_value();
     options.tables = tablesName ? FindTableSet(*tablesName) : &DefaultTableSet();
@@ -213,7 +234,7 @@ std::variant<Options, Request, UsageProblem> ReadArguments(std::span<const std::
     }
     if (options.method && !options.days) return UsageProblem{"--metodo sólo cuenta con --dias"};
     if (options.days && options.mode != Mode::kCalculation) {
-        return UsageProblem{"--dias no se combina con --neto, --pago ni --csv"};
+        return UsageProblem{"--dias no se combina con --neto, --pago, --csv ni --ejercicio"};
     }
     if (auto problem = OperandProblem(options)) return UsageProblem{std::move(*problem)};
     return options;

@@ -21,13 +21,15 @@ enum class Mode {
     kGrossUp,      // --neto: PERIODO NETO [SUMA_SUBSIDIO]
     kPayment,      // --pago: CONCEPTO INGRESO_MENSUAL IMPORTE [DOMINGOS]
     kCsv,          // --csv: [ENTRADA [SALIDA]]
+    kAnnual,       // --ejercicio: [ENTRADA [SALIDA]], a payment history
 };
 
 // Arguments that can run: the mode and its operands, as many as the mode takes.
 struct Options {
     Mode mode = Mode::kCalculation;
     bool json = false;
-    bool summary = false;  // --resumen, with --csv
+    bool summary = false;  // --resumen, with --csv or --ejercicio
+    bool months = false;   // --meses, with --ejercicio
     const TableSet* tables = nullptr;
     bool tablesChosen = false;  // the outputs name the set only when --tablas chose it
     // --salario-minimo's text, with --pago; nothing for the 2016 minimum wage.

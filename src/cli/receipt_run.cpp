@@ -12,6 +12,7 @@
 #include "cli/output_file.h"
 #include "cli/receipt_sources.h"
 #include "cli/receipt_xml.h"
+#include "cli/receipt_year.h"
 #include "cli/system_error_text.h"
 #include "money/amount_text.h"
 #include "parallel/worker_pool.h"
@@ -86,6 +87,10 @@ std::variant<ReceiptOptions, std::string> ReadReceiptOptions(
         } else if (arg == "--recibos") {
         } else if (arg == "--resumen") {
             options.summary = true;
+        } else if (arg == "--ejercicio") {
+            options.annual = true;
+        } else if (arg == "--meses") {
+            options.months = true;
         } else if (const auto name = value("--tablas")) {
             options.tables = FindTableSet(*name);
             if (options.tables == nullptr)
@@ -105,12 +110,14 @@ std::variant<ReceiptOptions, std::string> ReadReceiptOptions(
             return "opción desconocida con --recibos: " + QuotedArgument(arg);
         }
     }
+    if (options.months && !options.annual) return "--meses sólo cuenta con --ejercicio";
     if (options.paths.empty())
         return "--recibos necesita al menos una RUTA (archivo XML, carpeta o ZIP)";
     return options;
 }
 
 int RunReceipts(const ReceiptOptions& options, const Console& console) {
+    if (options.annual) return RunReceiptYears(options, console);
     const auto listed = ListReceiptPaths(options.paths);
     if (const auto* unreadable = std::get_if<UnreadablePath>(&listed)) {
         Message(console.err) << "no se puede leer "

@@ -22,6 +22,8 @@ struct ReceiptOptions {
     bool summary = false;
     std::optional<std::string> output;  // --salida; standard output without it
     std::vector<std::string> paths;
+    bool annual = false;  // --ejercicio: the employees' years instead of the audit's report
+    bool months = false;  // --meses, with --ejercicio
 };
 
 // Whether the arguments ask for the receipts' audit (--recibos before any "--").

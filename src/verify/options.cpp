@@ -22,12 +22,13 @@ std::variant<Options, std::string> ParseOptions(std::span<const std::string_view
     Options options;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const auto flag = args[i];
-        if (flag == "--neto" || flag == "--pago" || flag == "--dias") {
+        if (flag == "--neto" || flag == "--pago" || flag == "--dias" || flag == "--ejercicio") {
             (flag == "--neto"   ? options.grossUp
              : flag == "--pago" ? options.payments
-                                : options.days) = true;
-            if (options.grossUp + options.payments + options.days > 1) {
-                return "--neto, --pago and --dias do not combine";
+             : flag == "--dias" ? options.days
+                                : options.annual) = true;
+            if (options.grossUp + options.payments + options.days + options.annual > 1) {
+                return "--neto, --pago, --dias and --ejercicio do not combine";
             }
             continue;
         }

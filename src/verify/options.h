@@ -25,12 +25,15 @@ struct Options {
     bool payments = false;
     // Check the pay of N days instead, with every table set unless --tablas names one.
     bool days = false;
+    // Check the month's subsidy cap and the year's tax instead, with every table set unless
+    // --tablas names one.
+    bool annual = false;
     bool tablesGiven = false;
 };
 
 inline constexpr std::string_view kUsage =
     "usage: isr2016-verify [--stride N] [--period NAME] [--tablas NAME] [--texts N] [--neto | "
-    "--pago | --dias]";
+    "--pago | --dias | --ejercicio]";
 
 // The options, or a message saying what is wrong with the arguments.
 std::variant<Options, std::string> ParseOptions(std::span<const std::string_view> args);

@@ -38,6 +38,7 @@ int Run(std::span<const std::string_view> args, const Calculator& calculate,
     if (options.grossUp) return RunNetSweeps(options, threads, out, err);
     if (options.payments) return RunPaymentSweeps(options, threads, out, err);
     if (options.days) return RunDaysSweeps(options, threads, out, err);
+    if (options.annual) return RunYearSweeps(options, threads, out, err);
 
     SweepCount total;
     for (const auto& job : PlanJobs(*options.tables, options.period)) {

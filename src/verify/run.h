@@ -38,4 +38,9 @@ int RunPaymentSweeps(const Options& options, unsigned threads, std::ostream& out
 // mismatches"; progress goes to `err`. Returns kExitAgree or kExitMismatch.
 int RunDaysSweeps(const Options& options, unsigned threads, std::ostream& out, std::ostream& err);
 
+// isr2016-verify --ejercicio: YearSweep over the grid of every table set, or of the one --tablas
+// names. Results and mismatches go to `out`, the last line "checked N years, M mismatches";
+// progress goes to `err`. Returns kExitAgree or kExitMismatch.
+int RunYearSweeps(const Options& options, unsigned threads, std::ostream& out, std::ostream& err);
+
 }  // namespace isr::verify

@@ -178,7 +178,7 @@ TEST(BatchSummary, OnlyABatchHasOne) {
         const auto r = RunWith(args);
         EXPECT_EQ(r.status, kExitUsage);
         EXPECT_EQ(r.err.substr(0, r.err.find('\n')),
-                  "isr2016-cli: --resumen sólo cuenta con --csv");
+                  "isr2016-cli: --resumen sólo cuenta con --csv o --ejercicio");
     }
 }
 

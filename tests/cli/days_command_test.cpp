@@ -76,7 +76,7 @@ TEST(DaysCommand, RefusesEachBadValueNamingIt) {
         {{"--dias", "15", "x"}, R"(BASE no es un importe: "x")"},
         {{"--dias", "15", "mensual", "100"}, "con --dias se espera sólo BASE"},
         {{"--metodo", "tabla", "mensual", "100"}, "--metodo sólo cuenta con --dias"},
-        {{"--dias", "15", "--csv"}, "--dias no se combina con --neto, --pago ni --csv"},
+        {{"--dias", "15", "--csv"}, "--dias no se combina con --neto, --pago, --csv ni --ejercicio"},
         {{"--dias"}, "--dias necesita un número de días"},
     };
     for (const auto& c : cases) {

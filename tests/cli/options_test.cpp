@@ -104,7 +104,7 @@ TEST(ReadArguments, SaysWhatIsWrong) {
          "--csv y --neto no se combinan: una nómina de netos lleva una columna neto"},
         {{"--csv", "--pago"}, "--pago no se combina con --csv ni con --neto"},
         {{"--pago", "--neto", "ptu", "1", "2"}, "--pago no se combina con --csv ni con --neto"},
-        {{"--resumen", "mensual", "5"}, "--resumen sólo cuenta con --csv"},
+        {{"--resumen", "mensual", "5"}, "--resumen sólo cuenta con --csv o --ejercicio"},
         {{"--csv", "--json"}, "--csv y --json no se combinan"},
         {{"--salario-minimo", "80", "mensual", "5"}, "--salario-minimo sólo cuenta con --pago"},
         {{"mensual", "5", "--tablas"}, "--tablas necesita un nombre (anexo8 o programa)"},
