@@ -9,16 +9,16 @@
 #include <type_traits>
 #include <variant>
 
-#include "batch/box_labels.h"
 #include "batch/calculation_input.h"
 #include "batch/days_batch.h"
 #include "batch/payment_batch.h"
 #include "batch/quoted_argument.h"
 #include "calc/gross_up.h"
-#include "calc/payment_figures.h"
 #include "calc/result_boxes.h"
 #include "calc/withholding.h"
 #include "money/text_helpers.h"
+#include "presentation/box_labels.h"
+#include "presentation/payment_figures.h"
 
 namespace isr {
 

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <variant>
 
-#include "batch/box_labels.h"
+#include "presentation/box_labels.h"
 
 namespace isr {
 

@@ -5,6 +5,7 @@
 #include "calc/gross_up.h"
 #include "money/text_helpers.h"
 #include "money/written_name.h"
+#include "presentation/problem_text.h"
 
 namespace isr {
 
@@ -183,9 +184,8 @@ void AppendProblem(std::string& message, const InputError& error) {
             message += "no puede ser negativo";
             return;
         case InputProblem::kBeyondRange:
-            message += "importe fuera de rango (a lo sumo ";
-            message += AmountText(Cents::Largest()).View();
-            message += ')';
+            message += "importe ";
+            AppendBeyondRange(message);
             return;
         case InputProblem::kBeyondTariff:
             message += "más allá de la tarifa ";

@@ -5,13 +5,13 @@
 #include <string_view>
 #include <variant>
 
-#include "batch/box_labels.h"
 #include "batch/calculation_input.h"
 #include "batch/quoted_argument.h"
 #include "calc/days_text.h"
 #include "calc/result_boxes.h"
 #include "money/amount_text.h"
 #include "money/written_name.h"
+#include "presentation/box_labels.h"
 
 namespace isr {
 

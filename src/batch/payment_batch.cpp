@@ -8,8 +8,8 @@
 
 #include "batch/payment_input.h"
 #include "batch/quoted_argument.h"
-#include "calc/payment_figures.h"
 #include "money/text_helpers.h"
+#include "presentation/payment_figures.h"
 
 namespace isr {
 

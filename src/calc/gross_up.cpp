@@ -5,6 +5,9 @@
 #include <cassert>
 #include <cstdint>
 
+#include "calc/brackets.h"
+#include "calc/row_stretches.h"
+
 namespace isr {
 
 namespace {
@@ -34,26 +37,18 @@ struct Stretch {
 template <class Visit>
 void ForEachStretch(const TableSet& tables, Period period, Cents subsidySum, Visit visit) {
     const Cents creditWithoutRow = TakesSubsidySum(period) ? subsidySum : Cents();
-    if (visit(Stretch{Cents(), Cents(), Cents(), Rate(), Cents(), creditWithoutRow})) return;
-    const auto subsidy = tables.SubsidyTable(period);
-    std::size_t s = 0;
-    for (const IsrRow& row : tables.IsrTariff(period)) {
-        Stretch stretch{row.lowerLimit, row.upperLimit, row.lowerLimit,
-                        row.rate,       row.fixedFee,   creditWithoutRow};
-        for (;;) {
-            while (s < subsidy.size() && subsidy[s].upperLimit < stretch.first) ++s;
-            stretch.last = row.upperLimit;
-            if (s < subsidy.size()) {
-                stretch.last = std::min(stretch.last, subsidy[s].upperLimit);
-                stretch.credit = subsidy[s].subsidy;
-            } else {
-                stretch.credit = creditWithoutRow;
-            }
-            if (visit(stretch)) return;
-            if (stretch.last == row.upperLimit) break;
-            stretch.first = stretch.last + kOneCent;
+    const Cents top = TariffTop(tables.IsrTariff(period));
+    ForEachRowStretch(tables, period, Cents(), top, [&](const StretchRows& rows) {
+        Stretch stretch{rows.bases.first, rows.bases.last,
+                        Cents(),          Rate(),
+                        Cents(),          rows.subsidy ? rows.subsidy->subsidy : creditWithoutRow};
+        if (rows.isr) {
+            stretch.lowerLimit = rows.isr->lowerLimit;
+            stretch.rate = rows.isr->rate;
+            stretch.fixedFee = rows.isr->fixedFee;
         }
-    }
+        return visit(stretch);
+    });
 }
 
 // The smallest base of `stretch` that nets `target`, when its first base nets less and its last
@@ -92,7 +87,7 @@ std::optional<GrossUpResult> GrossUp(const TableSet& tables, Period period, Cent
     GrossUpResult found{*base, Calculate(tables, period, *base, subsidySum), Cents(), false};
     // The first base reaching the target nets it or, past a step of the subsidy, a little more
     // (an amount, as the target is one).
-    found.net = *base - *found.withholding.result;
+    found.net = *found.withholding.Net();
     found.exact = found.net == targetNet;
     return found;
 }

@@ -20,8 +20,10 @@ Withholding WithholdingOfRows(const std::optional<BracketMatch<IsrRow>>& isrRow,
     if (const auto& match = subsidyRow) {
         const SubsidyRow& row = match->bracket;
         w.subsidy = SubsidyBreakdown{match->row, row.lowerLimit, row.upperLimit, row.subsidy};
+        w.credit = row.subsidy;
     }
-    w.result = w.determinedTax - (w.subsidy ? w.subsidy->subsidy : Cents());
+    w.base = base;
+    w.result = w.determinedTax - w.credit;
     return w;
 }
 
@@ -31,7 +33,10 @@ Withholding Calculate(const TableSet& tables, Period period, Cents base, Cents s
                           FindEmploymentSubsidyBracket(tables.SubsidyTable(period), base), base);
     // A negative sum the size of the largest amount (a typed text may carry a sign) would take the
     // result past it: no figure rather than a wrong one.
-    if (TakesSubsidySum(period)) w.result = Cents::Difference(w.determinedTax, subsidySum);
+    if (TakesSubsidySum(period)) {
+        w.credit = subsidySum;
+        w.result = Cents::Difference(w.determinedTax, subsidySum);
+    }
     return w;
 }
 

@@ -44,6 +44,16 @@ struct Withholding {
     // when the subsidy is the larger. Nothing when a typed subsidy sum was beyond what an amount
     // can hold (see CalculateEntered), or the difference is.
     std::optional<Cents> result;
+    Cents base{};
+    // What the result subtracts from the tax: the subsidy of the period's row (zero without one),
+    // or for "Anual" the year's subsidy sum.
+    Cents credit{};
+
+    // What the employee keeps: the base less the result. Nothing without a result, or when the
+    // difference is beyond what an amount can hold.
+    std::optional<Cents> Net() const {
+        return result ? Cents::Difference(base, *result) : std::nullopt;
+    }
 
     bool operator==(const Withholding&) const = default;
 };

@@ -6,7 +6,6 @@
 #include <string>
 #include <variant>
 
-#include "batch/box_labels.h"
 #include "batch/calculation_input.h"
 #include "batch/quoted_argument.h"
 #include "calc/days_gross_up.h"
@@ -16,6 +15,7 @@
 #include "cli/exit_status.h"
 #include "cli/single_calculation.h"
 #include "money/amount_text.h"
+#include "presentation/box_labels.h"
 
 namespace isr::cli {
 
@@ -67,13 +67,12 @@ void WriteText(const DaysCalculation& calc, std::ostream& out) {
     if (calc.net) CaptionLine(out, "Neto Buscado", calc.net->target);
     CaptionLine(out, "Ingreso Gravable", calc.base);
     if (r.monthlyBase) CaptionLine(out, "Ingreso Mensual", AmountText(*r.monthlyBase));
-    std::string_view group;
+    const FigureSection* section = nullptr;
     for (const auto& box : kBoxLabels) {
-        if (box.jsonGroup.empty()) continue;  // the result is the period's, below
-        if (box.jsonGroup != group) {
-            group = box.jsonGroup;
-            out << '\n'
-                << (group == "isr" ? "Cálculo del ISR 2016\n" : "Subsidio para el Empleo\n");
+        if (box.section == &kResultSection) continue;  // the result is the period's, below
+        if (box.section != section) {
+            section = box.section;
+            out << '\n' << section->heading << '\n';
         }
         CaptionLine(out, box.caption, BoxText(r.withholding, box.box));
     }
@@ -98,10 +97,11 @@ void WriteJson(const DaysCalculation& calc, std::ostream& out) {
     if (r.monthlyBase) out << ",\"ingreso_mensual\":\"" << AmountText(*r.monthlyBase).View() << '"';
     std::string_view group;
     for (const auto& box : kBoxLabels) {
-        if (box.jsonGroup.empty()) continue;
-        out << (box.jsonGroup != group ? (group.empty() ? ",\"" : "},\"") : ",");
-        if (box.jsonGroup != group) {
-            group = box.jsonGroup;
+        if (box.section == &kResultSection) continue;
+        const std::string_view boxGroup = box.section->jsonGroup;
+        out << (boxGroup != group ? (group.empty() ? ",\"" : "},\"") : ",");
+        if (boxGroup != group) {
+            group = boxGroup;
             out << group << "\":{";
         }
         out << '"' << box.jsonKey << "\":\"" << BoxText(r.withholding, box.box).View() << '"';

@@ -41,14 +41,12 @@ void WritePaymentText(const PaymentCalculation& calc, std::ostream& out) {
         }
         CaptionLine(out, echoed.caption, echoed.text);
     }
-    out << "\nExención (art. 93 fracción XIV LISR)\n";
-    std::string_view group;
+    const FigureSection* section = nullptr;
     for (const auto& label : kPaymentFigureLabels) {
         if (label.figure == PaymentFigure::kWithholdsLess) break;
-        if (label.jsonGroup != group) {
-            group = label.jsonGroup;
-            out << (group == "art174" ? "\nArt. 174 RLISR (pago anualizado)\n"
-                                      : "\nArt. 96 LISR (pago sumado al mes)\n");
+        if (label.section != section) {
+            section = label.section;
+            out << '\n' << section->heading << '\n';
         }
         CaptionLine(out, label.caption, PaymentFigureText(calc.result, label.figure));
     }
@@ -67,9 +65,9 @@ void WritePaymentJson(const PaymentCalculation& calc, std::ostream& out) {
     }
     std::string_view group;
     for (const auto& label : kPaymentFigureLabels) {
-        if (label.jsonGroup != group) {
+        if (label.section->jsonGroup != group) {
             if (!group.empty()) out << '}';
-            group = label.jsonGroup;
+            group = label.section->jsonGroup;
             out << ',';
             if (!group.empty()) out << '"' << group << "\":{";
         } else {

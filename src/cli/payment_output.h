@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // An extraordinary payment's figures as the command line shows them: captions in the text
-// output, keys in --json, from the table of calc/payment_figures.h.
+// output, keys in --json, from the table of presentation/payment_figures.h.
 #pragma once
 
 #include <array>
@@ -10,8 +10,8 @@
 #include <string_view>
 
 #include "calc/extraordinary_payment.h"
-#include "calc/payment_figures.h"
 #include "cli/payment_arguments.h"
+#include "presentation/payment_figures.h"
 
 namespace isr::cli {
 

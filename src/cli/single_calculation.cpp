@@ -4,12 +4,13 @@
 #include <ostream>
 #include <string_view>
 
-#include "batch/box_labels.h"
 #include "batch/calculation_input.h"
 #include "calc/gross_up.h"
 #include "calc/result_boxes.h"
 #include "money/amount_text.h"
 #include "money/written_name.h"
+#include "presentation/box_labels.h"
+#include "presentation/calculation_labels.h"
 
 namespace isr::cli {
 
@@ -72,39 +73,46 @@ std::optional<SingleCalculation> GrossUpSingle(const TableSet& tables,
 }
 
 void WriteText(const SingleCalculation& calc, std::ostream& out) {
-    if (!calc.tablesName.empty()) Line(out, "Tablas", calc.tablesName);
-    Line(out, "Tipo de Tarifa", PeriodName(calc.period));
-    if (calc.netPay) Line(out, "Neto Buscado", calc.netPay->target);
-    Line(out, "Ingreso Gravable", calc.base);
-    if (TakesSubsidySum(calc.period)) Line(out, "Suma Subsidio para el Empleo", calc.subsidySum);
-    std::string_view group;
+    using enum EnteredFigure;
+    using enum GrossUpFigure;
+    if (!calc.tablesName.empty()) Line(out, LabelOf(kTables).caption, calc.tablesName);
+    Line(out, LabelOf(kPeriod).caption, PeriodName(calc.period));
+    if (calc.netPay) Line(out, LabelOf(kTarget).caption, calc.netPay->target);
+    Line(out, LabelOf(kBase).caption, calc.base);
+    if (TakesSubsidySum(calc.period)) Line(out, LabelOf(kSubsidySum).caption, calc.subsidySum);
+    const FigureSection* section = nullptr;
     for (const auto& box : kBoxLabels) {
-        if (box.jsonGroup != group) {
-            group = box.jsonGroup;
+        if (box.section != section) {
+            section = box.section;
             out << '\n';
-            if (group == "isr") out << "Cálculo del ISR 2016\n";
-            if (group == "subsidio") out << "Subsidio para el Empleo\n";
+            if (!section->heading.empty()) out << section->heading << '\n';
         }
         Line(out, box.caption, BoxText(calc.withholding, box.box));
     }
     if (calc.netPay) {
         out << '\n';
-        Line(out, "Neto", AmountText(calc.netPay->net));
-        Line(out, "Exacto", calc.netPay->exact ? "sí" : "no");
+        Line(out, LabelOf(kNet).caption, AmountText(calc.netPay->net));
+        Line(out, LabelOf(kExact).caption, ExactText(calc.netPay->exact));
     }
 }
 
 void WriteJson(const SingleCalculation& calc, std::ostream& out) {
     // Every value is a period name or an amount text: nothing in them needs escaping.
     out << '{';
-    if (!calc.tablesName.empty()) out << "\"tablas\":\"" << calc.tablesName << "\",";
-    out << "\"periodo\":\"" << PeriodName(calc.period) << "\",\"ingreso_gravable\":\"" << calc.base
-        << "\",\"suma_subsidio\":\"" << calc.subsidySum << '"';
+    using enum EnteredFigure;
+    using enum GrossUpFigure;
+    const auto key = [&](const FigureLabel& label) -> std::ostream& {
+        return out << '"' << label.jsonKey << "\":";
+    };
+    if (!calc.tablesName.empty()) key(LabelOf(kTables)) << '"' << calc.tablesName << "\",";
+    key(LabelOf(kPeriod)) << '"' << PeriodName(calc.period) << "\",";
+    key(LabelOf(kBase)) << '"' << calc.base << "\",";
+    key(LabelOf(kSubsidySum)) << '"' << calc.subsidySum << '"';
     std::string_view group;
     for (const auto& box : kBoxLabels) {
-        if (box.jsonGroup != group) {
+        if (box.section->jsonGroup != group) {
             if (!group.empty()) out << '}';
-            group = box.jsonGroup;
+            group = box.section->jsonGroup;
             if (!group.empty()) out << ",\"" << group << "\":{";
         } else {
             out << ',';
@@ -114,9 +122,10 @@ void WriteJson(const SingleCalculation& calc, std::ostream& out) {
     }
     if (!group.empty()) out << '}';
     if (calc.netPay) {
-        out << ",\"neto_buscado\":\"" << calc.netPay->target << "\",\"neto\":\""
-            << AmountText(calc.netPay->net).View()
-            << "\",\"exacto\":" << (calc.netPay->exact ? "true" : "false");
+        out << ',';
+        key(LabelOf(kTarget)) << '"' << calc.netPay->target << "\",";
+        key(LabelOf(kNet)) << '"' << AmountText(calc.netPay->net).View() << "\",";
+        key(LabelOf(kExact)) << (calc.netPay->exact ? "true" : "false");
     }
     out << "}\n";
 }

@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "presentation/box_labels.h"
+#include "presentation/calculation_labels.h"
 #include "tariffs/periods.h"
 #include "ui/maker_content.h"
 #include "ui/maker_look.h"
@@ -15,7 +17,7 @@ namespace {
 
 struct Caption {
     const char* name;
-    const char* text;
+    QString text;
     LabelLook look;
 };
 
@@ -27,24 +29,31 @@ void AddSeparatorsAndCaptions(QWidget* frame) {
     for (const char* name : shadowLines) AddLine(frame, name, ButtonShadow());
     for (const char* name : highlightLines) AddLine(frame, name, ButtonHighlight());
 
+    using enum ResultBox;
+    const auto box = [](ResultBox b) { return ToQString(LabelOf(b).caption); };
+    const auto entered = [](EnteredFigure f) { return ToQString(LabelOf(f).caption); };
+    // The subsidy's caption stands on two lines, its first word above the rest.
+    const QString subsidy = box(kSubsidy);
+    const auto space = subsidy.indexOf(QLatin1Char(' '));
     const Caption captions[] = {
-        {"lbl(17)", "Tipo de Tarifa", {}},
-        {"lbl(13)", "Suma Subsidio para el Empleo", {}},
-        {"lbl(1)", "Ingreso Gravable", {}},
-        {"lbl(3)", " Cálculo del ISR 2016", LabelLook().Bold().Opaque()},
-        {"lbl(4)", "Límite Inferior", {}},
-        {"lbl(8)", "Cuota Fija", {}},
-        {"lbl(5)", "Excedente del Límite Inferior", {}},
-        {"lbl(6)", "Porcentaje sobre Límite Inferior", {}},
-        {"lbl(7)", "Impuesto Determinado", {}},
-        {"lbl(22)", "Subsidio", LabelLook().Bold().Coloured(QColor(0x29, 0x61, 0xB4))},
-        {"lbl(11)", "Límite Inferior", {}},
-        {"lbl(10)", "para el Empleo", {}},
-        {"lbl(12)", "Límite Superior", {}},
-        {"lbl(31)", "Procedimiento 2016", LabelLook().Bold().Aligned(Qt::AlignHCenter)},
+        {"lbl(17)", entered(EnteredFigure::kPeriod), {}},
+        {"lbl(13)", entered(EnteredFigure::kSubsidySum), {}},
+        {"lbl(1)", entered(EnteredFigure::kBase), {}},
+        // The section title is drawn a space in from the line it covers.
+        {"lbl(3)", QLatin1Char(' ') + ToQString(kIsrSection.heading), LabelLook().Bold().Opaque()},
+        {"lbl(4)", box(kIsrLowerLimit), {}},
+        {"lbl(8)", box(kIsrFixedFee), {}},
+        {"lbl(5)", box(kIsrExcess), {}},
+        {"lbl(6)", box(kIsrRate), {}},
+        {"lbl(7)", box(kDeterminedTax), {}},
+        {"lbl(22)", subsidy.left(space), LabelLook().Bold().Coloured(QColor(0x29, 0x61, 0xB4))},
+        {"lbl(11)", box(kSubsidyLowerLimit), {}},
+        {"lbl(10)", subsidy.mid(space + 1), {}},
+        {"lbl(12)", box(kSubsidyUpperLimit), {}},
+        {"lbl(31)", box(kResult), LabelLook().Bold().Aligned(Qt::AlignHCenter)},
     };
     for (const Caption& c : captions) {
-        AddLabel(frame, c.name, QString::fromUtf8(c.text), c.look);
+        AddLabel(frame, c.name, c.text, c.look);
     }
 }
 
@@ -78,15 +87,11 @@ CalcPanel BuildCalcPanel(QWidget* frame) {
     panel.cmdCalc = new AccessKeyButton(QStringLiteral("&Calcular"), frame);
     Place(panel.cmdCalc, "cmdCalc");
 
-    for (std::size_t i = 0; i < panel.txtISR08.size(); ++i) {
-        panel.txtISR08[i] =
-            AddTextBox<ResultLineEdit>(frame, "txtISR08(" + std::to_string(i) + ")");
+    for (const BoxLabel& label : kBoxLabels) {
+        panel.resultBoxes[static_cast<std::size_t>(label.box)] =
+            AddTextBox<ResultLineEdit>(frame, label.control);
     }
-    for (std::size_t i = 0; i < panel.txtSUB08.size(); ++i) {
-        panel.txtSUB08[i] =
-            AddTextBox<ResultLineEdit>(frame, "txtSUB08(" + std::to_string(i) + ")");
-    }
-    auto* result = AddTextBox<ResultLineEdit>(frame, "txtRet08(0)");
+    auto* result = panel.resultBoxes[static_cast<std::size_t>(ResultBox::kResult)];
     result->setAlignment(Qt::AlignCenter);
     QFont big;
     big.setPointSizeF(12);
@@ -95,32 +100,11 @@ CalcPanel BuildCalcPanel(QWidget* frame) {
     QPalette palette = result->palette();
     palette.setColor(QPalette::Text, QColor(0xC0, 0x00, 0x00));
     result->setPalette(palette);
-    panel.txtRet08[0] = result;
     return panel;
 }
 
 QLineEdit* ResultBoxEdit(const CalcPanel& panel, ResultBox box) {
-    switch (box) {
-        case ResultBox::kIsrLowerLimit:
-            return panel.txtISR08[0];
-        case ResultBox::kIsrExcess:
-            return panel.txtISR08[1];
-        case ResultBox::kIsrRate:
-            return panel.txtISR08[2];
-        case ResultBox::kIsrFixedFee:
-            return panel.txtISR08[3];
-        case ResultBox::kDeterminedTax:
-            return panel.txtISR08[4];
-        case ResultBox::kSubsidyLowerLimit:
-            return panel.txtSUB08[0];
-        case ResultBox::kSubsidyUpperLimit:
-            return panel.txtSUB08[1];
-        case ResultBox::kSubsidy:
-            return panel.txtSUB08[2];
-        case ResultBox::kResult:
-            return panel.txtRet08[0];
-    }
-    return nullptr;
+    return panel.resultBoxes[static_cast<std::size_t>(box)];
 }
 
 }  // namespace isr

@@ -11,6 +11,7 @@
 #include "ui/click_label.h"
 #include "ui/controls.h"
 #include "ui/entry_line_edit.h"
+#include "ui/result_line_edit.h"
 
 namespace isr {
 
@@ -20,9 +21,8 @@ struct CalcPanel {
     EntryLineEdit* txtPagos = nullptr;
     QLabel* lbl13 = nullptr;  // the caption of txtPagos, enabled with it
     AccessKeyButton* cmdCalc = nullptr;
-    std::array<QLineEdit*, 5> txtISR08{};
-    std::array<QLineEdit*, 3> txtSUB08{};
-    std::array<QLineEdit*, 1> txtRet08{};
+    // txtISR08(0..4), txtSUB08(0..2) and txtRet08(0), in the order of kResultBoxes.
+    std::array<ResultLineEdit*, kResultBoxes.size()> resultBoxes{};
     std::array<ClickLabel*, 2> lbllink{};  // web address, "más Productos..."
 };
 

@@ -21,8 +21,9 @@
 
 // Functions of chart.js. Amounts cross as counts of cents in a double, exact below 2^53 cents
 // (the range is capped far below), and as the texts the page shows.
-EM_JS(void, js_chart_begin, (double xTop, double yBottom, double yTop),
-      { chartBegin(xTop, yBottom, yTop); });
+// `subsidySum`: the period's net adds the subsidy sum, not a subsidy of its own rows.
+EM_JS(void, js_chart_begin, (double xTop, double yBottom, double yTop, int subsidySum),
+      { chartBegin(xTop, yBottom, yTop, subsidySum != 0); });
 EM_JS(void, js_chart_tick, (int vertical, double value, const char* text, int size),
       { chartTick(vertical, value, UTF8ToString(text, size)); });
 EM_JS(void, js_chart_point,
@@ -101,14 +102,6 @@ void Tick(bool vertical, std::int64_t cents) {
                   static_cast<int>(pesos.size()));
 }
 
-// Where the subsidy stops changing: the lower limit of its last row. The annual period has no
-// subsidy table; its first six tariff rows stand in.
-Cents StepsEnd(const TableSet& tables, Period period) {
-    const auto subsidy = tables.SubsidyTable(period);
-    if (!subsidy.empty()) return subsidy.back().lowerLimit;
-    return tables.IsrTariff(period)[5].lowerLimit;
-}
-
 struct Figures {
     Cents tax;
     Cents subsidy;  // the period's, or for "Anual" the subsidy sum
@@ -124,11 +117,9 @@ bool Drawable(Cents figure) {
 std::optional<Figures> FiguresAt(const TableSet& tables, Period period, Cents base) {
     const Cents sum = calculated.subsidySum.value_or(Cents());
     const Withholding w = Calculate(tables, period, base, sum);
-    const Cents subsidy =
-        TakesSubsidySum(period) ? sum : (w.subsidy ? w.subsidy->subsidy : Cents());
-    const auto net = w.result ? Cents::Difference(base, *w.result) : std::nullopt;
+    const auto net = w.Net();
     if (!net || !Drawable(*net)) return std::nullopt;
-    return Figures{w.determinedTax, subsidy, *net};
+    return Figures{w.determinedTax, w.credit, *net};
 }
 
 void Point(bool reading, Cents base, const Figures& f) {
@@ -157,7 +148,7 @@ void Draw(int widen) {
     if (!period || set < 0) return;
     const TableSet& tables = *AllTableSets()[static_cast<std::size_t>(set)];
 
-    Cents reach = StepsEnd(tables, *period);
+    Cents reach = SubsidyStepsEnd(tables, *period);
     if (calculated.base && calculated.base->Count() <= kWidestRange) {
         reach = std::max(reach, *calculated.base);
     }
@@ -203,7 +194,7 @@ void Draw(int widen) {
     const std::int64_t yTop = std::max(RoundUp(high, yStep), yBottom + yStep);
 
     js_chart_begin(static_cast<double>(xTop), static_cast<double>(yBottom),
-                   static_cast<double>(yTop));
+                   static_cast<double>(yTop), TakesSubsidySum(*period) ? 1 : 0);
     for (std::int64_t x = 0; x <= xTop; x += xStep) Tick(false, x);
     for (std::int64_t y = yBottom; y <= yTop; y += yStep) Tick(true, y);
     for (std::size_t i = 0; i < count; ++i) Point(false, drawn[i].base, drawn[i].figures);

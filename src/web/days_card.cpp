@@ -11,7 +11,7 @@
 #include <string_view>
 #include <variant>
 
-#include "batch/box_labels.h"
+#include "presentation/box_labels.h"
 #include "calc/days_paid.h"
 #include "calc/days_text.h"
 #include "calc/result_boxes.h"
@@ -38,12 +38,12 @@ constexpr std::array<const char*, 4> kPeriodFigures = {
 
 // A box's element: "dias-" and its JSON group and key, "dias-isr-cuota_fija".
 std::string BoxId(const BoxLabel& label) {
-    return "dias-" + std::string(label.jsonGroup) + '-' + std::string(label.jsonKey);
+    return "dias-" + std::string(label.section->jsonGroup) + '-' + std::string(label.jsonKey);
 }
 
 void Clear() {
     for (const auto& label : kBoxLabels) {
-        if (!label.jsonGroup.empty()) dom::SetValue(BoxId(label).c_str(), "");
+        if (!label.section->jsonGroup.empty()) dom::SetValue(BoxId(label).c_str(), "");
     }
     for (const char* id : kPeriodFigures) dom::SetValue(id, "");
 }
@@ -93,7 +93,7 @@ void cmdDias_Click() {
     dom::SetValue(kBase, AmountText(base.cents).View());
     for (const auto& label : kBoxLabels) {
         // The result is the period's, below.
-        if (!label.jsonGroup.empty()) {
+        if (!label.section->jsonGroup.empty()) {
             dom::SetValue(BoxId(label).c_str(), BoxText(r.withholding, label.box).View());
         }
     }

@@ -17,6 +17,9 @@
 #include "entry/amount_field.h"
 #include "entry/calcular.h"
 #include "money/amount_text.h"
+#include "presentation/box_labels.h"
+#include "presentation/calculation_labels.h"
+#include "presentation/page_id.h"
 #include "tariffs/periods.h"
 #include "tariffs/table_sets.h"
 #include "web/amount_input.h"
@@ -25,7 +28,10 @@
 // Functions of page.js.
 EM_JS(void, js_bind_amount_input, (const char* id, int index),
       { bindAmountInput(document.getElementById(UTF8ToString(id)), index); });
-EM_JS(void, js_page_loaded, (), { pageLoaded(); });
+// The ids of the boxes read out after a calculation and after a gross-up, each list
+// space-separated.
+EM_JS(void, js_page_loaded, (const char* calculated, const char* grossUp),
+      { pageLoaded(UTF8ToString(calculated).split(' '), UTF8ToString(grossUp).split(' ')); });
 // The same program runs a payroll in a worker, which has no page: there it only waits for the
 // file (payroll.js).
 EM_JS(int, js_in_payroll_worker, (), {
@@ -39,42 +45,35 @@ EM_JS(int, js_in_payroll_worker, (), {
 namespace isr {
 namespace {
 
-constexpr const char* kPeriodList = "cmbTarifa";
-constexpr const char* kTableSetList = "cmbTablas";
+constexpr const char* kPeriodList = LabelOf(EnteredFigure::kPeriod).control.data();
+constexpr const char* kTableSetList = LabelOf(EnteredFigure::kTables).control.data();
 constexpr const char* kTableSetHeading = "lblTablas";
 constexpr const char* kListing = "Text1";
-// The gross-up's outputs, named after the command line's keys.
-constexpr const char* kIncomeFound = "txtNetoIngreso";
-constexpr const char* kNetReached = "txtNeto";
-constexpr const char* kExact = "txtExacto";
+// The gross-up's outputs.
+constexpr const char* kIncomeFound = LabelOf(GrossUpFigure::kIncome).control.data();
+constexpr const char* kNetReached = LabelOf(GrossUpFigure::kNet).control.data();
+constexpr const char* kExact = LabelOf(GrossUpFigure::kExact).control.data();
 constexpr const char* kGrossUpMessage = "lblNeto";
 // Under the boxes: why they show no row.
 constexpr const char* kBeyondTariffNote = "lblFueraDeTarifa";
 
-struct BoxId {
-    ResultBox box;
-    const char* id;
-};
+// The boxes' ids, in the order of kResultBoxes.
+const std::array<std::string, kResultBoxes.size()> kResultBoxIds = [] {
+    std::array<std::string, kResultBoxes.size()> ids;
+    for (const BoxLabel& label : kBoxLabels) {
+        ids[static_cast<std::size_t>(label.box)] = PageId(label.control);
+    }
+    return ids;
+}();
 
-// In the order of kResultBoxes, so that a box is also its entry's index.
-constexpr std::array<BoxId, 9> kResultBoxIds = {{
-    {ResultBox::kIsrLowerLimit, "txtISR08-0"},
-    {ResultBox::kIsrExcess, "txtISR08-1"},
-    {ResultBox::kIsrRate, "txtISR08-2"},
-    {ResultBox::kIsrFixedFee, "txtISR08-3"},
-    {ResultBox::kDeterminedTax, "txtISR08-4"},
-    {ResultBox::kSubsidyLowerLimit, "txtSUB08-0"},
-    {ResultBox::kSubsidyUpperLimit, "txtSUB08-1"},
-    {ResultBox::kSubsidy, "txtSUB08-2"},
-    {ResultBox::kResult, "txtRet08-0"},
-}};
-static_assert(NamesEveryBoxOnceInOrder(kResultBoxIds),
-              "one id per result box, in the boxes' order");
+const std::string& BoxId(ResultBox box) {
+    return kResultBoxIds[static_cast<std::size_t>(box)];
+}
 
-AmountInput txtBase("txtBase");
-AmountInput txtPagos("txtPagos");
+AmountInput txtBase(LabelOf(EnteredFigure::kBase).control.data());
+AmountInput txtPagos(LabelOf(EnteredFigure::kSubsidySum).control.data());
 DomSwitch lbl13("lbl-13");  // the caption of txtPagos
-AmountInput txtNetoBuscado("txtNetoBuscado");
+AmountInput txtNetoBuscado(LabelOf(GrossUpFigure::kTarget).control.data());
 
 // page.js names an amount input by its place here.
 constexpr std::array<AmountInput*, 3> kAmountInputs = {&txtBase, &txtPagos, &txtNetoBuscado};
@@ -92,7 +91,7 @@ void cmbTarifa_Click() {
 }
 
 void ShowBox(ResultBox box, std::string_view text) {
-    dom::SetValue(kResultBoxIds[static_cast<std::size_t>(box)].id, text);
+    dom::SetValue(BoxId(box).c_str(), text);
 }
 
 void ClearGrossUp() {
@@ -157,7 +156,7 @@ void cmdNeto_Click() {
     ShowBoxes(found->withholding, ShowBox);
     dom::SetValue(kIncomeFound, base);
     dom::SetValue(kNetReached, AmountText(found->net));
-    dom::SetValue(kExact, found->exact ? "sí" : "no");
+    dom::SetValue(kExact, ExactText(found->exact));
     dom::SetText(kGrossUpMessage, "");
     dom::SetText(kBeyondTariffNote, "");
 }
@@ -210,5 +209,10 @@ int main() {
     for (std::size_t i = 0; i < kAmountInputs.size(); ++i) {
         js_bind_amount_input(kAmountInputs[i]->Id(), static_cast<int>(i));
     }
-    js_page_loaded();
+    using enum ResultBox;
+    const std::string calculated =
+        BoxId(kDeterminedTax) + ' ' + BoxId(kSubsidy) + ' ' + BoxId(kResult);
+    const std::string grossUp =
+        std::string(txtBase.Id()) + ' ' + BoxId(kResult) + ' ' + kNetReached + ' ' + kExact;
+    js_page_loaded(calculated.c_str(), grossUp.c_str());
 }

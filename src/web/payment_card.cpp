@@ -14,9 +14,10 @@
 
 #include "batch/payment_input.h"
 #include "calc/extraordinary_payment.h"
-#include "calc/payment_figures.h"
 #include "entry/amount_field.h"
 #include "money/amount_text.h"
+#include "presentation/payment_figures.h"
+#include "presentation/problem_text.h"
 #include "tariffs/table_sets.h"
 #include "web/amount_input.h"
 #include "web/dom.h"
@@ -53,13 +54,6 @@ AmountInput& AmountInputAt(int index) {
     return *kAmountInputs[static_cast<std::size_t>(index)];
 }
 
-// A figure's box: "pago-" and its JSON group and key, "pago-art174-tasa".
-std::string BoxId(const PaymentFigureLabel& label) {
-    std::string id = "pago-";
-    if (!label.jsonGroup.empty()) (id += label.jsonGroup) += '-';
-    return id += label.jsonKey;
-}
-
 PaymentConcept ChosenConcept() {
     return static_cast<PaymentConcept>(dom::SelectedIndex(kConceptList));
 }
@@ -70,15 +64,28 @@ void cmbConcepto_Click() {
     lblDomingos.SetEnabled(sundays);
 }
 
+// In the order of PaymentField.
+constexpr std::array<std::string_view, 4> kFieldCaptions = {
+    "Ingreso Mensual Ordinario", "Importe", "Domingos Trabajados", "Salario Mínimo Diario"};
+
+std::string CaptionOf(PaymentField field) {
+    return std::string(kFieldCaptions[static_cast<std::size_t>(field)]) + ": ";
+}
+
 // A field's caption and what is wrong with it, in the words of the command line and the batch.
 // Typed amounts are never negative nor anything but an amount; a paste the entry rules let
 // through is read as the calculation reads it.
 std::string Problem(const TableSet& tables, const PaymentError& error) {
-    constexpr std::array<std::string_view, 4> kFieldCaptions = {
-        "Ingreso Mensual Ordinario", "Importe", "Domingos Trabajados", "Salario Mínimo Diario"};
-    std::string message(kFieldCaptions[static_cast<std::size_t>(error.field)]);
-    message += ": ";
+    std::string message = CaptionOf(error.field);
     AppendPaymentProblem(message, tables, error);
+    message += '.';
+    return message;
+}
+
+// The payment's caption names the amount: the shared words follow it alone.
+std::string PaymentBeyondRangeMessage() {
+    std::string message = CaptionOf(PaymentField::kPayment);
+    AppendBeyondRange(message);
     message += '.';
     return message;
 }
@@ -100,7 +107,7 @@ bool PaymentBeyondRange(const TableSet& tables, const PaymentInput& input) {
 void ShowFigures(const ExtraordinaryPayment* payment) {
     for (const auto& label : kPaymentFigureLabels) {
         if (label.figure == PaymentFigure::kWithholdsLess) continue;
-        dom::SetValue(BoxId(label).c_str(),
+        dom::SetValue(PaymentFigureId(label).c_str(),
                       payment ? PaymentFigureText(*payment, label.figure) : std::string());
     }
 }
@@ -119,9 +126,7 @@ void cmdPago_Click() {
     if (error || beyondRange) {
         ShowFigures(nullptr);
         dom::SetText(kLess, "");
-        dom::SetText(kMessage, beyondRange ? "Importe: fuera de rango (a lo sumo " +
-                                                 AmountText(Cents::Largest()).String() + ")."
-                                           : Problem(tables, *error));
+        dom::SetText(kMessage, beyondRange ? PaymentBeyondRangeMessage() : Problem(tables, *error));
         return;
     }
     const auto& payment = std::get<ExtraordinaryPayment>(result);

@@ -125,5 +125,45 @@ TEST(RowStretches, StepsAndEdgesOfTheRange) {
     }
 }
 
+// The rows handed with each stretch are the ones the calculation finds for its bases, and a visit
+// that says "enough" ends the walk there.
+TEST(ForEachRowStretch, HandsEachStretchItsRowsAndStopsWhenTold) {
+    for (const Period period : kPeriods) {
+        SCOPED_TRACE(std::string(PeriodName(period)));
+        const TableSet& tables = DefaultTableSet();
+        std::size_t visits = 0;
+        ForEachRowStretch(
+            tables, period, C("-1.00"), C("200,000,000.00"), [&](const StretchRows& s) {
+                const auto index = [](auto* row, auto table) {
+                    return row ? std::optional(static_cast<std::size_t>(row - table.data()))
+                               : std::nullopt;
+                };
+                EXPECT_EQ(Rows(index(s.isr, tables.IsrTariff(period)),
+                               index(s.subsidy, tables.SubsidyTable(period))),
+                          RowsAt(tables, period, s.bases.last))
+                    << Text(s.bases.first);
+                return ++visits == 5;
+            });
+        EXPECT_EQ(visits, 5U);
+    }
+}
+
+// How far a chart reaches to show the subsidy's steps: the lower limit of the subsidy's last row,
+// or for the annual period, which has none, that of its sixth tariff row.
+TEST(SubsidyStepsEnd, LastSubsidyRowOrTheAnnualSixthTariffRow) {
+    const struct {
+        Period period;
+        std::string_view end;
+    } cases[] = {
+        {Period::kMensual, "7,382.34"},
+        {Period::kQuincenal, "3,642.61"},
+        {Period::kAnual, "123,580.21"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(Text(SubsidyStepsEnd(DefaultTableSet(), c.period)), c.end)
+            << PeriodName(c.period);
+    }
+}
+
 }  // namespace
 }  // namespace isr

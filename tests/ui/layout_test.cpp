@@ -13,8 +13,8 @@
 #include <string>
 #include <utility>
 
-#include "batch/box_labels.h"
 #include "calc/tariff_listing.h"
+#include "presentation/box_labels.h"
 #include "tariffs/periods.h"
 #include "tariffs/table_sets.h"
 #include "ui/control_geometry.h"

@@ -6,8 +6,8 @@
 'use strict';
 
 const chart = {
-  xTop: 1, yBottom: 0, yTop: 1, ticks: [[], []], points: [], marks: [], at: null,
-  reading: null, pending: false,
+  xTop: 1, yBottom: 0, yTop: 1, subsidySum: false, ticks: [[], []], points: [], marks: [],
+  at: null, reading: null, pending: false,
 };
 
 // Where the plot sits in the drawing, in CSS pixels.
@@ -30,8 +30,9 @@ function chartY(frame, cents) {
 
 // Called by the core: a new drawing begins, over incomes from 0 to xTop and figures from yBottom
 // to yTop (cents).
-function chartBegin(xTop, yBottom, yTop) {
-  Object.assign(chart, {xTop, yBottom, yTop, ticks: [[], []], points: [], marks: []});
+// subsidySum: the period's net adds the subsidy sum (the core says which periods take one).
+function chartBegin(xTop, yBottom, yTop, subsidySum) {
+  Object.assign(chart, {xTop, yBottom, yTop, subsidySum, ticks: [[], []], points: [], marks: []});
 }
 
 function chartTick(vertical, value, text) {
@@ -120,7 +121,7 @@ function chartTable() {
   list('grafica-pie').textContent = `Neto (el ingreso menos el Procedimiento 2016, en línea ` +
     `continua) e Impuesto Determinado (en línea discontinua) según el Ingreso Gravable, de 0 a ` +
     `${top ? top.text : '0'}: ${list('cmbTarifa').value}, tablas ${list('cmbTablas').value}. ` +
-    (list('cmbTarifa').value === 'Anual' ? 'El neto suma la Suma Subsidio para el Empleo.'
+    (chart.subsidySum ? 'El neto suma la Suma Subsidio para el Empleo.'
       : 'Donde el subsidio para el empleo cambia de fila, el neto da un escalón vertical.');
 }
 
@@ -128,7 +129,7 @@ function chartTable() {
 function chartReading(base, tax, net, texts) {
   chart.reading = {base, tax, net, texts};
   const words = `Ingreso Gravable ${texts[0]}: Impuesto Determinado ${texts[1]}, ` +
-    `${document.getElementById('cmbTarifa').value === 'Anual' ? 'Suma Subsidio' : 'Subsidio'} ` +
+    `${chart.subsidySum ? 'Suma Subsidio' : 'Subsidio'} ` +
     `${texts[2]}, Neto ${texts[3]}.`;
   document.getElementById('grafica-lectura').textContent = words;
   const slider = document.getElementById('grafica-lienzo');

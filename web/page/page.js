@@ -90,17 +90,18 @@ function clickThrough(button, coreClick, announcement) {
   document.getElementById('anuncio').textContent = announcement();
 }
 
-// Called by the core once the lists are filled and the amount inputs bound.
-function pageLoaded() {
+// Called by the core once the lists are filled and the amount inputs bound, with the ids of the
+// boxes read out after a calculation and after a gross-up.
+function pageLoaded(calculatedIds, grossUpIds) {
   document.getElementById('cmbTarifa').addEventListener('change', () => _isr_period_chosen());
   document.getElementById('cmbTablas').addEventListener('change', () => _isr_tables_chosen());
   const calculate = document.getElementById('cmdCalc');
   calculate.addEventListener('click', () => clickThrough(calculate, _isr_calculate,
-    () => figures(['txtISR08-4', 'txtSUB08-2', 'txtRet08-0'])));
+    () => figures(calculatedIds)));
   const grossUp = document.getElementById('cmdNeto');
   grossUp.addEventListener('click', () => clickThrough(grossUp, _isr_gross_up,
     () => document.getElementById('lblNeto').textContent ||
-      figures(['txtBase', 'txtRet08-0', 'txtNeto', 'txtExacto'])));
+      figures(grossUpIds)));
   // Alt+C, as in the window, in every browser (an accesskey attribute would be Alt+Shift+C in
   // some); Enter calculates nothing.
   document.addEventListener('keydown', (event) => {

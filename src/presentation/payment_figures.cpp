@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "calc/payment_figures.h"
+#include "presentation/payment_figures.h"
 
 #include "money/amount_text.h"
 
@@ -55,6 +55,12 @@ std::string PaymentFigureText(const ExtraordinaryPayment& p, PaymentFigure figur
             }
     }
     return {};
+}
+
+std::string PaymentFigureId(const PaymentFigureLabel& label) {
+    std::string id = "pago-";
+    if (!label.section->jsonGroup.empty()) (id += label.section->jsonGroup) += '-';
+    return id += label.jsonKey;
 }
 
 std::string WithholdsLessSentence(const ExtraordinaryPayment& payment) {
