@@ -55,7 +55,7 @@ std::variant<Cents, std::string> AmountOf(std::string_view column, std::string_v
 std::optional<HistoryColumns> HistoryColumnsFromHeader(const CsvRecordBatch& batch,
                                                        const CsvRecordBatch::Record& header,
                                                        std::string& problem) {
-    if (header.fault) {
+    if (batch.Fault(header) != nullptr) {
         problem = "la fila de encabezados está mal formada";
         return std::nullopt;
     }
@@ -95,7 +95,7 @@ std::variant<HistoryPayment, std::string> ReadHistoryRow(const TableSet& tables,
                                                          const CsvRecordBatch& batch,
                                                          const CsvRecordBatch::Record& record) {
     const auto field = [&](std::size_t column) { return FieldOf(batch, record, column); };
-    if (record.fault) return std::string(record.fault->what);
+    if (const CsvFault* fault = batch.Fault(record)) return std::string(fault->what);
     HistoryPayment row{field(columns.employee), {}};
     if (row.employee.empty()) return std::string("falta empleado");
     const auto date =
@@ -168,7 +168,7 @@ std::optional<HistoryRowYear> YearOfUnreadRow(const HistoryColumns& columns,
                                               const CsvRecordBatch::Record& record) {
     const auto employee = FieldOf(batch, record, columns.employee);
     const auto paid = ReadIsoDate(FieldOf(batch, record, columns.paymentDate));
-    if (record.fault || employee.empty() || !paid) return std::nullopt;
+    if (batch.Fault(record) != nullptr || employee.empty() || !paid) return std::nullopt;
     return HistoryRowYear{employee, paid->year};
 }
 

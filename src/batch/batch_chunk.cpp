@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "batch/batch_chunk.h"
 
+#include <variant>
+
 #include "batch/csv_writer.h"
+#include "batch/days_batch.h"
+#include "batch/payment_batch.h"
 
 namespace isr {
 
@@ -45,20 +49,26 @@ void ProcessChunk(const TableSet& tables, const BatchLayout& layout, std::string
                   RowScratch& scratch) {
     CsvRecordWriter writer(chunk.out, lineEnd, layout.separator);
     std::uint64_t countedRows = 0;
-    for (std::size_t i = 0; i < chunk.records.size(); ++i) {
-        if (WriteBatchRow(tables, layout, chunk.records, chunk.records[i], scratch, writer)) {
-            if (figures == RowFigures::kSummed) {
-                chunk.summary.AddGoodRow(scratch.totals);
-            } else {
-                ++countedRows;
+    // The row kind is told once a chunk: its rows are written by its own writer, called directly.
+    std::visit(
+        [&](const auto& columns) {
+            for (std::size_t i = 0; i < chunk.records.size(); ++i) {
+                if (WriteRow(tables, layout, columns, chunk.records, chunk.records[i], scratch,
+                             writer)) {
+                    if (figures == RowFigures::kSummed) {
+                        chunk.summary.AddGoodRow(scratch.totals);
+                    } else {
+                        ++countedRows;
+                    }
+                    continue;
+                }
+                chunk.summary.AddBadRow(scratch.message);
+                chunk.messages += messagePrefix;
+                chunk.messages += scratch.message;
+                chunk.messages += '\n';
             }
-            continue;
-        }
-        chunk.summary.AddBadRow(scratch.message);
-        chunk.messages += messagePrefix;
-        chunk.messages += scratch.message;
-        chunk.messages += '\n';
-    }
+        },
+        layout.columns);
     chunk.summary.CountGoodRows(countedRows);
 }
 

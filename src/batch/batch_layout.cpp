@@ -39,27 +39,26 @@ bool HeadingNames(std::string_view heading, std::string_view column) {
 std::optional<BatchLayout> LayoutFromHeader(const CsvRecordBatch& batch,
                                             const CsvRecordBatch::Record& header,
                                             std::string& problem) {
-    if (header.fault) {
-        problem = "encabezado mal formado: línea " + std::to_string(header.fault->line) +
-                  ", columna " + std::to_string(header.fault->field) + ": " +
-                  std::string(header.fault->what);
+    if (const CsvFault* fault = batch.Fault(header)) {
+        problem = "encabezado mal formado: línea " + std::to_string(fault->line) + ", columna " +
+                  std::to_string(fault->field) + ": " + std::string(fault->what);
         return std::nullopt;
     }
     if (HasPaymentColumn(batch, header)) return PaymentLayoutFromHeader(batch, header, problem);
-    BatchLayout layout{{}, 0, 0, false, std::nullopt, std::nullopt, ','};
+    BatchLayout layout{{}, IncomeColumns{}, ','};
     std::optional<std::size_t> period;
     std::optional<std::size_t> income;
     std::optional<std::size_t> targetNet;
     std::optional<std::size_t> days;
     std::optional<std::size_t> method;
+    std::optional<std::size_t> subsidySum;
     for (std::size_t i = 0; i < header.fieldCount; ++i) {
         const auto name = batch.Field(header, i);
         layout.columnNames.emplace_back(name);
         for (auto [wanted, found] :
              {std::pair{kPeriodColumn, &period}, std::pair{kIncomeColumn, &income},
-              std::pair{kTargetNetColumn, &targetNet},
-              std::pair{kSubsidySumColumn, &layout.subsidySum}, std::pair{kDaysColumn, &days},
-              std::pair{kMethodColumn, &method}}) {
+              std::pair{kTargetNetColumn, &targetNet}, std::pair{kSubsidySumColumn, &subsidySum},
+              std::pair{kDaysColumn, &days}, std::pair{kMethodColumn, &method}}) {
             if (!HeadingNames(name, wanted)) continue;
             if (*found) {
                 problem =
@@ -83,13 +82,12 @@ std::optional<BatchLayout> LayoutFromHeader(const CsvRecordBatch& batch,
     if (days) {
         if (period) return both(kDaysColumn, kPeriodColumn);
         if (targetNet) return both(kDaysColumn, kTargetNetColumn);
-        if (layout.subsidySum) return both(kDaysColumn, kSubsidySumColumn);
+        if (subsidySum) return both(kDaysColumn, kSubsidySumColumn);
         if (!income) {
             problem = "falta la columna \"" + std::string(kIncomeColumn) + "\" en el encabezado";
             return std::nullopt;
         }
-        layout.amount = *income;
-        layout.days = DaysColumns{*days, method};
+        layout.columns = DaysColumns{*days, *income, method};
         return layout;
     }
     if (method) {
@@ -105,9 +103,11 @@ std::optional<BatchLayout> LayoutFromHeader(const CsvRecordBatch& batch,
             return std::nullopt;
         }
     }
-    layout.period = *period;
-    layout.amount = targetNet ? *targetNet : *income;
-    layout.grossUps = targetNet.has_value();
+    if (targetNet) {
+        layout.columns = NetColumns{*period, *targetNet, subsidySum};
+    } else {
+        layout.columns = IncomeColumns{*period, *income, subsidySum};
+    }
     return layout;
 }
 

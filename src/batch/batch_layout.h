@@ -2,11 +2,11 @@
 // The columns of a batch input, found by name in its header row.
 #pragma once
 
-#include <array>
 #include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
 #include <vector>
 
 #include "batch/csv_reader.h"
@@ -31,28 +31,55 @@ bool HeadingNames(std::string_view heading, std::string_view column);
 inline constexpr std::string_view kDaysColumn = "dias";
 inline constexpr std::string_view kMethodColumn = "metodo";
 
-struct DaysColumns {
-    std::size_t days;
-    std::optional<std::size_t> method;
+// Each kind of row a payroll holds is one type: the places of its input columns in the header,
+// counted from 0. Its row writer and its output columns are overloads on that type (batch_row.h,
+// payment_batch.h, days_batch.h), so that a kind without one does not build.
+
+// A payroll of incomes: each row's withholding from its period and taxable income.
+struct IncomeColumns {
+    std::size_t period;
+    std::size_t income;
+    std::optional<std::size_t> subsidySum;
+
+    bool operator==(const IncomeColumns&) const = default;
 };
 
-// A payroll of extraordinary payments: the columns of concepto, ingreso_mensual, importe,
-// domingos and salario_minimo (the last two optional), in that order.
-struct PaymentColumns {
-    std::array<std::optional<std::size_t>, 5> columns;
+// A payroll of gross-ups: each row's income found from the net it must pay (the neto column).
+struct NetColumns {
+    std::size_t period;
+    std::size_t targetNet;
+    std::optional<std::size_t> subsidySum;
+
+    bool operator==(const NetColumns&) const = default;
 };
+
+// A payroll of extraordinary payments: concepto, ingreso_mensual and importe, and optionally
+// domingos and salario_minimo.
+struct PaymentColumns {
+    std::size_t concept_;
+    std::size_t monthlyIncome;
+    std::size_t payment;
+    std::optional<std::size_t> sundays;
+    std::optional<std::size_t> minimumWage;
+
+    bool operator==(const PaymentColumns&) const = default;
+};
+
+// A payroll of days paid: the days, the base paid for them (ingreso_gravable) and the method.
+struct DaysColumns {
+    std::size_t days;
+    std::size_t income;
+    std::optional<std::size_t> method;
+
+    bool operator==(const DaysColumns&) const = default;
+};
+
+using RowKind = std::variant<IncomeColumns, NetColumns, PaymentColumns, DaysColumns>;
 
 struct BatchLayout {
     std::vector<std::string> columnNames;  // the header's fields as written
-    std::size_t period;
-    std::size_t amount;  // the column of ingreso_gravable, or of neto
-    bool grossUps;       // whether it is neto
-    std::optional<std::size_t> subsidySum;
-    // For a payroll of extraordinary payments, which uses none of the columns above.
-    std::optional<PaymentColumns> payments;
-    char separator;  // the input's, which the output keeps (CsvReader::Separator)
-    // For a payroll of days paid, whose base is in `amount` and which has no period.
-    std::optional<DaysColumns> days = std::nullopt;
+    RowKind columns;
+    char separator = ',';  // the input's, which the output keeps (CsvReader::Separator)
 };
 
 // The layout named by a header record; nothing, with `problem` set, when the input cannot be used

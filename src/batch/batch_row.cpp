@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <string_view>
+#include <type_traits>
 #include <variant>
 
 #include "batch/box_labels.h"
@@ -29,6 +30,8 @@ constexpr std::string_view kSoughtNetColumn = "neto_buscado";
 constexpr std::string_view kNetColumn = "neto";
 constexpr std::string_view kExactColumn = "exacto";
 constexpr std::string_view kErrorColumn = "error";
+// The text of a settlement figure of zero, as AmountText writes it.
+constexpr std::string_view kZeroText = "0.00";
 
 void AppendNumber(std::string& out, std::uint64_t n) {
     char digits[24];
@@ -54,9 +57,9 @@ void StartRowMessage(std::string& message, const BatchLayout& layout, std::uint6
 
 bool CheckRecordShape(const BatchLayout& layout, const CsvRecordBatch& batch,
                       const CsvRecordBatch::Record& record, std::string& message) {
-    if (record.fault) {
-        StartRowMessage(message, layout, record.fault->line, record.fault->field);
-        message += record.fault->what;
+    if (const CsvFault* fault = batch.Fault(record)) {
+        StartRowMessage(message, layout, fault->line, fault->field);
+        message += fault->what;
         return false;
     }
     const auto columns = layout.columnNames.size();
@@ -74,23 +77,50 @@ bool CheckRecordShape(const BatchLayout& layout, const CsvRecordBatch& batch,
     return true;
 }
 
+void WriteInputFields(const BatchLayout& layout, const CsvRecordBatch& batch,
+                      const CsvRecordBatch::Record& record, CsvRecordWriter& writer) {
+    // Parted by commas, a field read without quotes has nothing to quote: it is not looked at.
+    const bool commas = layout.separator == ',';
+    for (std::size_t i = 0; i < layout.columnNames.size(); ++i) {
+        if (i >= record.fieldCount) {
+            writer.UnquotedField({});
+        } else if (commas && !batch.FieldHadQuotes(record, i)) {
+            writer.UnquotedField(batch.Field(record, i));
+        } else {
+            writer.Field(batch.Field(record, i));
+        }
+    }
+}
+
 namespace {
+
+// A payroll of incomes and one of nets differ only in what the amount after the period is.
+constexpr std::size_t AmountColumn(const IncomeColumns& columns) {
+    return columns.income;
+}
+constexpr std::size_t AmountColumn(const NetColumns& columns) {
+    return columns.targetNet;
+}
+template <class Columns>
+constexpr AmountRole kRoleOf =
+    std::is_same_v<Columns, NetColumns> ? AmountRole::kTargetNet : AmountRole::kBase;
 
 // Reads the row's inputs as the single calculation reads its arguments; or says what is wrong
 // with the row in `message`.
+template <class Columns>
 std::optional<CalculationInput> ReadRow(const TableSet& tables, const BatchLayout& layout,
-                                        const CsvRecordBatch& batch,
+                                        const Columns& columns, const CsvRecordBatch& batch,
                                         const CsvRecordBatch::Record& record, RowScratch& scratch) {
     auto& message = scratch.message;
     if (!CheckRecordShape(layout, batch, record, message)) return std::nullopt;
 
-    const auto subsidySum = layout.subsidySum ? batch.Field(record, *layout.subsidySum) : "";
-    const auto role = layout.grossUps ? AmountRole::kTargetNet : AmountRole::kBase;
+    const auto subsidySum = columns.subsidySum ? batch.Field(record, *columns.subsidySum) : "";
     InputErrors errors;
-    const auto input = ReadCalculationInput(tables, role, batch.Field(record, layout.period),
-                                            batch.Field(record, layout.amount), subsidySum, errors);
-    const std::size_t columnsByField[] = {layout.period, layout.amount,
-                                          layout.subsidySum.value_or(0)};
+    const auto input =
+        ReadCalculationInput(tables, kRoleOf<Columns>, batch.Field(record, columns.period),
+                             batch.Field(record, AmountColumn(columns)), subsidySum, errors);
+    const std::size_t columnsByField[] = {columns.period, AmountColumn(columns),
+                                          columns.subsidySum.value_or(0)};
     for (const InputError& error : errors.All()) {
         const auto column = columnsByField[static_cast<std::size_t>(error.field)];
         if (!message.empty()) message += kProblemSeparator;
@@ -102,26 +132,118 @@ std::optional<CalculationInput> ReadRow(const TableSet& tables, const BatchLayou
     return input;
 }
 
+// A row of incomes, or one of nets: the income found comes before the boxes, the net and whether
+// it is exact after them. One copy for each, with no test of the kind left in a row.
+template <class Columns>
+bool WriteWithholdingRow(const TableSet& tables, const BatchLayout& layout, const Columns& columns,
+                         const CsvRecordBatch& batch, const CsvRecordBatch::Record& record,
+                         RowScratch& scratch, CsvRecordWriter& writer) {
+    constexpr bool grossUps = std::is_same_v<Columns, NetColumns>;
+    const std::size_t amountColumn = AmountColumn(columns);
+    scratch.message.clear();
+    std::optional<Withholding> calculated;
+    std::optional<GrossUpResult> grossUp;
+    const Withholding* shown = nullptr;  // what the boxes show; nothing for a bad row
+    Period period{};
+    if (const auto input = ReadRow(tables, layout, columns, batch, record, scratch)) {
+        period = input->period;
+        if constexpr (!grossUps) {
+            calculated = Calculate(tables, input->period, input->amount, input->subsidySum);
+            shown = &*calculated;
+        } else if ((grossUp = GrossUp(tables, input->period, input->amount, input->subsidySum))) {
+            shown = &grossUp->withholding;
+        } else {
+            auto& message = scratch.message;
+            StartRowMessage(message, layout, batch.FieldLine(record, amountColumn),
+                            amountColumn + 1);
+            AppendBeyondTables(message, tables, *input);
+            message += ": ";
+            message += QuotedArgument(batch.Field(record, amountColumn));
+        }
+    }
+    const auto settlement = shown ? Settlement(*shown) : std::array<Cents, 2>{};
+    if (shown) {
+        // As the boxes show them: a subsidy or a result that is not there is 0.
+        scratch.totals = {shown->determinedTax, shown->subsidy ? shown->subsidy->subsidy : Cents{},
+                          shown->result.value_or(Cents{}), settlement[0], settlement[1]};
+    }
+    WriteInputFields(layout, batch, record, writer);
+    if constexpr (grossUps) {
+        if (grossUp) {
+            writer.AmountField(AmountText(grossUp->base));
+        } else {
+            writer.Field({});
+        }
+    }
+    if (shown) {
+        scratch.boxFields.Write(period, *shown, writer);
+    } else {
+        for (std::size_t i = 0; i < kResultBoxes.size(); ++i) writer.Field({});
+    }
+    for (const auto figure : settlement) {
+        if (!shown) {
+            writer.Field({});
+        } else if (figure == Cents{}) {
+            writer.UnquotedField(kZeroText);  // one of the two, at least, in every row
+        } else {
+            writer.AmountField(AmountText(figure));
+        }
+    }
+    if constexpr (grossUps) {
+        if (grossUp) {
+            writer.AmountField(AmountText(grossUp->net));
+            writer.Field(grossUp->exact ? "true" : "false");
+        } else {
+            writer.Field({});
+            writer.Field({});
+        }
+    }
+    writer.Field(scratch.message);
+    writer.EndRecord();
+    return shown != nullptr;
+}
+
+void AppendBoxColumns(std::vector<std::string_view>& names) {
+    for (const auto& box : kBoxLabels) names.push_back(box.csvColumn);
+    for (const auto& label : kSettlementLabels) names.push_back(label.csvColumn);
+}
+
+// The input column the output writes under another name: a payroll of nets' neto, which the
+// output's own neto would repeat.
+std::optional<std::size_t> RenamedInputColumn(const BatchLayout& layout) {
+    if (const auto* nets = std::get_if<NetColumns>(&layout.columns)) return nets->targetNet;
+    return std::nullopt;
+}
+
 }  // namespace
+
+void AppendOutputColumns(const IncomeColumns&, std::vector<std::string_view>& names) {
+    AppendBoxColumns(names);
+}
+
+void AppendOutputColumns(const NetColumns& columns, std::vector<std::string_view>& names) {
+    names[columns.targetNet] = kSoughtNetColumn;
+    names.push_back(kIncomeColumn);
+    AppendBoxColumns(names);
+    names.push_back(kNetColumn);
+    names.push_back(kExactColumn);
+}
+
+bool WriteRow(const TableSet& tables, const BatchLayout& layout, const IncomeColumns& columns,
+              const CsvRecordBatch& batch, const CsvRecordBatch::Record& record,
+              RowScratch& scratch, CsvRecordWriter& writer) {
+    return WriteWithholdingRow(tables, layout, columns, batch, record, scratch, writer);
+}
+
+bool WriteRow(const TableSet& tables, const BatchLayout& layout, const NetColumns& columns,
+              const CsvRecordBatch& batch, const CsvRecordBatch::Record& record,
+              RowScratch& scratch, CsvRecordWriter& writer) {
+    return WriteWithholdingRow(tables, layout, columns, batch, record, scratch, writer);
+}
 
 std::vector<std::string_view> OutputColumns(const BatchLayout& layout) {
     std::vector<std::string_view> names(layout.columnNames.begin(), layout.columnNames.end());
-    if (layout.payments) {
-        for (const auto& label : kPaymentFigureLabels) names.push_back(label.csvColumn);
-    } else if (layout.days) {
-        AppendDaysOutputColumns(names);
-    } else {
-        if (layout.grossUps) {
-            names[layout.amount] = kSoughtNetColumn;
-            names.push_back(kIncomeColumn);
-        }
-        for (const auto& box : kBoxLabels) names.push_back(box.csvColumn);
-        for (const auto& label : kSettlementLabels) names.push_back(label.csvColumn);
-        if (layout.grossUps) {
-            names.push_back(kNetColumn);
-            names.push_back(kExactColumn);
-        }
-    }
+    std::visit([&](const auto& columns) { AppendOutputColumns(columns, names); }, layout.columns);
     names.push_back(kErrorColumn);
     return names;
 }
@@ -129,9 +251,8 @@ std::vector<std::string_view> OutputColumns(const BatchLayout& layout) {
 bool NamesAnOutputColumn(const BatchLayout& layout, std::string& problem) {
     const auto names = OutputColumns(layout);
     const std::size_t inputs = layout.columnNames.size();
-    const auto written = [&](std::size_t i) {
-        return i >= inputs || (layout.grossUps && !layout.payments && i == layout.amount);
-    };
+    const auto renamed = RenamedInputColumn(layout);
+    const auto written = [&](std::size_t i) { return i >= inputs || i == renamed; };
     for (std::size_t i = 0; i < inputs; ++i) {
         if (written(i)) continue;
         for (std::size_t j = 0; j < names.size(); ++j) {
@@ -153,71 +274,11 @@ void WriteBatchHeader(const BatchLayout& layout, CsvRecordWriter& writer) {
 bool WriteBatchRow(const TableSet& tables, const BatchLayout& layout, const CsvRecordBatch& batch,
                    const CsvRecordBatch::Record& record, RowScratch& scratch,
                    CsvRecordWriter& writer) {
-    if (layout.payments) {
-        return WritePaymentBatchRow(tables, layout, batch, record, scratch, writer);
-    }
-    if (layout.days) return WriteDaysBatchRow(tables, layout, batch, record, scratch, writer);
-    scratch.message.clear();
-    std::optional<Withholding> calculated;
-    std::optional<GrossUpResult> grossUp;
-    const Withholding* shown = nullptr;  // what the boxes show; nothing for a bad row
-    Period period{};
-    if (const auto input = ReadRow(tables, layout, batch, record, scratch)) {
-        period = input->period;
-        if (!layout.grossUps) {
-            calculated = Calculate(tables, input->period, input->amount, input->subsidySum);
-            shown = &*calculated;
-        } else if ((grossUp = GrossUp(tables, input->period, input->amount, input->subsidySum))) {
-            shown = &grossUp->withholding;
-        } else {
-            auto& message = scratch.message;
-            StartRowMessage(message, layout, batch.FieldLine(record, layout.amount),
-                            layout.amount + 1);
-            AppendBeyondTables(message, tables, *input);
-            message += ": ";
-            message += QuotedArgument(batch.Field(record, layout.amount));
-        }
-    }
-    if (shown) {
-        // As the boxes show them: a subsidy or a result that is not there is 0.
-        const auto settlement = Settlement(*shown);
-        scratch.totals = {shown->determinedTax, shown->subsidy ? shown->subsidy->subsidy : Cents{},
-                          shown->result.value_or(Cents{}), settlement[0], settlement[1]};
-    }
-    for (std::size_t i = 0; i < layout.columnNames.size(); ++i) {
-        writer.Field(i < record.fieldCount ? batch.Field(record, i) : std::string_view{});
-    }
-    if (layout.grossUps) {
-        if (grossUp) {
-            writer.AmountField(AmountText(grossUp->base));
-        } else {
-            writer.Field({});
-        }
-    }
-    if (shown) {
-        scratch.boxFields.Write(period, *shown, writer);
-    } else {
-        for (std::size_t i = 0; i < kResultBoxes.size(); ++i) writer.Field({});
-    }
-    for (const auto figure : shown ? Settlement(*shown) : std::array<Cents, 2>{}) {
-        if (shown) {
-            writer.AmountField(AmountText(figure));
-        } else {
-            writer.Field({});
-        }
-    }
-    if (layout.grossUps) {
-        if (grossUp) {
-            writer.AmountField(AmountText(grossUp->net));
-            writer.Field(grossUp->exact ? "true" : "false");
-        } else {
-            writer.Field({});
-            writer.Field({});
-        }
-    }
-    writer.Field(scratch.message);
-    writer.EndRecord();
-    return shown != nullptr;
+    return std::visit(
+        [&](const auto& columns) {
+            return WriteRow(tables, layout, columns, batch, record, scratch, writer);
+        },
+        layout.columns);
 }
 
 }  // namespace isr

@@ -37,8 +37,13 @@ void StartRowMessage(std::string& message, const BatchLayout& layout, std::uint6
 bool CheckRecordShape(const BatchLayout& layout, const CsvRecordBatch& batch,
                       const CsvRecordBatch::Record& record, std::string& message);
 
+// The input's fields as they came, one per column of the header (a short record's last ones
+// empty): every row kind's output starts with them.
+void WriteInputFields(const BatchLayout& layout, const CsvRecordBatch& batch,
+                      const CsvRecordBatch::Record& record, CsvRecordWriter& writer);
+
 // The output header's names: the input's columns (a payroll of nets' neto as neto_buscado), then
-// one per result box (or, for payments, per figure) and "error".
+// those of the row kind (the result boxes or, for payments, the figures) and "error".
 std::vector<std::string_view> OutputColumns(const BatchLayout& layout);
 
 // Whether an input column is named, regardless of ASCII case, like one the program writes: its
@@ -48,12 +53,24 @@ bool NamesAnOutputColumn(const BatchLayout& layout, std::string& problem);
 
 void WriteBatchHeader(const BatchLayout& layout, CsvRecordWriter& writer);
 
-// The output record of `record`, calculated with `tables`: its fields in place, then the box texts
-// and an empty error; or, for a bad row, empty result columns and the error. Returns false for a
-// bad row and leaves its message (line, column, what) in `scratch.message`; for a good row, its
-// figures for the summary in `scratch.totals`.
+// The output record of `record`, calculated with `tables`: its fields in place, then the row
+// kind's figures and an empty error; or, for a bad row, empty figures and the error. Returns false
+// for a bad row and leaves its message (line, column, what) in `scratch.message`; for a good row,
+// its figures for the summary in `scratch.totals`.
 bool WriteBatchRow(const TableSet& tables, const BatchLayout& layout, const CsvRecordBatch& batch,
                    const CsvRecordBatch::Record& record, RowScratch& scratch,
                    CsvRecordWriter& writer);
+
+// Each row kind's columns after the input's, and its rows, as WriteBatchRow says: a payroll of
+// incomes writes the nine boxes and the settlement; one of nets the income found before them and
+// the net and whether it is exact after.
+void AppendOutputColumns(const IncomeColumns& columns, std::vector<std::string_view>& names);
+void AppendOutputColumns(const NetColumns& columns, std::vector<std::string_view>& names);
+bool WriteRow(const TableSet& tables, const BatchLayout& layout, const IncomeColumns& columns,
+              const CsvRecordBatch& batch, const CsvRecordBatch::Record& record,
+              RowScratch& scratch, CsvRecordWriter& writer);
+bool WriteRow(const TableSet& tables, const BatchLayout& layout, const NetColumns& columns,
+              const CsvRecordBatch& batch, const CsvRecordBatch::Record& record,
+              RowScratch& scratch, CsvRecordWriter& writer);
 
 }  // namespace isr

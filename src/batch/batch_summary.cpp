@@ -2,6 +2,7 @@
 #include "batch/batch_summary.h"
 
 #include <algorithm>
+#include <variant>
 
 #include "batch/box_labels.h"
 
@@ -27,7 +28,7 @@ std::optional<Cents> Plus(std::optional<Cents> sum, Cents figure) {
 }  // namespace
 
 std::span<const std::string_view> TotalCaptions(const BatchLayout& layout) {
-    if (layout.payments) return kPaymentTotals;
+    if (std::holds_alternative<PaymentColumns>(layout.columns)) return kPaymentTotals;
     return kWithholdingTotals;
 }
 

@@ -25,9 +25,10 @@ static_assert(kResultBoxes == std::array{
 
 // The boxes' fields as the writer writes them after a record's first field: each after its
 // separator.
-std::string FieldsOf(const Withholding& withholding, std::initializer_list<ResultBox> boxes) {
+std::string FieldsOf(const Withholding& withholding, std::initializer_list<ResultBox> boxes,
+                     char separator) {
     ByteBuffer buffer;
-    CsvRecordWriter writer(buffer, {});
+    CsvRecordWriter writer(buffer, {}, separator);
     writer.Field({});  // the record's first field, empty: what follows starts with a separator
     for (const ResultBox box : boxes) writer.AmountField(BoxText(withholding, box));
     return std::string(buffer.View());
@@ -47,8 +48,8 @@ const BoxFields::IsrEntry& BoxFields::IsrFields(Period period, const IsrBreakdow
     auto& entry = EntryOf(isr_[PeriodIndex(period)], row.row);
     if (entry.row != kept) {
         const Withholding figures{kept, std::nullopt, Cents{}, std::nullopt};
-        entry = {kept, FieldsOf(figures, {ResultBox::kIsrLowerLimit}),
-                 FieldsOf(figures, {ResultBox::kIsrRate, ResultBox::kIsrFixedFee})};
+        entry = {kept, FieldsOf(figures, {ResultBox::kIsrLowerLimit}, separator_),
+                 FieldsOf(figures, {ResultBox::kIsrRate, ResultBox::kIsrFixedFee}, separator_)};
     }
     return entry;
 }
@@ -58,13 +59,21 @@ const BoxFields::SubsidyEntry& BoxFields::SubsidyFields(Period period,
     auto& entry = EntryOf(subsidy_[PeriodIndex(period)], row.row);
     if (entry.row != row) {
         const Withholding figures{std::nullopt, row, Cents{}, std::nullopt};
-        entry = {row, FieldsOf(figures, {ResultBox::kSubsidyLowerLimit,
-                                         ResultBox::kSubsidyUpperLimit, ResultBox::kSubsidy})};
+        entry = {row, FieldsOf(figures,
+                               {ResultBox::kSubsidyLowerLimit, ResultBox::kSubsidyUpperLimit,
+                                ResultBox::kSubsidy},
+                               separator_)};
     }
     return entry;
 }
 
 void BoxFields::Write(Period period, const Withholding& withholding, CsvRecordWriter& writer) {
+    if (writer.Separator() != separator_) {
+        // Another payroll's separator: every entry would part its fields wrongly.
+        separator_ = writer.Separator();
+        for (auto& entries : isr_) entries.clear();
+        for (auto& entries : subsidy_) entries.clear();
+    }
     const auto box = [&](ResultBox b) { writer.AmountField(BoxText(withholding, b)); };
     if (withholding.isr) {
         const auto& entry = IsrFields(period, *withholding.isr);

@@ -15,8 +15,8 @@
 
 namespace isr {
 
-// Kept by each worker from row to row, whatever the tables: an entry is used only for the very
-// figures it was made from.
+// Kept by each worker from row to row, whatever the tables and the separator: an entry is used
+// only for the very figures and the separator it was made with.
 class BoxFields {
   public:
     // The nine boxes of `withholding`, a calculation of `period`, as BoxText shows them and as
@@ -37,6 +37,7 @@ class BoxFields {
     const IsrEntry& IsrFields(Period period, const IsrBreakdown& row);
     const SubsidyEntry& SubsidyFields(Period period, const SubsidyBreakdown& row);
 
+    char separator_ = ',';  // between the fields of every entry
     std::array<std::vector<IsrEntry>, kPeriodCount> isr_;
     std::array<std::vector<SubsidyEntry>, kPeriodCount> subsidy_;
 };

@@ -63,7 +63,41 @@ WrittenParts SplitWrittenAmount(std::string_view text) {
 
 }  // namespace
 
+namespace {
+
+// The spelling nearly every cell of a payroll has: digits, then a point with at most two decimals
+// or none ("152887.69", "81", "55.5", "7."). Read in one pass, to the value the general reading
+// gives; nothing for any other text, which that reading takes. Fifteen integer digits at most
+// stay below the largest amount.
+std::optional<Cents> ReadPlainAmount(std::string_view text) {
+    const char* p = text.data();
+    const char* const end = p + text.size();
+    std::int64_t whole = 0;
+    for (; p != end; ++p) {
+        const auto digit = static_cast<unsigned>(*p - '0');
+        if (digit > 9) break;
+        whole = whole * 10 + digit;
+    }
+    const auto integerDigits = p - text.data();
+    if (integerDigits == 0 || integerDigits > 15) return std::nullopt;
+    std::int64_t count = whole * 100;
+    if (p != end) {
+        if (*p != '.' || end - p > 3) return std::nullopt;
+        std::int64_t place = 10;
+        for (++p; p != end; ++p, place /= 10) {
+            const auto digit = static_cast<unsigned>(*p - '0');
+            if (digit > 9) return std::nullopt;
+            count += digit * place;
+        }
+    }
+    return Cents::FromCount(count);
+}
+
+}  // namespace
+
 std::optional<TypedAmount> ReadWrittenAmount(std::string_view text) {
+    if (const auto plain = ReadPlainAmount(text))
+        return TypedAmount{TypedAmount::Kind::kAmount, *plain};
     const auto [negative, rest] = SplitWrittenAmount(text);
     if (!CommasSeparateThousands(rest)) return std::nullopt;
     // The sign is read by ReadAmount, so that "-0.004" stays 0.00 and "-" alone no amount.

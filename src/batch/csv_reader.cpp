@@ -27,8 +27,12 @@ constexpr auto kEndsQuotedRun = CharacterTable("\"\n\r");
 constexpr std::string_view kSeparators = ",;\t";
 constexpr auto kEndsPlainRunUndecided = CharacterTable(",;\t\"\n\r");
 
-bool EndsQuotedRun(char c) {
-    return kEndsQuotedRun[static_cast<unsigned char>(c)];
+// The end of the run of field text from `p`: the first byte that `ends` holds, or `end`. Kept in
+// locals, the loop costs a few instructions a byte; stepping the member `pos_` instead stores it
+// on every byte, since a char read may alias it.
+const char* SkipRun(const char* p, const char* const end, const std::array<bool, 256>& ends) {
+    while (p != end && !ends[static_cast<unsigned char>(*p)]) ++p;
+    return p;
 }
 
 }  // namespace
@@ -49,6 +53,16 @@ void CsvRecordBatch::Clear() {
     text_.Clear();
     fieldEnds_.clear();
     records_.clear();
+    faults_.clear();
+}
+
+void CsvRecordBatch::SetFault(Record& record, const CsvFault& fault) {
+    if (record.faultSlot != 0) {
+        faults_[record.faultSlot - 1] = fault;
+        return;
+    }
+    faults_.push_back(fault);
+    record.faultSlot = static_cast<std::uint32_t>(faults_.size());
 }
 
 CsvReader::CsvReader(ByteSource& source, std::size_t bufferBytes)
@@ -87,9 +101,9 @@ int CsvReader::Peek() {
     return static_cast<unsigned char>(*pos_);
 }
 
-void CsvReader::NoteFault(CsvRecordBatch::Record& record, std::string_view what,
-                          std::size_t field) {
-    if (!record.fault) record.fault = CsvFault{line_, field, what};
+void CsvReader::NoteFault(CsvRecordBatch& batch, CsvRecordBatch::Record& record,
+                          std::string_view what, std::size_t field) {
+    if (record.faultSlot == 0) batch.SetFault(record, CsvFault{line_, field, what});
 }
 
 // Keeps field text up to the record limit; what lies beyond is read but dropped. Inline, since
@@ -132,7 +146,7 @@ bool CsvReader::ReadRecord(CsvRecordBatch& into, AfterLongRecord after) {
         const bool undecided = separator_ == 0;
         if (!ReadOneRecord(into, after)) return false;
         const auto& record = into.records_.back();
-        bool blank = record.fieldCount > 1 && !record.fault;
+        bool blank = record.fieldCount > 1 && record.faultSlot == 0;
         for (std::size_t i = 0; blank && i < record.fieldCount; ++i) {
             blank = into.Field(record, i).empty();
         }
@@ -146,7 +160,7 @@ bool CsvReader::ReadRecord(CsvRecordBatch& into, AfterLongRecord after) {
             endsPlainRun_ = kEndsPlainRunUndecided;
         }
         into.fieldEnds_.resize(record.firstField);
-        into.text_.Truncate(record.firstField == 0 ? 0 : into.fieldEnds_.back());
+        into.text_.Truncate(into.LastEnd());
         into.records_.pop_back();
     }
 }
@@ -185,25 +199,27 @@ bool CsvReader::ReadOneRecord(CsvRecordBatch& into, AfterLongRecord after) {
     if (Peek() < 0) return false;
 
     auto& text = into.text_;
-    auto& record = into.records_.emplace_back(
-        CsvRecordBatch::Record{into.fieldEnds_.size(), 0, line_, std::nullopt});
+    auto& record =
+        into.records_.emplace_back(CsvRecordBatch::Record{into.fieldEnds_.size(), 0, line_});
     recordBytes_ = 0;
     stopAtLimit_ = after == AfterLongRecord::kStop;
     bool overflowed = false;
     for (std::size_t field = 1;; ++field) {
         bool endOfInput = false;
+        bool quotes = false;
         if (Peek() == '"') {
+            quotes = true;
             ++pos_;
             const auto openedOn = line_;
             for (bool closed = false; !closed;) {
                 if (pos_ == end_ && !Refill()) {
                     // Say where the quote opened: that is where the reader would look.
-                    record.fault = CsvFault{openedOn, field, kUnclosedQuote};
+                    into.SetFault(record, CsvFault{openedOn, field, kUnclosedQuote});
                     endOfInput = true;
                     break;
                 }
                 const char* run = pos_;
-                while (pos_ != end_ && !EndsQuotedRun(*pos_)) ++pos_;
+                pos_ = SkipRun(run, end_, kEndsQuotedRun);
                 Keep(text, run, pos_);
                 if (pos_ == end_) continue;
                 const char c = *pos_;
@@ -223,18 +239,19 @@ bool CsvReader::ReadOneRecord(CsvRecordBatch& into, AfterLongRecord after) {
             }
             const int next = Peek();
             if (!endOfInput && next >= 0 && next != '\n' && next != '\r' && !TakeSeparator(next)) {
-                NoteFault(record, kTextAfterQuote, field);
+                NoteFault(into, record, kTextAfterQuote, field);
             }
         }
         // Plain text, or what follows a closing quote that should have ended the field.
         while (!endOfInput) {
             if (pos_ == end_ && !Refill()) break;
             const char* run = pos_;
-            while (pos_ != end_ && !EndsPlainRun(*pos_)) ++pos_;
+            pos_ = SkipRun(run, end_, endsPlainRun_);
             Keep(text, run, pos_);
             if (pos_ == end_) continue;
             if (*pos_ != '"') break;
-            NoteFault(record, kQuoteInsideField, field);
+            quotes = true;
+            NoteFault(into, record, kQuoteInsideField, field);
             Keep(text, pos_, pos_ + 1);
             ++pos_;
         }
@@ -245,10 +262,10 @@ bool CsvReader::ReadOneRecord(CsvRecordBatch& into, AfterLongRecord after) {
         ++recordBytes_;
         StopIfTooLong();
         if (recordBytes_ <= kMaxRecordBytes && record.fieldCount < kMaxRecordFields) {
-            into.fieldEnds_.push_back(text.Size());
+            into.fieldEnds_.push_back(text.Size() | (quotes ? CsvRecordBatch::kQuotesBit : 0));
             ++record.fieldCount;
         } else {
-            text.Truncate(into.fieldEnds_.empty() ? 0 : into.fieldEnds_.back());
+            text.Truncate(into.LastEnd());
             overflowed = true;
         }
         const int c = Peek();
@@ -263,9 +280,10 @@ bool CsvReader::ReadOneRecord(CsvRecordBatch& into, AfterLongRecord after) {
         break;
     }
     // A record cut short at the limit is too long, whatever else its unread end held.
-    if (overflowed && (!record.fault || (stopAtLimit_ && recordBytes_ > kMaxRecordBytes))) {
-        record.fault = CsvFault{record.line, record.fieldCount + 1,
-                                recordBytes_ > kMaxRecordBytes ? kRecordTooLong : kTooManyFields};
+    if (overflowed && (record.faultSlot == 0 || (stopAtLimit_ && recordBytes_ > kMaxRecordBytes))) {
+        into.SetFault(record,
+                      CsvFault{record.line, record.fieldCount + 1,
+                               recordBytes_ > kMaxRecordBytes ? kRecordTooLong : kTooManyFields});
     }
     return true;
 }

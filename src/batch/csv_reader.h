@@ -28,21 +28,32 @@ struct CsvFault {
 // Records stored back to back: the fields' texts in one string, their ends in one vector.
 class CsvRecordBatch {
   public:
+    // Small, since a chunk's records are written by the reading thread and read on another core:
+    // the rare fault is kept apart.
     struct Record {
         std::size_t firstField;
         std::size_t fieldCount;
-        std::uint64_t line;  // where the record starts
-        std::optional<CsvFault> fault;
+        std::uint64_t line;           // where the record starts
+        std::uint32_t faultSlot = 0;  // 0, or 1 + the fault's place
     };
 
     std::size_t size() const { return records_.size(); }
     bool empty() const { return records_.empty(); }
     const Record& operator[](std::size_t i) const { return records_[i]; }
+    // What is wrong with the record as written; nothing when it was read whole and well formed.
+    const CsvFault* Fault(const Record& record) const {
+        return record.faultSlot == 0 ? nullptr : &faults_[record.faultSlot - 1];
+    }
     // Inline: a batch row reads a dozen fields through it.
     std::string_view Field(const Record& record, std::size_t i) const {
         const auto index = record.firstField + i;
-        const auto begin = index == 0 ? 0 : fieldEnds_[index - 1];
-        return {text_.Data() + begin, fieldEnds_[index] - begin};
+        const auto begin = index == 0 ? 0 : End(index - 1);
+        return {text_.Data() + begin, End(index) - begin};
+    }
+    // Whether a quote opened the field or stood in it as written. A field without one, in a file
+    // parted by commas, holds no comma, quote or line break: it can be written back as it is.
+    bool FieldHadQuotes(const Record& record, std::size_t i) const {
+        return (fieldEnds_[record.firstField + i] & kQuotesBit) != 0;
     }
     // The line on which a field starts: fields after a quoted line break sit further down.
     std::uint64_t FieldLine(const Record& record, std::size_t i) const;
@@ -51,15 +62,25 @@ class CsvRecordBatch {
     // holds no text, but still takes its place).
     std::size_t Bytes() const {
         return text_.Size() + fieldEnds_.size() * sizeof(std::size_t) +
-               records_.size() * sizeof(Record);
+               records_.size() * sizeof(Record) + faults_.size() * sizeof(CsvFault);
     }
     void Clear();
 
   private:
     friend class CsvReader;
+    // A field's end in the text, with this bit set when it had quotes: a chunk's text is never
+    // near that long.
+    static constexpr std::size_t kQuotesBit = ~(~std::size_t{0} >> 1);
+    std::size_t End(std::size_t index) const { return fieldEnds_[index] & ~kQuotesBit; }
+    std::size_t LastEnd() const { return fieldEnds_.empty() ? 0 : End(fieldEnds_.size() - 1); }
+
+    // Sets the record's fault, or replaces it.
+    void SetFault(Record& record, const CsvFault& fault);
+
     ByteBuffer text_;
     std::vector<std::size_t> fieldEnds_;
     std::vector<Record> records_;
+    std::vector<CsvFault> faults_;
 };
 
 class CsvReader {
@@ -102,11 +123,11 @@ class CsvReader {
   private:
     int Peek();
     bool Refill();
-    void NoteFault(CsvRecordBatch::Record& record, std::string_view what, std::size_t field);
+    void NoteFault(CsvRecordBatch& batch, CsvRecordBatch::Record& record, std::string_view what,
+                   std::size_t field);
     void Keep(ByteBuffer& text, const char* from, const char* to);
     void StopIfTooLong();
     void EndLine(int c);
-    bool EndsPlainRun(char c) const { return endsPlainRun_[static_cast<unsigned char>(c)]; }
     // Whether `c` ends a field: the file's separator, or while it is undecided any of the three,
     // which then becomes it.
     bool TakeSeparator(int c);
@@ -126,7 +147,7 @@ class CsvReader {
     std::size_t recordBytes_ = 0;  // kept so far by the current record
     char separator_ = 0;           // 0 until decided
     std::array<bool, 256> endsPlainRun_;
-    bool stopAtLimit_ = false;     // of the current record
+    bool stopAtLimit_ = false;  // of the current record
     // A "\r" ended the last line with nothing after it ready: a "\n" that comes next is part of
     // that line end, not an empty line. (Waiting for it would hold the row back from a writer
     // that waits for its answer.)

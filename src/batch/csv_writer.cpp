@@ -81,16 +81,7 @@ char* CopyDoublingQuotes(std::string_view text, char* p) {
 
 void CsvRecordWriter::Field(std::string_view text) {
     if (!NeedsQuoting(text, separator_)) {
-        char* const start = out_.Room(text.size() + 1);
-        char* p = start;
-        if (!firstField_) *p++ = separator_;
-        firstField_ = false;
-        if (text.size() <= 64) {
-            CopyFieldBytes(p, text.data(), text.size());
-        } else {
-            std::memcpy(p, text.data(), text.size());
-        }
-        out_.Commit(static_cast<std::size_t>(p - start) + text.size());
+        UnquotedField(text);
         return;
     }
     char* const start = out_.Room(2 * text.size() + 3);  // separator, quotes, quotes doubled
@@ -100,19 +91,6 @@ void CsvRecordWriter::Field(std::string_view text) {
     *p++ = '"';
     p = CopyDoublingQuotes(text, p);
     *p++ = '"';
-    out_.Commit(static_cast<std::size_t>(p - start));
-}
-
-void CsvRecordWriter::AmountField(const AmountText& amount) {
-    const std::string_view text = amount.View();
-    char* const start = out_.Room(text.size() + 3);
-    char* p = start;
-    if (!firstField_) *p++ = separator_;
-    firstField_ = false;
-    if (amount.Grouped()) *p++ = '"';
-    CopyFieldBytes(p, text.data(), text.size());
-    p += text.size();
-    if (amount.Grouped()) *p++ = '"';
     out_.Commit(static_cast<std::size_t>(p - start));
 }
 

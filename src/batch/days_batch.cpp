@@ -23,10 +23,9 @@ constexpr std::string_view kPeriodSubsidyColumn = "subsidio_periodo";
 
 // The row's calculation, or nothing with the message of what is wrong, naming its column.
 std::optional<DaysPaidResult> Calculated(const TableSet& tables, const BatchLayout& layout,
-                                         const CsvRecordBatch& batch,
+                                         const DaysColumns& columns, const CsvRecordBatch& batch,
                                          const CsvRecordBatch::Record& record,
                                          std::string& message) {
-    const DaysColumns& columns = *layout.days;
     const auto fail = [&](std::size_t column, std::string_view what) {
         StartRowMessage(message, layout, batch.FieldLine(record, column), column + 1);
         message += what;
@@ -44,17 +43,18 @@ std::optional<DaysPaidResult> Calculated(const TableSet& tables, const BatchLayo
     if (!days) {
         return fail(columns.days, "no es un número de días (sin signo, hasta tres decimales)");
     }
-    const auto written = ReadWrittenAmount(batch.Field(record, layout.amount));
+    const auto written = ReadWrittenAmount(batch.Field(record, columns.income));
     if (!written) {
         std::string what;
         AppendProblem(what, {InputField::kAmount, InputProblem::kMisplacedComma});
-        return fail(layout.amount, what);
+        return fail(columns.income, what);
     }
     const TypedAmount base = *written;
-    if (base.kind == TypedAmount::Kind::kNotAnAmount) return fail(layout.amount, "no es un importe");
-    if (base.cents < Cents()) return fail(layout.amount, "no puede ser negativo");
+    if (base.kind == TypedAmount::Kind::kNotAnAmount)
+        return fail(columns.income, "no es un importe");
+    if (base.cents < Cents()) return fail(columns.income, "no puede ser negativo");
     if (base.kind == TypedAmount::Kind::kBeyondRange) {
-        return fail(layout.amount, "importe fuera de rango");
+        return fail(columns.income, "importe fuera de rango");
     }
     const auto outcome = CalculateDaysPaid(tables, *days, method, base.cents);
     if (const auto* problem = std::get_if<DaysProblem>(&outcome)) {
@@ -70,7 +70,7 @@ std::optional<DaysPaidResult> Calculated(const TableSet& tables, const BatchLayo
                             "sin tabla de esos días en estas tablas (use --tablas anexo8 o el "
                             "método mensual)");
             case DaysProblem::kBeyondAmount:
-                return fail(layout.amount,
+                return fail(columns.income,
                             "fuera de rango: llevado a un mes pasa del mayor importe");
         }
     }
@@ -79,7 +79,7 @@ std::optional<DaysPaidResult> Calculated(const TableSet& tables, const BatchLayo
 
 }  // namespace
 
-void AppendDaysOutputColumns(std::vector<std::string_view>& names) {
+void AppendOutputColumns(const DaysColumns&, std::vector<std::string_view>& names) {
     names.push_back(kMonthlyBaseColumn);
     for (const auto& box : kBoxLabels) {
         if (box.box != ResultBox::kResult) names.push_back(box.csvColumn);
@@ -89,17 +89,15 @@ void AppendDaysOutputColumns(std::vector<std::string_view>& names) {
     names.push_back(kBoxLabels.back().csvColumn);
 }
 
-bool WriteDaysBatchRow(const TableSet& tables, const BatchLayout& layout,
-                       const CsvRecordBatch& batch, const CsvRecordBatch::Record& record,
-                       RowScratch& scratch, CsvRecordWriter& writer) {
+bool WriteRow(const TableSet& tables, const BatchLayout& layout, const DaysColumns& columns,
+              const CsvRecordBatch& batch, const CsvRecordBatch::Record& record,
+              RowScratch& scratch, CsvRecordWriter& writer) {
     scratch.message.clear();
     std::optional<DaysPaidResult> r;
     if (CheckRecordShape(layout, batch, record, scratch.message)) {
-        r = Calculated(tables, layout, batch, record, scratch.message);
+        r = Calculated(tables, layout, columns, batch, record, scratch.message);
     }
-    for (std::size_t i = 0; i < layout.columnNames.size(); ++i) {
-        writer.Field(i < record.fieldCount ? batch.Field(record, i) : std::string_view{});
-    }
+    WriteInputFields(layout, batch, record, writer);
     const auto amount = [&](std::optional<Cents> value) {
         if (value) {
             writer.AmountField(AmountText(*value));

@@ -16,12 +16,12 @@ namespace isr {
 
 // The output's columns after the input's: ingreso_mensual, the boxes but the result, isr_periodo,
 // subsidio_periodo and procedimiento_2016 (then, as in every layout, "error").
-void AppendDaysOutputColumns(std::vector<std::string_view>& names);
+void AppendOutputColumns(const DaysColumns& columns, std::vector<std::string_view>& names);
 
-// As WriteBatchRow, for a row of a batch of days paid; its totals are the period's tax, subsidy
+// A row of a batch of days paid, as WriteBatchRow says; its totals are the period's tax, subsidy
 // and result.
-bool WriteDaysBatchRow(const TableSet& tables, const BatchLayout& layout,
-                       const CsvRecordBatch& batch, const CsvRecordBatch::Record& record,
-                       RowScratch& scratch, CsvRecordWriter& writer);
+bool WriteRow(const TableSet& tables, const BatchLayout& layout, const DaysColumns& columns,
+              const CsvRecordBatch& batch, const CsvRecordBatch::Record& record,
+              RowScratch& scratch, CsvRecordWriter& writer);
 
 }  // namespace isr

@@ -15,9 +15,28 @@ namespace isr {
 
 namespace {
 
-// In the order of PaymentInputField.
+// In the order of PaymentInputField; the first three are required.
 constexpr std::array<std::string_view, 5> kPaymentColumns = {
     kConceptColumn, kMonthlyIncomeColumn, kPaymentColumn, kSundaysColumn, kMinimumWageColumn};
+constexpr std::size_t kRequiredPaymentColumns = 3;
+
+// Where a field of the payment's texts was read from. Only a field read can be at fault, so an
+// optional column at fault is there.
+std::size_t ColumnOf(const PaymentColumns& columns, PaymentInputField field) {
+    switch (field) {
+        case PaymentInputField::kConcept:
+            return columns.concept_;
+        case PaymentInputField::kIncome:
+            return columns.monthlyIncome;
+        case PaymentInputField::kPayment:
+            return columns.payment;
+        case PaymentInputField::kSundays:
+            return columns.sundays.value_or(0);
+        case PaymentInputField::kMinimumWage:
+            return columns.minimumWage.value_or(0);
+    }
+    return 0;
+}
 
 }  // namespace
 
@@ -33,8 +52,9 @@ bool HasPaymentColumn(const CsvRecordBatch& batch, const CsvRecordBatch::Record&
 std::optional<BatchLayout> PaymentLayoutFromHeader(const CsvRecordBatch& batch,
                                                    const CsvRecordBatch::Record& header,
                                                    std::string& problem) {
-    BatchLayout layout{{}, 0, 0, false, std::nullopt, PaymentColumns{}, ','};
-    auto& columns = layout.payments->columns;
+    BatchLayout layout{{}, PaymentColumns{}, ','};
+    // In the order of kPaymentColumns.
+    std::array<std::optional<std::size_t>, kPaymentColumns.size()> found;
     std::optional<std::size_t> other;  // ingreso_gravable or neto
     for (std::size_t i = 0; i < header.fieldCount; ++i) {
         const auto name = batch.Field(header, i);
@@ -42,46 +62,51 @@ std::optional<BatchLayout> PaymentLayoutFromHeader(const CsvRecordBatch& batch,
         if (HeadingNames(name, kIncomeColumn) || HeadingNames(name, kTargetNetColumn)) other = i;
         for (std::size_t c = 0; c < kPaymentColumns.size(); ++c) {
             if (!HeadingNames(name, kPaymentColumns[c])) continue;
-            if (columns[c]) {
+            if (found[c]) {
                 problem = "la columna \"" + std::string(kPaymentColumns[c]) +
                           "\" aparece dos veces en el encabezado";
                 return std::nullopt;
             }
-            columns[c] = i;
+            found[c] = i;
         }
     }
     if (other) {
         const auto first =
-            std::find_if(columns.begin(), columns.end(), [](auto c) { return c.has_value(); });
+            std::find_if(found.begin(), found.end(), [](auto c) { return c.has_value(); });
         problem = "la entrada tiene las columnas \"" +
-                  std::string(kPaymentColumns[static_cast<std::size_t>(first - columns.begin())]) +
+                  std::string(kPaymentColumns[static_cast<std::size_t>(first - found.begin())]) +
                   "\" y \"" + layout.columnNames[*other] +
                   "\": una nómina lleva pagos extraordinarios o ingresos del periodo, no ambos";
         return std::nullopt;
     }
-    for (std::size_t c = 0; c < 3; ++c) {
-        if (!columns[c]) {
+    for (std::size_t c = 0; c < kRequiredPaymentColumns; ++c) {
+        if (!found[c]) {
             problem =
                 "falta la columna \"" + std::string(kPaymentColumns[c]) + "\" en el encabezado";
             return std::nullopt;
         }
     }
+    layout.columns = PaymentColumns{*found[0], *found[1], *found[2], found[3], found[4]};
     return layout;
 }
 
-bool WritePaymentBatchRow(const TableSet& tables, const BatchLayout& layout,
-                          const CsvRecordBatch& batch, const CsvRecordBatch::Record& record,
-                          RowScratch& scratch, CsvRecordWriter& writer) {
+void AppendOutputColumns(const PaymentColumns&, std::vector<std::string_view>& names) {
+    for (const auto& label : kPaymentFigureLabels) names.push_back(label.csvColumn);
+}
+
+bool WriteRow(const TableSet& tables, const BatchLayout& layout, const PaymentColumns& columns,
+              const CsvRecordBatch& batch, const CsvRecordBatch::Record& record,
+              RowScratch& scratch, CsvRecordWriter& writer) {
     scratch.message.clear();
     std::optional<ExtraordinaryPayment> payment;
     if (CheckRecordShape(layout, batch, record, scratch.message)) {
-        const auto& columns = layout.payments->columns;
-        const auto text = [&](std::size_t c) {
-            return columns[c] ? batch.Field(record, *columns[c]) : std::string_view{};
+        const auto text = [&](std::optional<std::size_t> column) {
+            return column ? batch.Field(record, *column) : std::string_view{};
         };
         PaymentInput input{};
-        auto result =
-            CalculatePaymentTexts(tables, input, text(0), text(1), text(2), text(3), text(4));
+        auto result = CalculatePaymentTexts(tables, input, text(columns.concept_),
+                                            text(columns.monthlyIncome), text(columns.payment),
+                                            text(columns.sundays), text(columns.minimumWage));
         if (auto* calculated = std::get_if<ExtraordinaryPayment>(&result)) {
             payment = *calculated;
             scratch.totals = {payment->spread.withholding, payment->monthly.withholding, Cents{},
@@ -89,8 +114,7 @@ bool WritePaymentBatchRow(const TableSet& tables, const BatchLayout& layout,
         } else {
             for (const PaymentInputError& error : std::get<PaymentInputErrors>(result).All()) {
                 // A field at fault is in its column: an absent optional column is never at fault.
-                const std::size_t column =
-                    columns[static_cast<std::size_t>(error.field)].value_or(0);
+                const std::size_t column = ColumnOf(columns, error.field);
                 if (!scratch.message.empty()) scratch.message += kProblemSeparator;
                 StartRowMessage(scratch.message, layout, batch.FieldLine(record, column),
                                 column + 1);
@@ -100,9 +124,7 @@ bool WritePaymentBatchRow(const TableSet& tables, const BatchLayout& layout,
             }
         }
     }
-    for (std::size_t i = 0; i < layout.columnNames.size(); ++i) {
-        writer.Field(i < record.fieldCount ? batch.Field(record, i) : std::string_view{});
-    }
+    WriteInputFields(layout, batch, record, writer);
     for (const auto& label : kPaymentFigureLabels) {
         writer.Field(payment ? PaymentFigureText(*payment, label.figure) : std::string());
     }

@@ -6,6 +6,8 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "batch/batch_layout.h"
 #include "batch/batch_row.h"
@@ -30,9 +32,13 @@ std::optional<BatchLayout> PaymentLayoutFromHeader(const CsvRecordBatch& batch,
                                                    const CsvRecordBatch::Record& header,
                                                    std::string& problem);
 
-// As WriteBatchRow, for a row of a payment batch.
-bool WritePaymentBatchRow(const TableSet& tables, const BatchLayout& layout,
-                          const CsvRecordBatch& batch, const CsvRecordBatch::Record& record,
-                          RowScratch& scratch, CsvRecordWriter& writer);
+// The output's columns after the input's: every figure of the payment (then, as in every layout,
+// "error").
+void AppendOutputColumns(const PaymentColumns& columns, std::vector<std::string_view>& names);
+
+// A row of a payment batch, as WriteBatchRow says; its totals are each method's withholding.
+bool WriteRow(const TableSet& tables, const BatchLayout& layout, const PaymentColumns& columns,
+              const CsvRecordBatch& batch, const CsvRecordBatch::Record& record,
+              RowScratch& scratch, CsvRecordWriter& writer);
 
 }  // namespace isr

@@ -140,9 +140,8 @@ int Run(std::span<const std::string_view> args, const Console& console) {
             return RunAnnual(options.operands, *options.tables, options.summary,
                              {.months = options.months}, console);
         case Mode::kCalculation:
-            if (options.days) return Finished(out, err, RunDaysPaid(options, out, err));
-            break;
         case Mode::kGrossUp:
+            if (options.days) return Finished(out, err, RunDaysPaid(options, out, err));
             break;
     }
     return RunCalculation(options, out, err);

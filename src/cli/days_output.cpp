@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "cli/days_output.h"
 
+#include <optional>
 #include <ostream>
 #include <string>
 #include <variant>
@@ -8,6 +9,7 @@
 #include "batch/box_labels.h"
 #include "batch/calculation_input.h"
 #include "batch/quoted_argument.h"
+#include "calc/days_gross_up.h"
 #include "calc/days_text.h"
 #include "calc/result_boxes.h"
 #include "cli/diagnostics.h"
@@ -19,11 +21,19 @@ namespace isr::cli {
 
 namespace {
 
+// With --neto: the target as typed, rounded, what the base found nets and whether that is it.
+struct DaysNet {
+    std::string target;
+    Cents net;
+    bool exact;
+};
+
 struct DaysCalculation {
     std::string days;  // as typed
     std::string base;  // "#,0.00"
     std::string_view tablesName;
     DaysPaidResult result;
+    std::optional<DaysNet> net;
 };
 
 // Why the days cannot be calculated, naming the text given.
@@ -54,6 +64,7 @@ void WriteText(const DaysCalculation& calc, std::ostream& out) {
     if (!calc.tablesName.empty()) CaptionLine(out, "Tablas", calc.tablesName);
     CaptionLine(out, "Días Pagados", calc.days);
     CaptionLine(out, "Método", DaysMethodName(r.method));
+    if (calc.net) CaptionLine(out, "Neto Buscado", calc.net->target);
     CaptionLine(out, "Ingreso Gravable", calc.base);
     if (r.monthlyBase) CaptionLine(out, "Ingreso Mensual", AmountText(*r.monthlyBase));
     std::string_view group;
@@ -70,6 +81,11 @@ void WriteText(const DaysCalculation& calc, std::ostream& out) {
     CaptionLine(out, "ISR del Periodo", AmountText(r.periodTax));
     CaptionLine(out, "Subsidio del Periodo", AmountText(r.periodSubsidy));
     CaptionLine(out, "Procedimiento 2016", AmountText(r.result));
+    if (calc.net) {
+        out << '\n';
+        CaptionLine(out, "Neto", AmountText(calc.net->net));
+        CaptionLine(out, "Exacto", calc.net->exact ? "sí" : "no");
+    }
 }
 
 void WriteJson(const DaysCalculation& calc, std::ostream& out) {
@@ -92,7 +108,13 @@ void WriteJson(const DaysCalculation& calc, std::ostream& out) {
     }
     out << "},\"isr_periodo\":\"" << AmountText(r.periodTax).View() << "\",\"subsidio_periodo\":\""
         << AmountText(r.periodSubsidy).View() << "\",\"procedimiento_2016\":\""
-        << AmountText(r.result).View() << "\"}\n";
+        << AmountText(r.result).View() << '"';
+    if (calc.net) {
+        out << ",\"neto_buscado\":\"" << calc.net->target << "\",\"neto\":\""
+            << AmountText(calc.net->net).View()
+            << "\",\"exacto\":" << (calc.net->exact ? "true" : "false");
+    }
+    out << "}\n";
 }
 
 }  // namespace
@@ -116,10 +138,11 @@ int RunDaysPaid(const Options& options, std::ostream& out, std::ostream& err) {
                           "decimales): " +
                               QuotedArgument(daysText));
     }
+    const bool grossUp = options.mode == Mode::kGrossUp;
     const std::string_view baseText = options.operands[0];
     const TypedAmount base = ReadAmount(baseText);
     if (base.kind != TypedAmount::Kind::kAmount || base.cents < Cents()) {
-        std::string message = "BASE ";
+        std::string message = grossUp ? "NETO " : "BASE ";
         AppendProblem(message,
                       {InputField::kAmount, base.kind == TypedAmount::Kind::kNotAnAmount
                                                 ? InputProblem::kNotAnAmount
@@ -127,19 +150,37 @@ int RunDaysPaid(const Options& options, std::ostream& out, std::ostream& err) {
                                                                    : InputProblem::kBeyondRange});
         return UsageError(err, message + ": " + QuotedArgument(baseText));
     }
-    const auto outcome = CalculateDaysPaid(tables, *days, method, base.cents);
-    if (const auto* problem = std::get_if<DaysProblem>(&outcome)) {
-        return UsageError(
-            err, DaysMessage(*problem, method, tables,
-                             *problem == DaysProblem::kBeyondAmount ? baseText : daysText));
-    }
-    const DaysCalculation calc{std::string(daysText), RoundedAmountText(baseText).value_or(""),
-                               options.tablesChosen ? tables.Name() : std::string_view(),
-                               std::get<DaysPaidResult>(outcome)};
-    if (options.json) {
-        WriteJson(calc, out);
+    const std::string_view tablesName = options.tablesChosen ? tables.Name() : std::string_view();
+    std::optional<DaysCalculation> calc;
+    if (grossUp) {
+        const auto outcome = GrossUpDays(tables, *days, method, base.cents);
+        if (const auto* problem = std::get_if<DaysProblem>(&outcome)) {
+            return UsageError(err, DaysMessage(*problem, method, tables, daysText));
+        }
+        const auto& found = std::get<std::optional<DaysGrossUpResult>>(outcome);
+        if (!found) {
+            // The arguments are right: the usage would not help.
+            Message(err) << "NETO más allá de las tablas de " << daysText
+                         << " días: " << QuotedArgument(baseText) << '\n';
+            return kExitUsage;
+        }
+        calc = DaysCalculation{
+            std::string(daysText), AmountText(found->base).String(), tablesName, found->calculation,
+            DaysNet{RoundedAmountText(baseText).value_or(""), found->net, found->exact}};
     } else {
-        WriteText(calc, out);
+        const auto outcome = CalculateDaysPaid(tables, *days, method, base.cents);
+        if (const auto* problem = std::get_if<DaysProblem>(&outcome)) {
+            return UsageError(
+                err, DaysMessage(*problem, method, tables,
+                                 *problem == DaysProblem::kBeyondAmount ? baseText : daysText));
+        }
+        calc = DaysCalculation{std::string(daysText), RoundedAmountText(baseText).value_or(""),
+                               tablesName, std::get<DaysPaidResult>(outcome), std::nullopt};
+    }
+    if (options.json) {
+        WriteJson(*calc, out);
+    } else {
+        WriteText(*calc, out);
     }
     return kExitOk;
 }

@@ -22,6 +22,7 @@ uso: isr2016-cli [--json] [--tablas NOMBRE] PERIODO BASE [SUMA_SUBSIDIO]
      isr2016-cli --pago [--json] [--tablas NOMBRE] [--salario-minimo IMPORTE] CONCEPTO INGRESO_MENSUAL IMPORTE [DOMINGOS]
      isr2016-cli [--json] [--tablas NOMBRE] --dias N [--metodo METODO] BASE
      isr2016-cli --csv [--tablas NOMBRE] [--resumen] [ENTRADA [SALIDA]]
+     isr2016-cli --recibos [--tablas NOMBRE] [--tolerancia IMPORTE] [--resumen] [--salida ARCHIVO] RUTA...
      isr2016-cli --ejercicio [--tablas NOMBRE] [--resumen] [--meses] [ENTRADA [SALIDA]]
      isr2016-cli --help | --version
 
@@ -46,7 +47,8 @@ Opciones:
                llega a NETO, con su cálculo, el neto que deja y si es NETO
                exacto (con --json, "neto_buscado", "neto" y "exacto"); el
                neto no crece siempre con el ingreso, porque el subsidio baja
-               por escalones; admite --tablas como cualquier cálculo
+               por escalones; admite --tablas como cualquier cálculo, y
+               --dias N: NETO es entonces el neto de los N días
   --pago       la retención de un aguinaldo, una PTU o una prima por los
                dos métodos: el art. 174 del Reglamento (el pago gravado
                llevado a un mes, G / 365 x 30.4, y la tasa que su ISR
@@ -80,7 +82,20 @@ Opciones:
                mensual para ese ingreso y lo que pasó del tope
   --resumen    con --csv, al terminar, en la salida de errores: las filas,
                las filas con error y las sumas de las filas buenas; con
+               --recibos, los recibos leídos, auditados, los que coinciden
+               (por método), los que difieren (con la suma de las
+               diferencias) y los no auditados (por motivo); con
                --ejercicio, los años por resultado y los pagos con error
+  --recibos    audita recibos de nómina CFDI (complemento 1.1 o 1.2): cada
+               RUTA es un archivo XML, una carpeta (sus archivos .xml, a
+               cualquier profundidad) o un ZIP (sus entradas .xml); escribe
+               un informe CSV con una fila por complemento Nomina
+  --tolerancia IMPORTE
+               con --recibos, la diferencia que aún coincide (0.00 si se
+               omite)
+  --salida ARCHIVO
+               con --recibos, el archivo del informe (la salida estándar si
+               se omite o es "-"), que se reemplaza sólo al terminar
   --tablas NOMBRE
 )";
 // Then the paragraph of the table sets, and:
@@ -124,6 +139,21 @@ Nómina en CSV (--csv):
   subsidio_periodo y procedimiento_2016; dias no se mezcla con periodo,
   neto ni suma_subsidio.
 
+Recibos de nómina (--recibos):
+  El informe sale en el orden de las RUTA; de una carpeta, por ruta; de un
+  ZIP, en el orden del paquete. Cada fila dice lo que dice el recibo (uuid,
+  RFC, CURP, fechas, periodicidad, días pagados, ISR retenido y subsidio
+  entregado) y lo compara con tres cálculos de su base ordinaria (ISR menos
+  subsidio): procedimiento_periodo (la tabla de su periodicidad),
+  procedimiento_dias (la tarifa diaria por los días pagados) y
+  procedimiento_mensual (el método de 30.4 días). dictamen es "coincide"
+  (metodo dice cuál), "difiere" (diferencia, contra el más cercano) o
+  "no auditado" (motivo: no es un CFDI de nómina, no está bien formado, le
+  falta una cifra, se pagó fuera de 2014-2017, nómina extraordinaria o de
+  separación, o no hay tabla para su periodicidad ni sus días). Un archivo
+  o una entrada de ZIP de más de 4 MiB, anidado a más de 64 niveles, con
+  DTD o un ZIP dañado da una fila que lo dice, y lo demás sigue.
+
 Cálculo anual (--ejercicio):
   Cada fila de ENTRADA es un pago, en cualquier orden; la primera nombra las
   columnas empleado, fecha_pago (aaaa-mm-dd), ingreso_gravable, isr_retenido
@@ -149,13 +179,15 @@ Ejemplos:
   isr2016-cli --tablas anexo8 --dias 16 2,500.00
   isr2016-cli --csv nomina.csv resultados.csv
   isr2016-cli --ejercicio pagos-2016.csv anual-2016.csv
+  isr2016-cli --recibos --resumen recibos.zip --salida informe.csv
   isr2016-cli --recibos --ejercicio recibos-2016.zip --salida anual-2016.csv
 
 Estado de salida:
-  0  cálculo hecho (con --csv, todas las filas bien; con --ejercicio, todos
-     los años con cifras)
+  0  cálculo hecho (con --csv, todas las filas bien; con --recibos, todos
+     los recibos coinciden; con --ejercicio, todos los años con cifras)
   1  con --csv, alguna fila con error (las demás se calcularon); con
-     --ejercicio, algún pago o año con error
+     --recibos, algún recibo difiere o no se auditó; con --ejercicio, algún
+     pago o año con error
   2  argumentos incorrectos (periodo desconocido, importe no numérico o
      negativo, opción desconocida o número de argumentos equivocado), una
      BASE más allá de la tarifa o, con --neto, un neto mayor que el de
@@ -163,7 +195,8 @@ Estado de salida:
      ingreso más allá de la tarifa mensual; con --csv, una entrada que no se
      pudo leer (vacía, sin encabezado, sin una columna obligatoria, con una
      repetida, con ingreso_gravable y neto a la vez o con columnas de --pago
-     entre ellas); en cualquier modo, una salida que no se pudo escribir
+     entre ellas); con --recibos, una RUTA que no se puede leer; en
+     cualquier modo, una salida que no se pudo escribir
 )";
 
 // The help's lines are filled up to this column, their words after the options' indent.

@@ -69,7 +69,8 @@ std::optional<std::string> OperandProblem(const Options& options) {
     const auto count = options.operands.size();
     if (options.days) {
         if (count == 1) return std::nullopt;
-        return "con --dias se espera sólo BASE";
+        return options.mode == Mode::kGrossUp ? "con --dias se espera sólo NETO"
+                                              : "con --dias se espera sólo BASE";
     }
     switch (options.mode) {
         case Mode::kCalculation:
@@ -233,8 +234,8 @@ std::variant<Options, Request, UsageProblem> ReadArguments(std::span<const std::
         return UsageProblem{"--salario-minimo sólo cuenta con --pago"};
     }
     if (options.method && !options.days) return UsageProblem{"--metodo sólo cuenta con --dias"};
-    if (options.days && options.mode != Mode::kCalculation) {
-        return UsageProblem{"--dias no se combina con --neto, --pago, --csv ni --ejercicio"};
+    if (options.days && options.mode != Mode::kCalculation && options.mode != Mode::kGrossUp) {
+        return UsageProblem{"--dias no se combina con --pago, --csv ni --ejercicio"};
     }
     if (auto problem = OperandProblem(options)) return UsageProblem{std::move(*problem)};
     return options;

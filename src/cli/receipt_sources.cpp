@@ -36,7 +36,7 @@ ReceiptPath PathOf(const std::string& path) {
 }
 
 std::string TooLarge() {
-    return "pasa de 4 MiB: no es un recibo";
+    return std::string(kTooLarge);
 }
 
 // Every ".xml" file under the folder; a folder that can't be listed is kept with why. Links to

@@ -10,10 +10,9 @@
 #include <variant>
 #include <vector>
 
-namespace isr::cli {
+#include "receipts/reading_limits.h"
 
-// Larger than any real receipt by far (one is a few KiB).
-inline constexpr std::size_t kLargestReceipt = 4 * 1024 * 1024;
+namespace isr::cli {
 
 struct ReceiptDocument {
     std::string name;     // the file's path; for a ZIP entry, "package.zip:entry.xml"

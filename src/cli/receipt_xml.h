@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "receipts/reading_limits.h"
 #include "receipts/receipt_mapping.h"
 
 // expat's parser, whose header only receipt_xml.cpp includes.
@@ -18,9 +19,6 @@ namespace isr::cli {
 
 class ReceiptXml {
   public:
-    // Deeper nesting than any CFDI has (about eight levels) is refused.
-    static constexpr std::size_t kDeepestNesting = 64;
-
     ReceiptXml();
     ~ReceiptXml();
     ReceiptXml(const ReceiptXml&) = delete;
@@ -38,6 +36,7 @@ class ReceiptXml {
     void Stop(std::string_view problem);
 
     XML_ParserStruct* parser_;
+    unsigned long hashSalt_;
     ReceiptMapping mapping_;
     std::vector<XmlAttribute> attributes_;  // scratch for each element's
     std::size_t depth_ = 0;

@@ -14,18 +14,19 @@ namespace isr {
 namespace {
 
 // The record "x" and the nine boxes, as the writer writes them box by box.
-std::string BoxByBox(const Withholding& withholding) {
+std::string BoxByBox(const Withholding& withholding, char separator = ',') {
     ByteBuffer out;
-    CsvRecordWriter writer(out, "\n");
+    CsvRecordWriter writer(out, "\n", separator);
     writer.Field("x");
     for (const ResultBox box : kResultBoxes) writer.AmountField(BoxText(withholding, box));
     writer.EndRecord();
     return std::string(out.View());
 }
 
-std::string Written(BoxFields& fields, Period period, const Withholding& withholding) {
+std::string Written(BoxFields& fields, Period period, const Withholding& withholding,
+                    char separator = ',') {
     ByteBuffer out;
-    CsvRecordWriter writer(out, "\n");
+    CsvRecordWriter writer(out, "\n", separator);
     writer.Field("x");
     fields.Write(period, withholding, writer);
     writer.EndRecord();
@@ -33,10 +34,11 @@ std::string Written(BoxFields& fields, Period period, const Withholding& withhol
 }
 
 // Both ends of every tariff and subsidy row of every set, with one cache for all of them, in
-// turns between the sets: an entry is written only for the figures it was made from.
+// turns between the sets and the separators: an entry is written only for the figures and the
+// separator it was made with.
 TEST(BoxFields, WriteEveryRowOfEverySetAsTheBoxesShowIt) {
     BoxFields fields;
-    for (int pass = 0; pass < 2; ++pass) {
+    for (const char separator : {',', ',', ';', '\t', ','}) {
         for (const TableSet* tables : AllTableSets()) {
             for (const Period period : kPeriods) {
                 std::vector<Cents> bases;
@@ -53,8 +55,9 @@ TEST(BoxFields, WriteEveryRowOfEverySetAsTheBoxesShowIt) {
                     const auto withholding =
                         Calculate(*tables, period, base, *Cents::FromCount(250'000));
                     SCOPED_TRACE(std::string(PeriodName(period)) + " " +
-                                 std::string(AmountText(base).View()));
-                    ASSERT_EQ(Written(fields, period, withholding), BoxByBox(withholding));
+                                 std::string(AmountText(base).View()) + " " + separator);
+                    ASSERT_EQ(Written(fields, period, withholding, separator),
+                              BoxByBox(withholding, separator));
                 }
             }
         }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -191,6 +192,53 @@ TEST(ReadCalculationInput, NotesEveryFieldsProblem) {
         for (const InputError& error : errors.All()) got.emplace_back(error.field, error.problem);
         EXPECT_EQ(got, c.expected);
         EXPECT_EQ(input.has_value(), c.expected.empty());
+    }
+}
+
+// Plain digits are read on a shorter path than grouped, signed or blank-padded texts: both must
+// give what the grammar says, at the edges where one hands over to the other.
+TEST(ReadWrittenAmount, PlainAndWrittenSpellingsReadAlike) {
+    using Kind = TypedAmount::Kind;
+    struct Case {
+        std::string_view text;
+        std::optional<TypedAmount> expected;  // nothing: a misplaced comma
+    };
+    const auto amount = [](std::int64_t count) {
+        return std::optional{TypedAmount{Kind::kAmount, C(count)}};
+    };
+    const std::optional<TypedAmount> notAnAmount = TypedAmount{Kind::kNotAnAmount, Cents()};
+    const Case cases[] = {
+        {"152887.69", amount(15288769)},
+        {"81", amount(8100)},
+        {"007", amount(700)},
+        {"7.", amount(700)},
+        {"55.5", amount(5550)},
+        {"0.01", amount(1)},
+        {"2.675", amount(268)},  // a third decimal rounds
+        {"1.005", amount(101)},
+        {"0.004", amount(0)},
+        {".5", amount(50)},  // no integer digit
+        {"-5", amount(-500)},
+        {" 15000 ", amount(1500000)},
+        {"$7,500.00", amount(750000)},
+        {"1,500.50", amount(150050)},
+        {"999999999999999.99", amount(99999999999999999)},    // fifteen integer digits
+        {"9999999999999999.99", amount(999999999999999999)},  // sixteen: the largest
+        {"99999999999999999", TypedAmount{Kind::kBeyondRange, Cents::Largest()}},
+        {"1500,50", std::nullopt},
+        {"12.3.4", notAnAmount},
+        {"1e5", notAnAmount},
+        {"5.x", notAnAmount},
+        {".", notAnAmount},
+        {"", notAnAmount},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        const auto read = ReadWrittenAmount(c.text);
+        ASSERT_EQ(read.has_value(), c.expected.has_value());
+        if (!read) continue;
+        EXPECT_EQ(read->kind, c.expected->kind);
+        EXPECT_EQ(read->cents, c.expected->cents);
     }
 }
 

@@ -37,9 +37,9 @@ std::vector<ReadRecord> ReadAll(const std::string& text, std::size_t bufferBytes
         const auto& r = batch[i];
         ReadRecord read{{}, r.line, ""};
         for (std::size_t f = 0; f < r.fieldCount; ++f) read.fields.emplace_back(batch.Field(r, f));
-        if (r.fault) {
-            read.fault = std::to_string(r.fault->line) + ":" + std::to_string(r.fault->field) +
-                         " " + std::string(r.fault->what);
+        if (const CsvFault* fault = batch.Fault(r)) {
+            read.fault = std::to_string(fault->line) + ":" + std::to_string(fault->field) + " " +
+                         std::string(fault->what);
         }
         records.push_back(read);
     }
@@ -322,10 +322,48 @@ TEST(CsvReader, ARecordThatNeverEndsStopsAtTheLimit) {
         CsvReader reader(source);
         CsvRecordBatch batch;
         ASSERT_TRUE(reader.ReadRecord(batch, CsvReader::AfterLongRecord::kStop));
-        ASSERT_TRUE(batch[0].fault.has_value());
-        EXPECT_EQ(batch[0].fault->what, "registro de más de 1 MiB");
+        ASSERT_NE(batch.Fault(batch[0]), nullptr);
+        EXPECT_EQ(batch.Fault(batch[0])->what, "registro de más de 1 MiB");
         EXPECT_LE(source.Given(), CsvReader::kMaxRecordBytes + CsvReader::kDefaultBufferBytes);
         EXPECT_FALSE(reader.ReadRecord(batch));
+    }
+}
+
+// Which fields had quotes, field by field ("q" had, "-" had not), whatever the buffer's size:
+// the batch writes the others back without looking at them.
+TEST(CsvReader, TellsWhichFieldsHadQuotes) {
+    struct Case {
+        std::string text;
+        std::vector<std::string> fields;  // per record
+    };
+    const Case cases[] = {
+        {"a,b,c\n", {"---"}},
+        {"a,\"b\",c\n", {"-q-"}},
+        {"\"\",,\"x,y\"\n", {"q-q"}},
+        {"ab\"c,d\n", {"q-"}},                 // a quote inside an unquoted field
+        {"\"a\"b,c\n", {"q-"}},                // text after the closing quote
+        {"a;\"b;c\";d\n", {"-q-"}},            // the file's separator is ";"
+        {"a,b\n,,\n\"x\",y\n", {"--", "q-"}},  // a blank row between takes no places
+        {"a\r\n\"b\r\nc\"\r\nd\r\n", {"-", "q", "-"}},
+    };
+    for (const Case& c : cases) {
+        for (const std::size_t bufferBytes : {std::size_t{3}, std::size_t{4096}}) {
+            SCOPED_TRACE(c.text + " buffer " + std::to_string(bufferBytes));
+            std::istringstream in(c.text);
+            CsvReader reader(in, bufferBytes);
+            CsvRecordBatch batch;
+            while (reader.ReadRecord(batch)) {
+            }
+            std::vector<std::string> had;
+            for (std::size_t i = 0; i < batch.size(); ++i) {
+                std::string fields;
+                for (std::size_t f = 0; f < batch[i].fieldCount; ++f) {
+                    fields += batch.FieldHadQuotes(batch[i], f) ? 'q' : '-';
+                }
+                had.push_back(fields);
+            }
+            EXPECT_EQ(had, c.fields);
+        }
     }
 }
 

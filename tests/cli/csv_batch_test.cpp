@@ -41,7 +41,7 @@ Table Parse(const std::string& text) {
     Table table;
     while (reader.ReadRecord(batch)) {
         const auto& record = batch[batch.size() - 1];
-        EXPECT_FALSE(record.fault) << text;
+        EXPECT_EQ(batch.Fault(record), nullptr) << text;
         auto& row = table.emplace_back();
         for (std::size_t i = 0; i < record.fieldCount; ++i)
             row.emplace_back(batch.Field(record, i));

@@ -55,6 +55,49 @@ TEST(DaysCommand, TextEndsWithThePeriodsFigures) {
               "Procedimiento 2016                          375.58\n");
 }
 
+// --neto: the base of each worked example from its net (its base minus its result), the net a
+// base of the example nets, and a net no base reaches exactly.
+TEST(DaysCommand, NetBackToTheBaseOfEachWorkedExample) {
+    const struct {
+        std::vector<std::string_view> args;
+        std::string_view base;
+        std::string_view net;
+        bool exact;
+    } cases[] = {
+        {{"--neto", "--dias", "15", "--metodo", "mensual", "6,445.30"},
+         "7,500.05",
+         "6,445.30",
+         true},
+        {{"--neto", "--dias", "15", "3,789.98"}, "4,165.56", "3,789.98", true},
+        {{"--dias=16", "2510.06", "--neto"}, "2,500.00", "2,510.06", true},
+        // A cent of base nets 13.40 a day: nothing nets less, but 0.00.
+        {{"--neto", "--dias", "1", "5"}, "0.01", "13.40", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.base);
+        auto args = c.args;
+        args.insert(args.begin(), "--json");
+        const auto r = RunWith(args);
+        ASSERT_EQ(r.status, kExitOk) << r.err;
+        EXPECT_NE(r.out.find(R"("ingreso_gravable":")" + std::string(c.base) + '"'),
+                  std::string::npos)
+            << r.out;
+        EXPECT_NE(r.out.find(R"("neto":")" + std::string(c.net) + R"(","exacto":)" +
+                             (c.exact ? "true}" : "false}")),
+                  std::string::npos)
+            << r.out;
+    }
+    const auto text = RunWith({"--neto", "--dias", "16", "2510.06"});
+    EXPECT_NE(text.out.find("Neto Buscado                              2,510.06\n"
+                            "Ingreso Gravable                          2,500.00\n"),
+              std::string::npos)
+        << text.out;
+    EXPECT_TRUE(
+        text.out.ends_with("\nNeto                                      2,510.06\n"
+                           "Exacto                                          sí\n"))
+        << text.out;
+}
+
 TEST(DaysCommand, RefusesEachBadValueNamingIt) {
     const struct {
         std::vector<std::string_view> args;
@@ -69,14 +112,21 @@ TEST(DaysCommand, RefusesEachBadValueNamingIt) {
         {{"--dias", "15.2", "100"}, R"(--dias fuera de rango: con --metodo tabla)"},
         {{"--dias", "367", "--metodo", "mensual", "100"},
          R"(--dias fuera de rango: con --metodo mensual, más de 0 y a lo sumo 366: "367")"},
-        {{"--tablas", "programa", "--dias", "16", "100"}, R"(--dias sin tabla: las tablas programa)"},
+        {{"--tablas", "programa", "--dias", "16", "100"},
+         R"(--dias sin tabla: las tablas programa)"},
         {{"--dias", "15", "--metodo", "30.4", "100"},
          R"(--metodo desconocido: "30.4" (tabla o mensual))"},
         {{"--dias", "15", "-100"}, R"(BASE no puede ser negativo: "-100")"},
         {{"--dias", "15", "x"}, R"(BASE no es un importe: "x")"},
         {{"--dias", "15", "mensual", "100"}, "con --dias se espera sólo BASE"},
         {{"--metodo", "tabla", "mensual", "100"}, "--metodo sólo cuenta con --dias"},
-        {{"--dias", "15", "--csv"}, "--dias no se combina con --neto, --pago, --csv ni --ejercicio"},
+        {{"--dias", "15", "--csv"}, "--dias no se combina con --pago, --csv ni --ejercicio"},
+        {{"--neto", "--dias", "15", "mensual", "100"}, "con --dias se espera sólo NETO"},
+        {{"--neto", "--dias", "15", "-1"}, R"(NETO no puede ser negativo: "-1")"},
+        {{"--neto", "--tablas", "programa", "--dias", "16", "100"},
+         R"(--dias sin tabla: las tablas programa)"},
+        {{"--neto", "--dias", "15", "9,999,999,999,999,999.99"},
+         R"(NETO más allá de las tablas de 15 días: "9,999,999,999,999,999.99")"},
         {{"--dias"}, "--dias necesita un número de días"},
     };
     for (const auto& c : cases) {

@@ -129,6 +129,13 @@ TEST(Periods, NamesMatchAsPeopleWriteThem) {
         {"Mensu@l", std::nullopt},
         {"\xC1nual", std::nullopt},
         {"Catorcenales", std::nullopt},
+        {"-ensual", std::nullopt},  // folds onto the M of Mensual
+        {"CATORCENAl", Period::kCatorcenal},
+        {"Catorcen@l", std::nullopt},  // in the second of two overlapping words
+        {"Catorcena1", std::nullopt},
+        {"QuiNcenal", Period::kQuincenal},
+        {"Qu1ncenal", std::nullopt},  // in the first word only
+        {"Anua", std::nullopt},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE('"' + std::string(c.name) + '"');

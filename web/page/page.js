@@ -111,7 +111,9 @@ function pageLoaded() {
   });
   chartLoaded();
   paymentLoaded();
+  daysLoaded();
   payrollLoaded();
+  receiptsLoaded();
   document.body.removeAttribute('aria-busy');
   document.body.dataset.ready = '';
   performance.mark('isr2016-ready');

@@ -3,8 +3,9 @@
 width (docs/pagina.png) and at a phone's 360 px (docs/pagina-telefono.png, at scale 2), and the
 chart after a monthly gross-up, read at the subsidy's last step, at both widths
 (docs/grafica.png, docs/grafica-telefono.png), and the card "Aguinaldo, PTU y primas" with the
-worked aguinaldo at desktop width (docs/pago.png), and the card "Nómina completa (CSV)" after a
-small payroll with two bad rows (docs/nomina.png).
+worked aguinaldo at desktop width (docs/pago.png), the card "Nómina completa (CSV)" after a
+small payroll with two bad rows (docs/nomina.png), and the card "Recibos de nómina (CFDI)" after
+three receipts: one agreeing, one differing, one broken (docs/recibos.png).
 
 usage: /usr/bin/python3 web/tools/screenshots.py PAGE DOCS_DIR
 """
@@ -109,6 +110,48 @@ def shoot_payroll(driver, page, width, scale, path):
         out.write(base64.b64decode(shot['data']))
 
 
+# A payroll 1.1 receipt of a quincena: 7,500.05 taxed, `isr` withheld.
+RECEIPT = """<?xml version="1.0" encoding="UTF-8"?>
+<cfdi:Comprobante xmlns:cfdi="http://www.sat.gob.mx/cfd/3" xmlns:nomina="http://www.sat.gob.mx/nomina"
+ xmlns:tfd="http://www.sat.gob.mx/TimbreFiscalDigital" version="3.2" fecha="2016-03-15T09:00:00">
+ <cfdi:Emisor rfc="AAA010101AAA"/><cfdi:Receptor rfc="PEGJ800101AB1"/>
+ <cfdi:Complemento>
+  <nomina:Nomina Version="1.1" NumEmpleado="120" CURP="PEGJ800101HJCRRN05" FechaPago="2016-03-15"
+   FechaInicialPago="2016-03-01" FechaFinalPago="2016-03-15" NumDiasPagados="15"
+   PeriodicidadPago="Quincenal">
+   <nomina:Percepciones><nomina:Percepcion TipoPercepcion="001" ImporteGravado="7500.05"
+    ImporteExento="0.00"/></nomina:Percepciones>
+   <nomina:Deducciones><nomina:Deduccion TipoDeduccion="002" ImporteGravado="0.00"
+    ImporteExento="{isr}"/></nomina:Deducciones>
+  </nomina:Nomina>
+  <tfd:TimbreFiscalDigital UUID="{uuid}"/>
+ </cfdi:Complemento>
+</cfdi:Comprobante>
+"""
+
+RECEIPTS_BOX = CHART_BOX.replace("'grafica'", "'recibos'")
+
+
+def shoot_receipts(driver, page, width, scale, path):
+    open_page(driver, page, width, scale)
+    with tempfile.TemporaryDirectory() as folder:
+        files = []
+        for name, text in [
+                ('a.xml', RECEIPT.format(isr='1054.75', uuid='6F3E2C1A-7B4D-4E8F-9A0B-1C2D3E4F5A6B')),
+                ('b.xml', RECEIPT.format(isr='1060.00', uuid='0B1C2D3E-4F5A-4B6C-8D7E-9F0A1B2C3D4E')),
+                ('roto.xml', '<cfdi')]:
+            files.append(os.path.join(folder, name))
+            with open(files[-1], 'w', encoding='utf-8') as out:
+                out.write(text)
+        driver.find_element(By.ID, 'archivoRecibos').send_keys('\n'.join(files))
+        WebDriverWait(driver, 10).until(lambda d: d.execute_script(
+            'return document.body.dataset.recibos === "listo"'))
+    shot = driver.execute_cdp_cmd('Page.captureScreenshot', {
+        'captureBeyondViewport': True, 'clip': driver.execute_script(RECEIPTS_BOX)})
+    with open(path, 'wb') as out:
+        out.write(base64.b64decode(shot['data']))
+
+
 def main():
     page, docs = os.path.abspath(sys.argv[1]), sys.argv[2]
     with tempfile.TemporaryDirectory() as profile:
@@ -120,6 +163,7 @@ def main():
             shoot_chart(driver, page, 360, 2, os.path.join(docs, 'grafica-telefono.png'))
             shoot_card(driver, page, 1000, 1, os.path.join(docs, 'pago.png'))
             shoot_payroll(driver, page, 1000, 1, os.path.join(docs, 'nomina.png'))
+            shoot_receipts(driver, page, 1000, 1, os.path.join(docs, 'recibos.png'))
         finally:
             driver.quit()
 

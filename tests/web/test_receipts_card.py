@@ -1,0 +1,239 @@
+# SPDX-License-Identifier: MIT
+"""The card "Recibos de nómina (CFDI)": receipts chosen as files or in a ZIP give the very report
+`isr2016-cli --recibos` writes (ISR_CLI) on the same files, byte for byte, hostile ones included;
+the summary is --resumen's; nothing is fetched.
+
+The receipts are laid out as the SAT publishes them (nomina11.xsd, nomina12.xsd and their filling
+guides on cfdv32.xsd and cfdv33.xsd), written with other prefixes than the SAT's examples so that
+only the namespaces can find them.
+"""
+import glob
+import os
+import random
+import subprocess
+import tempfile
+import zipfile
+
+from selenium.webdriver.support.wait import WebDriverWait
+
+from browser import PageTest
+from test_page import RUN_AXE
+
+CLI = os.environ['ISR_CLI']
+
+CFDI = 'http://www.sat.gob.mx/cfd/3'
+NOMINA11 = 'http://www.sat.gob.mx/nomina'
+NOMINA12 = 'http://www.sat.gob.mx/nomina12'
+STAMP = 'http://www.sat.gob.mx/TimbreFiscalDigital'
+
+
+def money(cents):
+    return f'{cents // 100}.{cents % 100:02d}'
+
+
+def nomina11(rng, i):
+    base = rng.randint(100_000, 3_000_000)
+    isr = rng.randint(0, base // 5)
+    where = 'ImporteExento' if i % 2 else 'ImporteGravado'
+    period = rng.choice(['Quincenal', 'quincenal', 'SEMANAL', '04', 'Mensual', 'Decenal'])
+    days = rng.choice(['15', '16', '7', '30', '10', '15.2'])
+    subsidy = ''
+    if i % 5 == 0:
+        subsidy = (f'<n:Percepcion TipoPercepcion="017" Clave="017" Concepto="Subsidio" '
+                   f'ImporteGravado="0.00" ImporteExento="{money(rng.randint(1, 40_000))}"/>')
+    aguinaldo = ''
+    if i % 7 == 0:
+        aguinaldo = (f'<n:Percepcion TipoPercepcion="002" Clave="002" Concepto="Aguinaldo" '
+                     f'ImporteGravado="{money(rng.randint(1, 900_000))}" ImporteExento="0.00"/>')
+    year = rng.choice(['2016', '2016', '2015', '2013'])
+    return f'''<?xml version="1.0" encoding="UTF-8"?>
+<c:Comprobante xmlns:c="{CFDI}" xmlns:n="{NOMINA11}" xmlns:t="{STAMP}" version="3.2"
+ fecha="{year}-03-15T09:00:00" tipoDeComprobante="egreso" subTotal="{money(base)}"
+ total="{money(base - isr)}" formaDePago="En una sola exhibición" metodoDePago="NA"
+ LugarExpedicion="Guadalajara, Jalisco">
+ <c:Emisor rfc="AAA010101AAA" nombre="Patrón S.A. de C.V."/>
+ <c:Receptor rfc="PEGJ800101AB{i % 10}" nombre="Juan Pérez"/>
+ <c:Conceptos><c:Concepto cantidad="1" unidad="Servicio" descripcion="Pago de nómina"
+  valorUnitario="{money(base)}" importe="{money(base)}"/></c:Conceptos>
+ <c:Impuestos/>
+ <c:Complemento>
+  <n:Nomina Version="1.1" RegistroPatronal="B5510768108" NumEmpleado="{i}"
+   CURP="PEGJ800101HJCRRN05" TipoRegimen="2" FechaPago="{year}-03-15"
+   FechaInicialPago="{year}-03-01" FechaFinalPago="{year}-03-15" NumDiasPagados="{days}"
+   PeriodicidadPago="{period}">
+   <n:Percepciones TotalGravado="{money(base)}" TotalExento="0.00">
+    <n:Percepcion TipoPercepcion="001" Clave="001" Concepto="Sueldo"
+     ImporteGravado="{money(base)}" ImporteExento="0.00"/>{subsidy}{aguinaldo}
+   </n:Percepciones>
+   <n:Deducciones TotalGravado="0.00" TotalExento="{money(isr)}">
+    <n:Deduccion TipoDeduccion="002" Clave="002" Concepto="ISR"
+     {where}="{money(isr)}" {'ImporteGravado' if where == 'ImporteExento' else 'ImporteExento'}="0.00"/>
+   </n:Deducciones>
+  </n:Nomina>
+  <t:TimbreFiscalDigital version="1.0" UUID="UUID-11-{i:05d}" FechaTimbrado="{year}-03-15T10:00:00"/>
+ </c:Complemento>
+</c:Comprobante>
+'''
+
+
+def payroll12(rng, i, prefix='nomina12'):
+    base = rng.randint(100_000, 3_000_000)
+    isr = rng.randint(0, base // 5)
+    delivered = rng.randint(0, 30_000) if i % 3 == 0 else 0
+    kind = 'E' if i % 11 == 0 else 'O'
+    days = rng.choice(['15', '14', '7', '30.417', '31'])
+    period = rng.choice(['02', '03', '04', '05', '10', '99'])
+    p = prefix
+    return f'''<{p}:Nomina xmlns:{p}="{NOMINA12}" Version="1.2" TipoNomina="{kind}" FechaPago="2017-01-15"
+   FechaInicialPago="2017-01-01" FechaFinalPago="2017-01-15" NumDiasPagados="{days}">
+   <{p}:Emisor RegistroPatronal="B5510768108"/>
+   <{p}:Receptor Curp="PEGJ800101HJCRRN05" Antigüedad="P54W" TipoContrato="01" TipoRegimen="02"
+    NumEmpleado="{i}" PeriodicidadPago="{period}" ClaveEntFed="JAL"/>
+   <{p}:Percepciones TotalSueldos="{money(base)}" TotalGravado="{money(base)}" TotalExento="0.00">
+    <{p}:Percepcion TipoPercepcion="001" Clave="P001" Concepto="Sueldo"
+     ImporteGravado="{money(base)}" ImporteExento="0.00"/>
+   </{p}:Percepciones>
+   <{p}:Deducciones TotalImpuestosRetenidos="{money(isr)}">
+    <{p}:Deduccion TipoDeduccion="002" Clave="D002" Concepto="ISR" Importe="{money(isr)}"/>
+   </{p}:Deducciones>
+   <{p}:OtrosPagos>
+    <{p}:OtroPago TipoOtroPago="002" Clave="O002" Concepto="Subsidio" Importe="{money(delivered)}">
+     <{p}:SubsidioAlEmpleo SubsidioCausado="{money(delivered)}"/>
+    </{p}:OtroPago>
+   </{p}:OtrosPagos>
+  </{p}:Nomina>'''
+
+
+def cfdi33(rng, i, complements=1):
+    # The default namespace for the CFDI itself: no prefix at all.
+    nominas = ''.join(payroll12(rng, i * 10 + k, f'p{k}') for k in range(complements))
+    return f'''<?xml version="1.0" encoding="UTF-8"?>
+<Comprobante xmlns="{CFDI}" Version="3.3" Fecha="2017-01-15T09:00:00" TipoDeComprobante="N"
+ SubTotal="1.00" Total="1.00" Moneda="MXN" LugarExpedicion="44100">
+ <Emisor Rfc="AAA010101AAA" RegimenFiscal="601"/>
+ <Receptor Rfc="PEGJ800101AB1" UsoCFDI="P01"/>
+ <Conceptos><Concepto ClaveProdServ="84111505" Cantidad="1" ClaveUnidad="ACT"
+  Descripcion="Pago de nómina" ValorUnitario="1.00" Importe="1.00"/></Conceptos>
+ <Complemento>{nominas}
+  <tfd:TimbreFiscalDigital xmlns:tfd="{STAMP}" Version="1.1" UUID="UUID-12-{i:05d}"/>
+ </Complemento>
+</Comprobante>
+'''
+
+
+def receipts(count, draw):
+    """Receipt files, name and text, the same for the same draw."""
+    rng = random.Random(draw)
+    made = []
+    for i in range(count):
+        if i % 3 == 0:
+            made.append((f'r{i:04d}.xml', nomina11(rng, i)))
+        else:
+            made.append((f'r{i:04d}.XML', cfdi33(rng, i, 2 if i % 4 == 1 else 1)))
+    return made
+
+
+# Files the reader must refuse, each with a row of its own.
+HOSTILE = [
+    ('doctype.xml', '<?xml version="1.0"?>\n<!DOCTYPE c [<!ENTITY a "aaaaaaaaaa">]>\n'
+                    f'<c:Comprobante xmlns:c="{CFDI}">&a;</c:Comprobante>'),
+    ('hondo.xml', '<a>' * 100 + '</a>' * 100),
+    ('otro.xml', '<?xml version="1.0"?><factura total="1.00"/>'),
+    ('incompleto.xml', f'<Comprobante xmlns="{CFDI}" Version="3.3"><Complemento>'
+                       f'<n:Nomina xmlns:n="{NOMINA12}" Version="1.2"/></Complemento>'
+                       '</Comprobante>'),
+]
+
+
+class ReceiptsCard(PageTest):
+    def setUp(self):
+        super().setUp()
+        folder = tempfile.TemporaryDirectory()
+        self.addCleanup(folder.cleanup)
+        self.folder = folder.name
+        self.downloads = os.path.join(self.folder, 'descargas')
+        self.driver.execute_cdp_cmd('Browser.setDownloadBehavior',
+                                    {'behavior': 'allow', 'downloadPath': self.downloads})
+
+    def write(self, name, data):
+        path = os.path.join(self.folder, name)
+        with open(path, 'wb') as out:
+            out.write(data.encode('utf-8') if isinstance(data, str) else data)
+        return path
+
+    def state(self):
+        return self.driver.execute_script('return document.body.dataset.recibos')
+
+    def audit(self, names, tables='anexo8'):
+        """Chooses the files on the card; returns the downloaded report."""
+        self.choose('cmbTablas', tables)
+        self.element('archivoRecibos').send_keys(
+            '\n'.join(os.path.join(self.folder, name) for name in names))
+        WebDriverWait(self.driver, 120, 0.05).until(lambda d: self.state() == 'listo')
+        self.element('lnkRecibos').click()
+        path = os.path.join(self.downloads, 'informe.csv')
+        WebDriverWait(self.driver, 60, 0.1).until(
+            lambda d: os.path.exists(path) and not glob.glob(path + '*.crdownload'))
+        with open(path, 'rb') as saved:
+            report = saved.read()
+        os.remove(path)
+        return report
+
+    def cli(self, names, tables='anexo8'):
+        run = subprocess.run([CLI, '--recibos', '--resumen', '--tablas', tables, *sorted(names)],
+                             capture_output=True, cwd=self.folder)
+        self.assertIn(run.returncode, (0, 1), run.stderr)
+        return run.stdout, run.stderr.decode('utf-8')
+
+    def test_files_and_packages_give_the_command_lines_report(self):
+        files = receipts(120, 1)
+        for name, text in files:
+            self.write(name, text)
+        zipped = receipts(60, 2)
+        with zipfile.ZipFile(os.path.join(self.folder, 'descarga.zip'), 'w',
+                             zipfile.ZIP_DEFLATED) as package:
+            package.writestr('sat/', '')
+            for name, text in zipped:
+                package.writestr('sat/' + name, text)
+            package.writestr('sat/leame.txt', 'no es un recibo')
+            package.writestr('sat/stored.xml', zipped[0][1], zipfile.ZIP_STORED)
+            # Beyond 4 MiB once inflated: refused while it streams.
+            package.writestr('sat/enorme.xml', ' ' * (4 * 1024 * 1024 + 1))
+        cases = [
+            ('files', [name for name, _ in files], 'anexo8'),
+            ('files, the program\'s tables', [name for name, _ in files[:40]], 'programa'),
+            ('a package', ['descarga.zip'], 'anexo8'),
+            ('hostile files', [name for name, _ in HOSTILE] + ['r0001.XML'], 'anexo8'),
+        ]
+        for name, text in HOSTILE:
+            self.write(name, text)
+        for label, names, tables in cases:
+            with self.subTest(label):
+                report = self.audit(names, tables)
+                expected, summary = self.cli(names, tables)
+                self.assertEqual(report.decode('utf-8'), expected.decode('utf-8'))
+                self.assertEqual(self.element('txtRecibosResumen').text + '\n', summary)
+
+    def test_a_malformed_file_is_a_row_saying_so(self):
+        self.write('roto.xml', f'<Comprobante xmlns="{CFDI}"><Emisor></Comprobante>')
+        self.write('bien.xml', receipts(1, 3)[0][1])
+        report = self.audit(['roto.xml', 'bien.xml']).decode('utf-8').split('\r\n')
+        self.assertTrue(report[1].startswith('bien.xml,UUID-11-00000,1.1,'), report[1])
+        self.assertTrue(report[2].startswith('roto.xml,'), report[2])
+        self.assertIn(',no auditado,"no es XML bien formado (', report[2])
+
+    def test_differing_receipts_are_listed_nothing_is_fetched_and_the_card_is_accessible(self):
+        with open(os.environ['ISR_AXE'], encoding='utf-8') as axe:
+            self.driver.execute_script(axe.read())
+        files = receipts(30, 4)
+        for name, text in files:
+            self.write(name, text)
+        report = self.audit([name for name, _ in files]).decode('utf-8').split('\r\n')
+        differing = [row.split(',')[0] for row in report[1:] if ',difiere,' in row]
+        self.assertTrue(differing)
+        listed = [item.text.split(' ')[0] for item in
+                  self.driver.find_elements('css selector', '#lstRecibosDifieren li')]
+        self.assertEqual(listed, differing[:10])
+        self.assertEqual(self.driver.execute_script(
+            'return performance.getEntriesByType("resource").map((r) => r.name)'), [])
+        self.assertEqual(self.driver.execute_async_script(RUN_AXE), [])

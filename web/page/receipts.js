@@ -1,0 +1,432 @@
+// SPDX-License-Identifier: MIT
+// The card "Recibos de nómina (CFDI)" (src/web/receipts_card.cpp). The receipts chosen or dropped
+// (XML files, a folder, ZIP packages such as the SAT's bulk download) are read here: a ZIP through
+// its central directory, each entry inflated by the browser's own DecompressionStream as a
+// stream and dropped past 4 MiB; each XML parsed by the browser's own DOMParser, its elements and
+// attributes handed to the core by namespace URI, never by prefix. The core maps, audits and
+// writes the report the command line writes. DOMParser exists only beside a page, not in a
+// worker, so the card reads on the page in short turns that leave it free between them. Nothing
+// is sent anywhere. Shares one scope with page.js and Emscripten's runtime.
+'use strict';
+
+// Between the texts of a document's events (receipts_card.cpp): no XML 1.0 document holds them.
+const receiptStart = '\x01';
+const receiptName = '\x02';
+const receiptAttribute = '\x03';
+const receiptEnd = '\x04';
+const receiptXmlns = 'http://www.w3.org/2000/xmlns/';
+// Deeper than this the core refuses the document: the walk goes one element further, no more.
+const receiptDeepest = 64;
+// A turn of reading ends after this long, so that the page answers between turns.
+const receiptTurnMs = 40;
+// How many documents are being read ahead: the browser takes a while to start each read, and
+// many at once hide it.
+const receiptsAhead = 64;
+// Room after an entry's compressed data for its local header's extra field, read in one go.
+const receiptsLocalSlack = 1024;
+
+const receiptsRun = {token: 0, parts: [], url: '', encoder: null, decoders: new Map(),
+  parser: null, started: 0, turn: 0, documents: 0};
+
+function receiptsElement(id) {
+  return document.getElementById(id);
+}
+
+function receiptsName(file) {
+  return file.webkitRelativePath || file.name;
+}
+
+function receiptsEndsWith(name, suffix) {
+  return name.toLowerCase().endsWith(suffix);
+}
+
+// ---- Handing documents to the core ----
+
+// `name`, then `text`, into the core's buffer; returns their sizes in bytes.
+function receiptsHand(name, text) {
+  const encoder = receiptsRun.encoder;
+  // UTF-8 takes at most three bytes for each UTF-16 unit.
+  const room = 3 * (name.length + text.length);
+  const at = _isr_receipts_buffer(room);
+  const nameSize = encoder.encodeInto(name, HEAPU8.subarray(at, at + room)).written;
+  const textSize = encoder.encodeInto(text, HEAPU8.subarray(at + nameSize, at + room)).written;
+  return [nameSize, nameSize + textSize];
+}
+
+function receiptsUnreadable(name, problem) {
+  const [nameSize, size] = receiptsHand(name, problem);
+  _isr_receipts_unreadable(nameSize, size);
+}
+
+// The document's elements in order, each with its attributes but the namespace declarations
+// (which a namespace-aware parser does not report either).
+function receiptsEvents(root) {
+  let out = '';
+  let element = root;
+  let depth = 1;
+  for (;;) {
+    out += receiptStart + (element.namespaceURI || '') + receiptName + element.localName;
+    for (const attribute of element.attributes) {
+      if (attribute.namespaceURI === receiptXmlns) continue;
+      out += receiptAttribute + (attribute.namespaceURI || '') + receiptName +
+        attribute.localName + receiptName + attribute.value;
+    }
+    if (depth > receiptDeepest) return out;
+    if (element.firstElementChild) {
+      element = element.firstElementChild;
+      ++depth;
+      continue;
+    }
+    out += receiptEnd;
+    while (!element.nextElementSibling) {
+      if (element === root) return out;
+      element = element.parentElement;
+      --depth;
+      out += receiptEnd;
+    }
+    if (element === root) return out;
+    element = element.nextElementSibling;
+  }
+}
+
+// The encoding the XML declaration names, UTF-8 without one, as an XML parser reads it.
+function receiptsDecoder(bytes) {
+  const head = String.fromCharCode.apply(null, bytes.subarray(0, 200));
+  const declared = /^(?:\uFEFF|\xEF\xBB\xBF)?<\?xml[^>]*encoding\s*=\s*["']([A-Za-z0-9._-]+)["']/
+    .exec(head);
+  const label = declared ? declared[1].toLowerCase() : 'utf-8';
+  let decoder = receiptsRun.decoders.get(label);
+  if (!decoder) {
+    try {
+      decoder = new TextDecoder(label);
+    } catch (error) {
+      decoder = null;
+    }
+    receiptsRun.decoders.set(label, decoder);
+  }
+  return decoder;
+}
+
+// Whether a document type declaration comes before the root element: a CFDI has none, so one can
+// only be there to declare entities, and the document is refused before it is parsed.
+function receiptsDeclaresDoctype(text) {
+  let at = text.charCodeAt(0) === 0xFEFF ? 1 : 0;
+  for (;;) {
+    while (at < text.length && ' \t\r\n'.includes(text[at])) ++at;
+    if (text.startsWith('<?', at)) {
+      at = text.indexOf('?>', at);
+    } else if (text.startsWith('<!--', at)) {
+      at = text.indexOf('-->', at);
+    } else {
+      return text.startsWith('<!DOCTYPE', at);
+    }
+    if (at < 0) return false;
+    at += 2;
+  }
+}
+
+// Why the parser refused the document, as the command line says it.
+function receiptsMalformed(error) {
+  const where = /line (\d+) at column (\d+): ([^\n]*)/.exec(error.textContent);
+  return 'no es XML bien formado (' +
+    (where ? 'línea ' + where[1] + ', columna ' + where[2] + ': ' + where[3].trim() :
+      error.textContent.trim().split('\n')[0]) + ')';
+}
+
+function receiptsDocument(name, bytes) {
+  const decoder = receiptsDecoder(bytes);
+  if (!decoder) {
+    receiptsUnreadable(name, 'no es XML bien formado (codificación desconocida)');
+    return;
+  }
+  const text = decoder.decode(bytes);
+  if (receiptsDeclaresDoctype(text)) {
+    receiptsUnreadable(name, UTF8ToString(_isr_receipts_doctype()));
+    return;
+  }
+  const parsed = receiptsRun.parser.parseFromString(text, 'application/xml');
+  const error = parsed.getElementsByTagName('parsererror')[0];
+  if (error) {
+    receiptsUnreadable(name, receiptsMalformed(error));
+    return;
+  }
+  const [nameSize, size] = receiptsHand(name, receiptsEvents(parsed.documentElement));
+  _isr_receipts_document(nameSize, size);
+}
+
+// ---- ZIP packages ----
+
+function receiptsTooLarge() {
+  return UTF8ToString(_isr_receipts_too_large());
+}
+
+// The package's entries from its central directory, in the order they lie in it; null when it
+// has none that can be read.
+async function receiptsZipEntries(file) {
+  const tail = new DataView(await file.slice(Math.max(0, file.size - 65557)).arrayBuffer());
+  let end = -1;
+  for (let at = tail.byteLength - 22; at >= 0; --at) {
+    if (tail.getUint32(at, true) === 0x06054b50) {
+      end = at;
+      break;
+    }
+  }
+  if (end < 0) return null;
+  const count = tail.getUint16(end + 10, true);
+  const size = tail.getUint32(end + 12, true);
+  const offset = tail.getUint32(end + 16, true);
+  if (offset + size > file.size) return null;
+  const directory = new DataView(await file.slice(offset, offset + size).arrayBuffer());
+  const names = new TextDecoder('utf-8');
+  const entries = [];
+  let at = 0;
+  for (let i = 0; i < count; ++i) {
+    if (at + 46 > directory.byteLength || directory.getUint32(at, true) !== 0x02014b50) return null;
+    const nameLength = directory.getUint16(at + 28, true);
+    entries.push({
+      method: directory.getUint16(at + 10, true),
+      compressed: directory.getUint32(at + 20, true),
+      size: directory.getUint32(at + 24, true),
+      local: directory.getUint32(at + 42, true),
+      nameLength: nameLength,
+      name: names.decode(new Uint8Array(directory.buffer, at + 46, nameLength)),
+    });
+    at += 46 + nameLength + directory.getUint16(at + 30, true) + directory.getUint16(at + 32, true);
+  }
+  return entries.sort((a, b) => a.local - b.local);
+}
+
+// The entry's bytes, inflated as a stream; a string saying why when they can't be had.
+async function receiptsZipEntry(file, entry) {
+  const largest = _isr_receipts_largest();
+  if (entry.size > largest) return receiptsTooLarge();
+  // The local header and the data in one read, unless its extra field is longer than the slack.
+  const end = entry.local + 30 + entry.nameLength + receiptsLocalSlack + entry.compressed;
+  let piece = await file.slice(entry.local, end).arrayBuffer();
+  const header = new DataView(piece);
+  if (header.byteLength < 30 || header.getUint32(0, true) !== 0x04034b50) {
+    return 'no se pudo descomprimir: encabezado dañado';
+  }
+  let skip = 30 + header.getUint16(26, true) + header.getUint16(28, true);
+  if (skip + entry.compressed > piece.byteLength) {
+    piece = await file.slice(entry.local + skip, entry.local + skip + entry.compressed)
+      .arrayBuffer();
+    skip = 0;
+  }
+  const data = new Uint8Array(piece, skip, Math.min(entry.compressed, piece.byteLength - skip));
+  if (entry.method === 0) return data;
+  if (entry.method !== 8) return 'no se pudo descomprimir: método ' + entry.method;
+  const reader = new Blob([data]).stream().pipeThrough(new DecompressionStream('deflate-raw'))
+    .getReader();
+  const pieces = [];
+  let total = 0;
+  try {
+    for (;;) {
+      const {done, value} = await reader.read();
+      if (done) break;
+      total += value.length;
+      if (total > largest) {
+        reader.cancel();
+        return receiptsTooLarge();
+      }
+      pieces.push(value);
+    }
+  } catch (error) {
+    return 'no se pudo descomprimir: datos dañados';
+  }
+  if (pieces.length === 1) return pieces[0];
+  const bytes = new Uint8Array(total);
+  let at = 0;
+  for (const piece of pieces) {
+    bytes.set(piece, at);
+    at += piece.length;
+  }
+  return bytes;
+}
+
+// ---- The run ----
+
+// Lets the page answer once a turn is over; false once the run was cancelled or replaced.
+async function receiptsTurn(token) {
+  if (performance.now() - receiptsRun.turn > receiptTurnMs) {
+    receiptsProgress();
+    await new Promise((resolve) => setTimeout(resolve, 0));
+    receiptsRun.turn = performance.now();
+  }
+  return token === receiptsRun.token;
+}
+
+function receiptsProgress() {
+  receiptsElement('lblRecibos').textContent =
+    'Leyendo… ' + receiptsRun.documents.toLocaleString('es-MX') + ' documentos';
+  receiptsGather();
+}
+
+// The report so far leaves the core's memory.
+function receiptsGather() {
+  const size = _isr_receipts_report_size();
+  if (size === 0) return;
+  const at = _isr_receipts_report();
+  receiptsRun.parts.push(HEAPU8.slice(at, at + size));
+  _isr_receipts_report_taken();
+}
+
+// Reads ahead of the parser: `read(item)` for up to receiptsAhead items at once, each handed to
+// `take(item, result)` in order.
+async function receiptsInOrder(token, items, read, take) {
+  const pending = [];
+  let next = 0;
+  while (next < items.length || pending.length > 0) {
+    while (next < items.length && pending.length < receiptsAhead) {
+      const item = items[next++];
+      pending.push(read(item).catch(() => null));
+    }
+    const result = await pending.shift();
+    if (!(await receiptsTurn(token))) return false;
+    take(items[next - pending.length - 1], result);
+    ++receiptsRun.documents;
+  }
+  return true;
+}
+
+function receiptsReadFile(file) {
+  if (file.size > _isr_receipts_largest()) return Promise.resolve(receiptsTooLarge());
+  return file.arrayBuffer().then((buffer) => new Uint8Array(buffer));
+}
+
+function receiptsTake(name, bytes) {
+  if (bytes === null) {
+    receiptsUnreadable(name, 'no se pudo leer');
+  } else if (typeof bytes === 'string') {
+    receiptsUnreadable(name, bytes);
+  } else {
+    receiptsDocument(name, bytes);
+  }
+}
+
+async function receiptsReadZip(token, name, file) {
+  let entries = null;
+  try {
+    entries = await receiptsZipEntries(file);
+  } catch (error) {
+    entries = null;
+  }
+  if (!entries) {
+    receiptsUnreadable(name, 'no es un ZIP que se pueda leer');
+    return true;
+  }
+  const documents = entries.filter((entry) => !entry.name.endsWith('/') &&
+    receiptsEndsWith(entry.name, '.xml'));
+  return receiptsInOrder(token, documents, (entry) => receiptsZipEntry(file, entry),
+    (entry, bytes) => receiptsTake(name + ':' + entry.name, bytes));
+}
+
+// The files chosen, dropped or found in a folder: XML and ZIP files by name, in the order of
+// their paths, as the command line reads a folder; a folder's other files are left out.
+async function receiptsStart(files, fromFolder) {
+  const token = ++receiptsRun.token;
+  receiptsStop();
+  const chosen = Array.from(files)
+    .filter((file) => !fromFolder || receiptsEndsWith(receiptsName(file), '.xml') ||
+      receiptsEndsWith(receiptsName(file), '.zip'))
+    .sort((a, b) => {
+      const [x, y] = [receiptsName(a), receiptsName(b)];
+      return x < y ? -1 : x > y ? 1 : 0;
+    });
+  if (chosen.length === 0) return;
+  document.body.dataset.recibos = 'trabajando';
+  receiptsElement('cmdCancelarRecibos').disabled = false;
+  receiptsElement('recibos-resumen').hidden = true;
+  receiptsRun.encoder = receiptsRun.encoder || new TextEncoder();
+  receiptsRun.parser = receiptsRun.parser || new DOMParser();
+  receiptsRun.documents = 0;
+  receiptsRun.started = performance.now();
+  receiptsRun.turn = receiptsRun.started;
+  _isr_receipts_begin(receiptsElement('cmbTablas').selectedIndex);
+  // Runs of XML files are read ahead together; each ZIP in its turn.
+  for (let i = 0; i < chosen.length;) {
+    let done;
+    if (receiptsEndsWith(receiptsName(chosen[i]), '.zip')) {
+      done = await receiptsReadZip(token, receiptsName(chosen[i]), chosen[i]);
+      ++i;
+    } else {
+      let j = i;
+      while (j < chosen.length && !receiptsEndsWith(receiptsName(chosen[j]), '.zip')) ++j;
+      done = await receiptsInOrder(token, chosen.slice(i, j), receiptsReadFile,
+        (file, bytes) => receiptsTake(receiptsName(file), bytes));
+      i = j;
+    }
+    if (!done) return;
+  }
+  receiptsFinish();
+}
+
+function receiptsStop() {
+  receiptsRun.parts = [];
+  if (receiptsRun.url) URL.revokeObjectURL(receiptsRun.url);
+  receiptsRun.url = '';
+  receiptsElement('lnkRecibos').hidden = true;
+  receiptsElement('cmdCancelarRecibos').disabled = true;
+}
+
+function receiptsFinish() {
+  receiptsGather();
+  const seconds = (performance.now() - receiptsRun.started) / 1000;
+  const report = new Blob(receiptsRun.parts, {type: 'text/csv'});
+  receiptsRun.parts = [];
+  receiptsRun.url = URL.createObjectURL(report);
+  const link = receiptsElement('lnkRecibos');
+  link.href = receiptsRun.url;
+  link.download = 'informe.csv';
+  link.hidden = false;
+  receiptsElement('cmdCancelarRecibos').disabled = true;
+  receiptsElement('txtRecibosResumen').textContent = UTF8ToString(_isr_receipts_summary());
+  const list = receiptsElement('lstRecibosDifieren');
+  list.replaceChildren();
+  for (const line of UTF8ToString(_isr_receipts_differing()).split('\n')) {
+    if (!line) continue;
+    const item = document.createElement('li');
+    item.textContent = line;
+    list.append(item);
+  }
+  receiptsElement('lblRecibosDifieren').hidden = list.childElementCount === 0;
+  receiptsElement('recibos-resumen').hidden = false;
+  const agree = _isr_receipts_all_agree() === 1;
+  receiptsElement('lblRecibos').textContent = 'Listo: ' +
+    receiptsRun.documents.toLocaleString('es-MX') + ' documentos en ' +
+    seconds.toLocaleString('es-MX', {maximumFractionDigits: 2}) + ' s; ' +
+    (agree ? 'todos los recibos coinciden.' : 'hay recibos que difieren o no se auditaron.');
+  document.body.dataset.recibos = 'listo';
+  // The page's own measure, for web/tools: documents read per second.
+  document.body.dataset.recibosPorSegundo = String(Math.round(receiptsRun.documents / seconds));
+}
+
+// Called by pageLoaded (page.js).
+function receiptsLoaded() {
+  for (const id of ['archivoRecibos', 'carpetaRecibos']) {
+    const input = receiptsElement(id);
+    input.addEventListener('change', () => {
+      receiptsStart(input.files, id === 'carpetaRecibos');
+      input.value = '';
+    });
+  }
+  receiptsElement('cmdCancelarRecibos').addEventListener('click', () => {
+    ++receiptsRun.token;
+    receiptsStop();
+    document.body.dataset.recibos = '';
+    receiptsElement('lblRecibos').textContent = 'Cancelado.';
+  });
+  const zone = receiptsElement('zonaRecibos');
+  zone.addEventListener('dragover', (event) => {
+    event.preventDefault();
+    event.stopPropagation();
+    zone.classList.add('encima');
+  });
+  zone.addEventListener('dragleave', () => zone.classList.remove('encima'));
+  zone.addEventListener('drop', (event) => {
+    event.preventDefault();
+    event.stopPropagation();
+    zone.classList.remove('encima');
+    receiptsStart(event.dataTransfer.files, false);
+  });
+}
