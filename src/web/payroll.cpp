@@ -27,6 +27,7 @@ using web::CountText;
 
 void SendSummary(const BatchLayout& layout, const BatchSummary& summary) {
     web::SendCounts(summary.Rows(), summary.BadRows());
+    web::SendTotalsLabel("Sumas de las filas sin error");
     const auto captions = TotalCaptions(layout);
     for (std::size_t i = 0; i < captions.size(); ++i) {
         const auto total = summary.Total(i);

@@ -41,6 +41,7 @@ std::string Outcome(std::uint64_t payments, std::uint64_t badRows, const AnnualC
 void SendSummary(std::uint64_t payments, std::uint64_t badRows, const AnnualCounts& counts,
                  const std::vector<std::string>& messages) {
     SendCounts(payments, badRows);
+    SendTotalsLabel("Empleados y años por resultado");
     SendTotal("Empleados y años", CountText(counts.years));
     for (const auto result : {AnnualResult::kACargo, AnnualResult::kAFavor,
                               AnnualResult::kSinDiferencia, AnnualResult::kNoCorresponde}) {

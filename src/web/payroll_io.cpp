@@ -15,6 +15,8 @@ EM_JS(void, js_payroll_counts, (const char* rows, const char* badRows), {
     payrollSummary.rows = UTF8ToString(rows);
     payrollSummary.badRows = UTF8ToString(badRows);
 });
+EM_JS(void, js_payroll_totals_label, (const char* label),
+      { payrollSummary.totalsLabel = UTF8ToString(label); });
 EM_JS(void, js_payroll_total, (const char* caption, const char* text), {
     payrollSummary.totals.push([ UTF8ToString(caption), UTF8ToString(text) ]);
 });
@@ -42,6 +44,10 @@ void SendProgress(std::uint64_t rows) {
 
 void SendCounts(std::uint64_t rows, std::uint64_t badRows) {
     js_payroll_counts(CountText(rows).c_str(), CountText(badRows).c_str());
+}
+
+void SendTotalsLabel(std::string_view label) {
+    js_payroll_totals_label(std::string(label).c_str());
 }
 
 void SendTotal(std::string_view caption, std::string_view text) {

@@ -29,6 +29,8 @@ inline constexpr std::size_t kSliceBytes = std::size_t{1} << 20;
 void SendOutput(const ByteBuffer& bytes);
 void SendProgress(std::uint64_t rows);
 void SendCounts(std::uint64_t rows, std::uint64_t badRows);
+// What the figures after the counts are, for a screen reader; then each with its caption.
+void SendTotalsLabel(std::string_view label);
 void SendTotal(std::string_view caption, std::string_view text);
 void SendMessage(std::string_view text);
 // The run's end: `outcome` is shown; only a finished run has results.

@@ -138,10 +138,17 @@ class PayrollHistory(PageTest):
         by_result = [sum(y['resultado'] == r for y in years) for r in RESULTS]
         errors = len(years) - sum(by_result)
         self.assertGreater(errors, 0)
+        self.assertEqual(self.element('lstNominaTotales').get_attribute('aria-label'),
+                         'Empleados y años por resultado')
         self.assertEqual(self.shown('#lstNominaTotales dd'),
                          [str(n) for n in [len(years)] + by_result + [errors]])
         self.assertEqual(self.shown('#lstNominaErrores li'),
                          [m.removeprefix('isr2016-cli: ') for m in messages][:20])
+        # A payroll run after it names its figures as sums again.
+        self.assertEqual(self.run_payroll(self.write('nomina.csv', 'periodo,ingreso_gravable\n'
+                                                     'Mensual,100\n')), 'listo')
+        self.assertEqual(self.element('lstNominaTotales').get_attribute('aria-label'),
+                         'Sumas de las filas sin error')
 
     def test_a_history_beyond_the_pages_memory_is_refused(self):
         rows = ['empleado,fecha_pago,ingreso_gravable,isr_retenido,periodo']
