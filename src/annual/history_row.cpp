@@ -163,4 +163,13 @@ std::variant<HistoryPayment, std::string> ReadHistoryRow(const TableSet& tables,
     return row;
 }
 
+std::optional<HistoryRowYear> YearOfUnreadRow(const HistoryColumns& columns,
+                                              const CsvRecordBatch& batch,
+                                              const CsvRecordBatch::Record& record) {
+    const auto employee = FieldOf(batch, record, columns.employee);
+    const auto paid = ReadIsoDate(FieldOf(batch, record, columns.paymentDate));
+    if (batch.Fault(record) != nullptr || employee.empty() || !paid) return std::nullopt;
+    return HistoryRowYear{employee, paid->year};
+}
+
 }  // namespace isr

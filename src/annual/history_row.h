@@ -49,4 +49,15 @@ std::variant<HistoryPayment, std::string> ReadHistoryRow(const TableSet& tables,
                                                          const CsvRecordBatch& batch,
                                                          const CsvRecordBatch::Record& record);
 
+struct HistoryRowYear {
+    std::string_view employee;
+    int year;
+};
+
+// Whose year a row that could not be read belongs to, when it is well formed and says it (an
+// employee and a fecha_pago): that year then has no figures.
+std::optional<HistoryRowYear> YearOfUnreadRow(const HistoryColumns& columns,
+                                              const CsvRecordBatch& batch,
+                                              const CsvRecordBatch::Record& record);
+
 }  // namespace isr

@@ -19,14 +19,23 @@ void BatchChunk::Clear() {
 std::optional<BatchLayout> ReadBatchHeader(CsvReader& reader, std::string& problem) {
     CsvRecordBatch header;
     if (reader.ReadRecord(header, CsvReader::AfterLongRecord::kStop)) {
-        auto layout = LayoutFromHeader(header, header[0], problem);
-        if (layout) layout->separator = reader.Separator();
-        if (layout && NamesAnOutputColumn(*layout, problem)) return std::nullopt;
-        return layout;
+        return BatchLayoutOfHeader(reader, header, problem);
     }
-    problem = reader.Failed() ? "no se pudo leer la entrada"
-                              : "la entrada está vacía: falta el encabezado";
+    problem = HeaderProblem(reader);
     return std::nullopt;
+}
+
+std::optional<BatchLayout> BatchLayoutOfHeader(const CsvReader& reader,
+                                               const CsvRecordBatch& header, std::string& problem) {
+    auto layout = LayoutFromHeader(header, header[0], problem);
+    if (layout) layout->separator = reader.Separator();
+    if (layout && NamesAnOutputColumn(*layout, problem)) return std::nullopt;
+    return layout;
+}
+
+std::string HeaderProblem(const CsvReader& reader) {
+    return reader.Failed() ? "no se pudo leer la entrada"
+                           : "la entrada está vacía: falta el encabezado";
 }
 
 void WriteOutputStart(const CsvReader& reader, const BatchLayout& layout, ByteBuffer& out) {

@@ -38,6 +38,10 @@ struct BatchChunk {
 // The layout named by the header row; nothing, with `problem` set ("la entrada está vacía: falta
 // el encabezado"), when the input cannot be used. A read error's own words are the caller's.
 std::optional<BatchLayout> ReadBatchHeader(CsvReader& reader, std::string& problem);
+// The same of a header already read from `reader`, and why there was none to read.
+std::optional<BatchLayout> BatchLayoutOfHeader(const CsvReader& reader,
+                                               const CsvRecordBatch& header, std::string& problem);
+std::string HeaderProblem(const CsvReader& reader);
 
 // The output's byte order mark, if the input had one, and its header, ending as the input's first
 // line ends: the output keeps both, for the program that made the input.

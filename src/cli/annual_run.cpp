@@ -10,6 +10,7 @@
 #include <string>
 
 #include "annual/history_row.h"
+#include "annual/year_rows.h"
 #include "batch/csv_reader.h"
 #include "batch/quoted_argument.h"
 #include "cli/descriptor_output.h"
@@ -17,7 +18,6 @@
 #include "cli/diagnostics.h"
 #include "cli/output_file.h"
 #include "cli/system_error_text.h"
-#include "money/written_name.h"
 
 namespace isr::cli {
 
@@ -45,64 +45,6 @@ int SpoolFailed(std::ostream& err, const PaymentSpool& spool) {
     return kExitUsage;
 }
 
-// An employee's year as its payments arrive, and its row once the next year starts.
-class YearGroup {
-  public:
-    YearGroup(const TableSet& tables, AnnualReportOptions report, CsvRecordWriter& writer,
-              AnnualTally& tally)
-        : tables_(tables), report_(report), writer_(writer), tally_(tally) {}
-
-    void Take(const SpooledPayment& p) {
-        if (!year_ || p.employee != employee_ || p.year != year_->Year()) {
-            Finish();
-            employee_ = p.employee;
-            year_.emplace(p.year);
-            payments_ = 0;
-            badRows_ = 0;
-        }
-        ++payments_;
-        if (p.payment) {
-            year_->Add(*p.payment);
-        } else {
-            ++badRows_;
-        }
-    }
-
-    void Finish() {
-        if (!year_) return;
-        ++tally_.years;
-        if (badRows_ > 0) {
-            ++tally_.errors;
-            WriteAnnualError(
-                writer_, report_, employee_, year_->Year(), payments_,
-                std::to_string(badRows_) +
-                    (badRows_ == 1 ? " pago no se pudo leer" : " pagos no se pudieron leer"));
-        } else {
-            const auto result = year_->Calculate(tables_);
-            if (const auto* problem = std::get_if<AnnualProblem>(&result)) {
-                ++tally_.errors;
-                WriteAnnualError(writer_, report_, employee_, year_->Year(), payments_,
-                                 ProblemText(*problem));
-            } else {
-                const auto& year = std::get<AnnualCalculation>(result);
-                ++tally_.byResult[static_cast<std::size_t>(year.result)];
-                WriteAnnualRows(writer_, report_, employee_, year);
-            }
-        }
-        year_.reset();
-    }
-
-  private:
-    const TableSet& tables_;
-    AnnualReportOptions report_;
-    CsvRecordWriter& writer_;
-    AnnualTally& tally_;
-    std::string employee_;
-    std::optional<EmployeeYear> year_;
-    std::uint64_t payments_ = 0;
-    std::uint64_t badRows_ = 0;
-};
-
 }  // namespace
 
 void AnnualTally::Write(std::ostream& err) const {
@@ -125,9 +67,9 @@ int WriteYears(PaymentSpool& spool, const TableSet& tables, AnnualReportOptions 
         return static_cast<bool>(out);
     };
     WriteAnnualHeader(writer, report);
-    YearGroup group(tables, report, writer, tally);
+    YearRows group(tables, report, writer, tally);
     const bool drained = spool.Drain([&](const SpooledPayment& p) {
-        group.Take(p);
+        group.Take(p.employee, p.year, p.payment);
         return buffer.Size() < kOutputPiece || handOn();
     });
     if (!drained) return SpoolFailed(err, spool);
@@ -191,13 +133,9 @@ int RunAnnual(std::span<const std::string_view> operands, const TableSet& tables
         ++tally.badRows;
         Message(err) << "línea " << record.line << ": " << std::get<std::string>(read) << '\n';
         // Its year, when the row says whose and which, has no figures.
-        const auto field = [&](std::size_t c) {
-            return c < record.fieldCount ? TrimBlanks(batch.Field(record, c)) : "";
-        };
-        const auto employee = field(columns->employee);
-        const auto paid = ReadIsoDate(field(columns->paymentDate));
-        if (batch.Fault(record) == nullptr && !employee.empty() && paid &&
-            !spool.Add({std::string(employee), paid->year, record.line, std::nullopt})) {
+        const auto year = YearOfUnreadRow(*columns, batch, record);
+        if (year &&
+            !spool.Add({std::string(year->employee), year->year, record.line, std::nullopt})) {
             return SpoolFailed(err, spool);
         }
     }

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "annual/annual_report.h"
+#include "annual/year_rows.h"
 #include "cli/command_line.h"
 #include "cli/payment_spool.h"
 #include "tariffs/table_set.h"
@@ -16,11 +17,8 @@
 namespace isr::cli {
 
 // What --resumen tells of the years written.
-struct AnnualTally {
-    std::uint64_t years = 0;
-    std::uint64_t byResult[4] = {};  // by AnnualResult
-    std::uint64_t errors = 0;        // years without figures
-    std::uint64_t badRows = 0;       // input rows (or receipts) that could not be used
+struct AnnualTally : AnnualCounts {
+    std::uint64_t badRows = 0;  // input rows (or receipts) that could not be used
 
     void Write(std::ostream& err) const;
 };

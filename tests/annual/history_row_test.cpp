@@ -34,6 +34,12 @@ class History {
         EXPECT_TRUE(columns) << problem;
         return ReadHistoryRow(DefaultTableSet(), *columns, batch_, batch_[1]);
     }
+    std::optional<HistoryRowYear> YearOfRow() const {
+        std::string problem;
+        const auto columns = Columns(problem);
+        EXPECT_TRUE(columns) << problem;
+        return YearOfUnreadRow(*columns, batch_, batch_[1]);
+    }
 
   private:
     std::istringstream in_;
@@ -131,6 +137,32 @@ TEST(HistoryRow, ReadsEveryFigureOfAPayment) {
     EXPECT_EQ(row.payment.taxable, Amount("2000.50"));
     EXPECT_EQ(row.payment.withheld, Amount("12.34"));
     EXPECT_EQ(row.payment.exempt, Amount("99.99"));
+}
+
+struct UnreadCase {
+    std::string_view row;
+    std::string_view employee;  // "" when the row names no year
+    int year;
+};
+
+TEST(HistoryRow, AnUnreadRowBelongsToTheYearItNames) {
+    const UnreadCase cases[] = {
+        {" E-7 ,2016-01-31,,,abc,0,,Mensual,,", "E-7", 2016},
+        {"E1,2015-12-31,,,4000.00,,,Diario,,", "E1", 2015},
+        {" ,2016-01-31,,,abc,0,,Mensual,,", "", 0},
+        {"E1,31/01/2016,,,4000.00,0,,Mensual,,", "", 0},
+        {"E1,,,,4000.00,0,,Mensual,,", "", 0},
+        // Badly quoted: its fields can't be trusted to be where the header puts them.
+        {"E1,2016-01-31,,,4\"000.00,0,,Mensual,,", "", 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.row);
+        const auto year = History(kHeader, c.row).YearOfRow();
+        ASSERT_EQ(year.has_value(), !c.employee.empty());
+        if (!year) continue;
+        EXPECT_EQ(year->employee, c.employee);
+        EXPECT_EQ(year->year, c.year);
+    }
 }
 
 }  // namespace

@@ -36,7 +36,7 @@ function payrollWorkerReady() {
 function payrollStartJob() {
   if (!payrollJob.ready || !payrollJob.file) return;
   payrollJob.reader = new FileReaderSync();
-  payrollSummary = {rows: '', badRows: '', totals: [], messages: []};
+  payrollSummary = {rows: '', badRows: '', totalsLabel: '', totals: [], messages: []};
   _isr_payroll_run(payrollJob.tables);
 }
 
@@ -267,6 +267,7 @@ function payrollShow(done) {
   payrollElement('txtNominaFilas').textContent = summary.rows;
   payrollElement('txtNominaMalas').textContent = summary.badRows;
   const totals = payrollElement('lstNominaTotales');
+  totals.setAttribute('aria-label', summary.totalsLabel);
   totals.replaceChildren();
   for (const total of summary.totals) {
     const caption = document.createElement('dt');
