@@ -207,13 +207,12 @@ std::vector<RowStretch> DaysStretches(const TableSet& tables, Cents to) {
 
 // Where a days-paid chart shows every step of the subsidy: the first base in its last row.
 Cents DaysSubsidyStepsEnd(const TableSet& tables) {
-    constexpr int kLastRow = static_cast<int>(kRowsPerTable) - 1;
-    return LastHolding(Cents(), *Cents::FromCount(kWidestRange),
-                       [&](Cents b) {
-                           const auto rows = DaysRowsAt(tables, b);
-                           return rows && (*rows)[1] < kLastRow;
-                       }) +
-           kOneCent;
+    const Cents widest = *Cents::FromCount(kWidestRange);
+    for (const RowStretch& stretch : DaysStretches(tables, widest)) {
+        const auto rows = DaysRowsAt(tables, stretch.first);
+        if (!rows || (*rows)[1] + 1 >= static_cast<int>(kRowsPerTable)) return stretch.first;
+    }
+    return widest;
 }
 
 // The chart of the chosen period and tables, over a range that holds the subsidy's steps and
