@@ -10,7 +10,7 @@
 #include "batch/quoted_argument.h"
 #include "calc/days_gross_up.h"
 #include "calc/days_text.h"
-#include "calc/result_boxes.h"
+#include "presentation/box_text.h"
 #include "cli/diagnostics.h"
 #include "cli/exit_status.h"
 #include "cli/single_calculation.h"

@@ -14,7 +14,7 @@
 #include "presentation/box_labels.h"
 #include "calc/days_paid.h"
 #include "calc/days_text.h"
-#include "calc/result_boxes.h"
+#include "presentation/box_text.h"
 #include "money/amount_text.h"
 #include "tariffs/table_sets.h"
 #include "web/dom.h"
