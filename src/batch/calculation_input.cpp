@@ -77,10 +77,10 @@ std::optional<Cents> ReadPlainAmount(std::string_view text) {
     for (; p != end; ++p) {
         const auto digit = static_cast<unsigned>(*p - '0');
         if (digit > 9) break;
+        if (p - text.data() == 15) return std::nullopt;  // before the sum can overflow
         whole = whole * 10 + digit;
     }
-    const auto integerDigits = p - text.data();
-    if (integerDigits == 0 || integerDigits > 15) return std::nullopt;
+    if (p == text.data()) return std::nullopt;
     std::int64_t count = whole * 100;
     if (p != end) {
         if (*p != '.' || end - p > 3) return std::nullopt;

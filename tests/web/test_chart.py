@@ -2,6 +2,7 @@
 """The chart: its points against the command line (ISR_CLI), the subsidy's steps drawn upright,
 the marks of the base and of a gross-up's target, a wider range, and the figures read out at the
 keyboard and at the pointer."""
+import itertools
 import json
 import os
 import re
@@ -237,3 +238,87 @@ class Chart(PageTest):
 
 if __name__ == '__main__':
     unittest.main()
+
+
+def cli_days(tables, days, method, base):
+    """The command line's period tax, period subsidy and net of a days-paid base, in cents, and
+    the lower limits of the rows it used."""
+    run = subprocess.run([os.environ['ISR_CLI'], '--json', '--tablas', tables, '--dias', days,
+                          '--metodo', method, text(base)],
+                         capture_output=True, text=True, check=True)
+    cli = json.loads(run.stdout)
+    figures = (cents(cli['isr_periodo']), cents(cli['subsidio_periodo']),
+               base - cents(cli['procedimiento_2016']))
+    rows = tuple(cli.get(group, {}).get('limite_inferior') for group in ['isr', 'subsidio'])
+    return figures, rows
+
+
+class DaysChart(PageTest):
+    drawn = Chart.drawn
+
+    def calculate_days(self, tables, days, method, base):
+        self.choose('cmbTablas', tables)
+        self.choose('cmbMetodo', method)
+        for id, typed in [('txtDias', days), ('txtDiasBase', base)]:
+            self.element(id).clear()
+            self.element(id).send_keys(typed)
+        self.element('cmdDias').click()
+
+    def test_points_are_the_command_lines_days_paid(self):
+        cases = [
+            # (tables, days, method, base)
+            ('anexo8', '15', 'mensual', '7500.05'),
+            ('anexo8', '16', 'tabla', '2500'),
+            ('programa', '7', 'tabla', '1850.50'),
+            ('programa', '15.2', 'mensual', '30000'),
+        ]
+        for tables, days, method, base in cases:
+            with self.subTest(tables=tables, days=days, method=method, base=base):
+                self.setUp()
+                self.calculate_days(tables, days, method, base)
+                drawn = self.drawn()
+                x, y = scale(drawn['xTicks']), scale(drawn['yTicks'])
+                rows = [[cents(cell) for cell in row] for row in drawn['rows']]
+                self.assertEqual(rows[0][0], 0)
+                self.assertEqual(rows[-1][0], drawn['xTicks'][-1][0])
+                self.assertAlmostEqual(drawn['base'], x(cents(base)), delta=PLACE)
+                self.assertIn(f'{days} días pagados, método {method}, tablas {tables}',
+                              self.element('grafica-pie').get_attribute('textContent'))
+                used = []
+                for row, net_at, tax_at in zip(rows, drawn['net'], drawn['tax'], strict=True):
+                    with self.subTest(income=text(row[0])):
+                        figures, rows_used = cli_days(tables, days, method, row[0])
+                        self.assertEqual(tuple(row[1:]), figures)
+                        self.assertAlmostEqual(net_at[1], y(row[3]), delta=PLACE)
+                        self.assertAlmostEqual(tax_at[1], y(row[1]), delta=PLACE)
+                        used.append((row[0], rows_used))
+                # A point at each end of every stretch of shared rows, and the next stretch a
+                # cent on: the halving found every change of row where it is.
+                runs = [list(group) for _, group in itertools.groupby(used, lambda u: u[1])]
+                self.assertEqual(len({run[0][1] for run in runs}), len(runs))
+                self.assertTrue(all(len(run) <= 2 for run in runs))
+                self.assertTrue(all(b[0][0] - a[-1][0] == 1 for a, b in zip(runs, runs[1:])))
+                self.assertEqual(rows[-1][2], 0, 'every subsidy step is in the range')
+                # Read out between the points, and at the base.
+                for at in [cents(base), rows[1][0] + 37, rows[-1][0] * 2 // 3]:
+                    reading = self.driver.execute_script(
+                        'chartReadAt(arguments[0]); return chart.reading.texts;', at)
+                    figures, _ = cli_days(tables, days, method, at)
+                    self.assertEqual((cents(reading[0]), *map(cents, reading[1:])),
+                                     (at, *figures))
+
+    def test_the_period_takes_the_chart_back(self):
+        self.calculate_days('anexo8', '15', 'tabla', '4165.56')
+        self.drawn()
+        self.choose('cmbTarifa', 'Semanal')
+        drawn = self.drawn()
+        self.assertIsNone(drawn['base'])
+        caption = self.element('grafica-pie').get_attribute('textContent')
+        self.assertIn('Semanal, tablas anexo8', caption)
+        self.assertNotIn('días pagados', caption)
+        # Tables without the days' own table take it back too.
+        self.calculate_days('anexo8', '16', 'tabla', '2500')
+        self.assertIn('16 días pagados', self.element('grafica-pie').get_attribute('textContent'))
+        self.choose('cmbTablas', 'programa')
+        self.assertNotIn('días pagados',
+                         self.element('grafica-pie').get_attribute('textContent'))

@@ -6,7 +6,7 @@
 'use strict';
 
 const chart = {
-  xTop: 1, yBottom: 0, yTop: 1, subsidySum: false, ticks: [[], []], points: [], marks: [],
+  xTop: 1, yBottom: 0, yTop: 1, subsidySum: false, days: '', ticks: [[], []], points: [], marks: [],
   at: null, reading: null, pending: false,
 };
 
@@ -31,8 +31,10 @@ function chartY(frame, cents) {
 // Called by the core: a new drawing begins, over incomes from 0 to xTop and figures from yBottom
 // to yTop (cents).
 // subsidySum: the period's net adds the subsidy sum (the core says which periods take one).
-function chartBegin(xTop, yBottom, yTop, subsidySum) {
-  Object.assign(chart, {xTop, yBottom, yTop, subsidySum, ticks: [[], []], points: [], marks: []});
+// days: thousandths of a day of the days card's calculation by `method`, or 0 for the period's.
+function chartBegin(xTop, yBottom, yTop, subsidySum, days, method) {
+  Object.assign(chart, {xTop, yBottom, yTop, subsidySum, ticks: [[], []], points: [], marks: [],
+    days: days ? `${days / 1000} días pagados, método ${method}` : ''});
 }
 
 function chartTick(vertical, value, text) {
@@ -120,7 +122,7 @@ function chartTable() {
   const top = chart.ticks[0].at(-1);
   list('grafica-pie').textContent = `Neto (el ingreso menos el Procedimiento 2016, en línea ` +
     `continua) e Impuesto Determinado (en línea discontinua) según el Ingreso Gravable, de 0 a ` +
-    `${top ? top.text : '0'}: ${list('cmbTarifa').value}, tablas ${list('cmbTablas').value}. ` +
+    `${top ? top.text : '0'}: ${chart.days || list('cmbTarifa').value}, tablas ${list('cmbTablas').value}. ` +
     (chart.subsidySum ? 'El neto suma la Suma Subsidio para el Empleo.'
       : 'Donde el subsidio para el empleo cambia de fila, el neto da un escalón vertical.');
 }
@@ -173,10 +175,12 @@ function chartRedraw(core) {
   if (chart.at !== null) chartReadAt(chart.at);
 }
 
-// After a click on either button, with the boxes it wrote: the new base and its marks.
+// After a click on a button, with the boxes it wrote: the new base and its marks. grossUp 2: the
+// days card's button, whose calculation the chart draws.
 function chartCalculated(grossUp) {
   chart.pending = false;
-  chartRedraw(() => _isr_chart_calculated(grossUp, chartWidening()));
+  chartRedraw(() => grossUp === 2 ? _isr_chart_days(chartWidening())
+    : _isr_chart_calculated(grossUp, chartWidening()));
 }
 
 // Keys on the chart: the arrows a hundredth of the range, Page Up and Page Down to the next and
@@ -207,10 +211,13 @@ function chartKey(event) {
 // every click after the page's own handlers have run.
 function chartLoaded() {
   const byId = (id) => document.getElementById(id);
-  const draw = () => chartRedraw(() => _isr_chart_draw(chartWidening()));
-  for (const id of ['cmbTarifa', 'cmbTablas', 'cmbRango']) byId(id).addEventListener('change', draw);
+  for (const id of ['cmbTarifa', 'cmbTablas', 'cmbRango']) {
+    byId(id).addEventListener('change', () => chartRedraw(
+      () => _isr_chart_draw(chartWidening(), id === 'cmbTarifa' ? 1 : 0)));
+  }
   // The boxes answer the click at once; the chart follows before the next frame is painted.
-  for (const button of [{id: 'cmdCalc', grossUp: 0}, {id: 'cmdNeto', grossUp: 1}]) {
+  for (const button of [{id: 'cmdCalc', grossUp: 0}, {id: 'cmdNeto', grossUp: 1},
+    {id: 'cmdDias', grossUp: 2}]) {
     byId(button.id).addEventListener('click', () => {
       chart.pending = true;
       requestAnimationFrame(() => chartCalculated(button.grossUp));
@@ -234,5 +241,5 @@ function chartLoaded() {
     width = slider.clientWidth;
     chartDraw();
   }).observe(slider);
-  _isr_chart_draw(chartWidening());
+  _isr_chart_draw(chartWidening(), 0);
 }
