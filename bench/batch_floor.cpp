@@ -18,7 +18,7 @@
 #include <string_view>
 #include <vector>
 
-#include "calc/result_boxes.h"
+#include "presentation/box_text.h"
 #include "calc/withholding.h"
 #include "money/amount_text.h"
 #include "money/text_helpers.h"

@@ -7,7 +7,7 @@
 #include <cstddef>
 #include <string_view>
 
-#include "calc/result_boxes.h"
+#include "presentation/box_text.h"
 #include "calc/withholding.h"
 #include "money/amount_text.h"
 #include "tariffs/table_sets.h"

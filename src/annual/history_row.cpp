@@ -5,9 +5,9 @@
 
 #include "annual/payment_subsidy.h"
 #include "batch/quoted_argument.h"
-#include "calc/days_text.h"
 #include "money/amount_text.h"
 #include "money/written_name.h"
+#include "presentation/days_text.h"
 
 namespace isr {
 

@@ -16,6 +16,7 @@
 #include "calc/gross_up.h"
 #include "calc/result_boxes.h"
 #include "calc/withholding.h"
+#include "money/amount_text.h"
 #include "money/text_helpers.h"
 #include "presentation/box_labels.h"
 #include "presentation/payment_figures.h"

@@ -4,22 +4,14 @@
 #include <algorithm>
 #include <variant>
 
-#include "presentation/box_labels.h"
+#include "presentation/summary_labels.h"
 
 namespace isr {
 
+static_assert(kWithholdingTotalCaptions.size() == kMostTotals &&
+              kPaymentTotalCaptions.size() <= kMostTotals);
+
 namespace {
-
-constexpr std::string_view CaptionOf(ResultBox box) {
-    return kBoxLabels[static_cast<std::size_t>(box)].caption;
-}
-
-constexpr std::array<std::string_view, kMostTotals> kWithholdingTotals = {
-    CaptionOf(ResultBox::kDeterminedTax), CaptionOf(ResultBox::kSubsidy),
-    CaptionOf(ResultBox::kResult), kSettlementLabels[0].caption, kSettlementLabels[1].caption};
-// The two methods' figures share the caption "Retención"; here they stand side by side.
-constexpr std::array<std::string_view, 2> kPaymentTotals = {"Retención (art. 174)",
-                                                            "Retención (art. 96)"};
 
 std::optional<Cents> Plus(std::optional<Cents> sum, Cents figure) {
     return sum ? Cents::Sum(*sum, figure) : std::nullopt;
@@ -28,8 +20,8 @@ std::optional<Cents> Plus(std::optional<Cents> sum, Cents figure) {
 }  // namespace
 
 std::span<const std::string_view> TotalCaptions(const BatchLayout& layout) {
-    if (std::holds_alternative<PaymentColumns>(layout.columns)) return kPaymentTotals;
-    return kWithholdingTotals;
+    if (std::holds_alternative<PaymentColumns>(layout.columns)) return kPaymentTotalCaptions;
+    return kWithholdingTotalCaptions;
 }
 
 void BatchSummary::AddGoodRow(const RowTotals& figures) {

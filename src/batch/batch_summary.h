@@ -25,7 +25,7 @@ inline constexpr std::size_t kMostTotals = 5;
 // A good row's figures, in the order of TotalCaptions; a layout with fewer leaves the rest zero.
 using RowTotals = std::array<Cents, kMostTotals>;
 
-// The captions of the summed figures of a layout, in order.
+// The captions of the summed figures of a layout, in order, from the presentation tables.
 std::span<const std::string_view> TotalCaptions(const BatchLayout& layout);
 
 class BatchSummary {

@@ -4,7 +4,7 @@
 #include <initializer_list>
 
 #include "batch/byte_buffer.h"
-#include "calc/result_boxes.h"
+#include "presentation/box_text.h"
 
 namespace isr {
 

@@ -7,11 +7,11 @@
 
 #include "batch/calculation_input.h"
 #include "batch/quoted_argument.h"
-#include "calc/days_text.h"
-#include "calc/result_boxes.h"
 #include "money/amount_text.h"
 #include "money/written_name.h"
 #include "presentation/box_labels.h"
+#include "presentation/box_text.h"
+#include "presentation/days_text.h"
 
 namespace isr {
 

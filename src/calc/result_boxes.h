@@ -1,14 +1,11 @@
 // SPDX-License-Identifier: MIT
-// The nine result boxes of a calculation and the text each shows. Front ends name and place the
-// boxes themselves; what a box shows is decided here, once.
+// The nine result boxes of a calculation, in the window's order. Front ends name, place and fill
+// the boxes from the presentation tables.
 #pragma once
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
-
-#include "calc/withholding.h"
-#include "money/amount_text.h"
 
 namespace isr {
 
@@ -49,9 +46,5 @@ constexpr bool NamesEveryBoxOnceInOrder(const std::array<Named, N>& names) {
     }
     return true;
 }
-
-// "#,0.00" of the box's figure; the bare "0" that every box shows before its first calculation
-// when the lookup behind it found no row (or the result could not be figured).
-AmountText BoxText(const Withholding& withholding, ResultBox box);
 
 }  // namespace isr

@@ -9,13 +9,13 @@
 #include "batch/calculation_input.h"
 #include "batch/quoted_argument.h"
 #include "calc/days_gross_up.h"
-#include "calc/days_text.h"
-#include "calc/result_boxes.h"
 #include "cli/diagnostics.h"
 #include "cli/exit_status.h"
 #include "cli/single_calculation.h"
 #include "money/amount_text.h"
 #include "presentation/box_labels.h"
+#include "presentation/box_text.h"
+#include "presentation/days_text.h"
 
 namespace isr::cli {
 

@@ -6,7 +6,7 @@
 
 #include "batch/calculation_input.h"
 #include "calc/gross_up.h"
-#include "calc/result_boxes.h"
+#include "presentation/box_text.h"
 #include "money/amount_text.h"
 #include "money/written_name.h"
 #include "presentation/box_labels.h"

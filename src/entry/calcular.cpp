@@ -3,6 +3,7 @@
 
 #include "calc/entered_calculation.h"
 #include "entry/amount_field.h"
+#include "presentation/box_text.h"
 #include "tariffs/periods.h"
 
 namespace isr {

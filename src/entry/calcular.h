@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "calc/result_boxes.h"
+#include "calc/withholding.h"
 #include "entry/text_field.h"
 #include "tariffs/table_set.h"
 

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
-// Money to text: the "#,0.00" form of a count of hundredths, two digits at a time.
+// Money to text: the "#,0.00" form of a count of hundredths, two digits at a time, and the
+// grouping of integer digits that every amount text shares.
 #include <array>
 #include <cstring>
 
+#include "money/amount_grammar.h"
 #include "money/amount_text.h"
 
 namespace isr {
@@ -21,6 +23,18 @@ constexpr auto kDigitPairs = [] {
 
 }  // namespace
 
+char* amount_grammar::WriteGroupedBackward(std::string_view digits, char* end) {
+    std::size_t left = digits.size();
+    for (; left > 3; left -= 3) {
+        end -= 3;
+        std::memcpy(end, digits.data() + left - 3, 3);
+        *--end = ',';
+    }
+    end -= left;
+    std::memcpy(end, digits.data(), left);
+    return end;
+}
+
 AmountText::AmountText(std::int64_t hundredths) {
     // The magnitude as unsigned, so that the most negative count has one too.
     const bool negative = hundredths < 0;
@@ -34,21 +48,22 @@ AmountText::AmountText(std::int64_t hundredths) {
     };
     twoDigits(magnitude % 100);
     *--p = '.';
+    // The integer digits two at a time, then grouped as every amount is.
+    std::array<char, 20> digits{};
+    char* const digitsEnd = digits.data() + digits.size();
+    char* d = digitsEnd;
     std::uint64_t whole = magnitude / 100;
-    for (; whole >= 1000; whole /= 1000) {
-        const auto group = whole % 1000;
-        twoDigits(group % 100);
-        *--p = static_cast<char>('0' + group / 100);
-        *--p = ',';
+    for (; whole >= 100; whole /= 100) {
+        d -= 2;
+        std::memcpy(d, &kDigitPairs[2 * (whole % 100)], 2);
     }
-    if (whole >= 100) {
-        twoDigits(whole % 100);
-        *--p = static_cast<char>('0' + whole / 100);
-    } else if (whole >= 10) {
-        twoDigits(whole);
+    if (whole >= 10) {
+        d -= 2;
+        std::memcpy(d, &kDigitPairs[2 * whole], 2);
     } else {
-        *--p = static_cast<char>('0' + whole);
+        *--d = static_cast<char>('0' + whole);
     }
+    p = amount_grammar::WriteGroupedBackward({d, static_cast<std::size_t>(digitsEnd - d)}, p);
     if (negative) *--p = '-';
     begin_ = static_cast<std::uint8_t>(p - buffer_.data());
 }

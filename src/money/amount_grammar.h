@@ -9,6 +9,16 @@
 
 namespace isr::amount_grammar {
 
+// Writes integer digits so that they end at `end`, with "," before each group of three counted
+// from the right ("1234567" as "1,234,567"), and returns where they start: the one grouping of
+// every amount this program shows, whether its digits come from a count or from a text.
+char* WriteGroupedBackward(std::string_view digits, char* end);
+
+// The length of those digits once grouped.
+constexpr std::size_t GroupedLength(std::size_t digits) {
+    return digits == 0 ? 0 : digits + (digits - 1) / 3;
+}
+
 inline bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 // An amount text rounded to cents on its own digits, however long.
+#include <cstring>
 #include <string>
 
 #include "money/amount_grammar.h"
@@ -31,15 +32,12 @@ std::optional<std::string> RoundedAmountText(std::string_view text) {
     const std::string_view whole(cents.data(), cents.size() - 2);
     const bool zero = cents.find_first_not_of('0') == std::string::npos;
 
-    std::string out;
-    out.reserve(cents.size() + whole.size() / 3 + 2);
-    if (parts->negative && !zero) out += '-';
-    for (std::size_t i = 0; i < whole.size(); ++i) {
-        if (i > 0 && (whole.size() - i) % 3 == 0) out += ',';
-        out += whole[i];
-    }
-    out += '.';
-    out.append(cents, cents.size() - 2, 2);
+    const bool minus = parts->negative && !zero;
+    std::string out(std::size_t{minus} + GroupedLength(whole.size()) + 3, '.');
+    char* const end = out.data() + out.size();
+    std::memcpy(end - 2, cents.data() + cents.size() - 2, 2);
+    char* const start = WriteGroupedBackward(whole, end - 3);
+    if (minus) start[-1] = '-';
     return out;
 }
 

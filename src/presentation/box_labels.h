@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "calc/result_boxes.h"
+#include "calc/withholding.h"
 #include "presentation/figure_section.h"
 
 namespace isr {

@@ -3,7 +3,7 @@
 
 #include <QFontMetricsF>
 
-#include "calc/tariff_listing.h"
+#include "presentation/tariff_listing.h"
 #include "ui/fonts.h"
 #include "ui/maker_content.h"
 #include "ui/maker_look.h"

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <variant>
 
-#include "calc/result_boxes.h"
+#include "presentation/box_text.h"
 #include "oracle/exact_days_paid.h"
 #include "oracle/rational_amount.h"
 

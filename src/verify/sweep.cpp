@@ -5,7 +5,7 @@
 #include <atomic>
 
 #include "calc/entered_calculation.h"
-#include "calc/result_boxes.h"
+#include "presentation/box_text.h"
 #include "oracle/exact_calculation.h"
 #include "oracle/rational_amount.h"
 #include "parallel/worker_pool.h"

@@ -17,10 +17,10 @@
 #include <vector>
 
 #include "calc/days_paid.h"
-#include "calc/days_text.h"
 #include "calc/row_stretches.h"
 #include "calc/withholding.h"
 #include "money/amount_text.h"
+#include "presentation/days_text.h"
 #include "tariffs/periods.h"
 #include "tariffs/table_sets.h"
 #include "web/dom.h"

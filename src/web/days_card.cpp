@@ -11,11 +11,11 @@
 #include <string_view>
 #include <variant>
 
-#include "presentation/box_labels.h"
 #include "calc/days_paid.h"
-#include "calc/days_text.h"
-#include "calc/result_boxes.h"
 #include "money/amount_text.h"
+#include "presentation/box_labels.h"
+#include "presentation/box_text.h"
+#include "presentation/days_text.h"
 #include "tariffs/table_sets.h"
 #include "web/dom.h"
 

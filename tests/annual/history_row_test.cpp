@@ -157,7 +157,8 @@ TEST(HistoryRow, AnUnreadRowBelongsToTheYearItNames) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.row);
-        const auto year = History(kHeader, c.row).YearOfRow();
+        const History history(kHeader, c.row);  // the year's employee points into its record
+        const auto year = history.YearOfRow();
         ASSERT_EQ(year.has_value(), !c.employee.empty());
         if (!year) continue;
         EXPECT_EQ(year->employee, c.employee);

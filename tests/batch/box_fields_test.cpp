@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "calc/brackets.h"
-#include "calc/result_boxes.h"
+#include "presentation/box_text.h"
 #include "tariffs/table_sets.h"
 
 namespace isr {

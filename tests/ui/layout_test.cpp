@@ -13,8 +13,8 @@
 #include <string>
 #include <utility>
 
-#include "calc/tariff_listing.h"
 #include "presentation/box_labels.h"
+#include "presentation/tariff_listing.h"
 #include "tariffs/periods.h"
 #include "tariffs/table_sets.h"
 #include "ui/control_geometry.h"

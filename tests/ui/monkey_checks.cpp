@@ -4,7 +4,7 @@
 #include <QApplication>
 
 #include "calc/entered_calculation.h"
-#include "calc/result_boxes.h"
+#include "presentation/box_text.h"
 #include "entry/numeric_text.h"
 #include "money/amount_text.h"
 #include "tariffs/periods.h"

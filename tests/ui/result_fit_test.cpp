@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "calc/result_boxes.h"
+#include "presentation/box_text.h"
 #include "calc/withholding.h"
 #include "money/amount_text.h"
 #include "tariffs/periods.h"

@@ -9,7 +9,7 @@
 #include <sstream>
 
 #include "calc/entered_calculation.h"
-#include "calc/result_boxes.h"
+#include "presentation/box_text.h"
 #include "oracle/exact_calculation.h"
 #include "oracle/rational_amount.h"
 #include "tariffs/anexo8_tables.h"

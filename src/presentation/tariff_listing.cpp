@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "calc/tariff_listing.h"
+#include "presentation/tariff_listing.h"
 
 #include <span>
 #include <string_view>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "calc/result_boxes.h"
+#include "presentation/box_text.h"
 
 namespace isr {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "calc/days_text.h"
+#include "presentation/days_text.h"
 
 #include <algorithm>
 #include <cstdint>
