@@ -26,19 +26,6 @@ namespace {
 // Output is handed on in pieces of about this size.
 constexpr std::size_t kOutputPiece = 64 * 1024;
 
-int CannotOpen(std::ostream& err, std::string_view path, std::string_view purpose, int error) {
-    Message(err) << "no se puede abrir " << QuotedArgument(path, kQuotedPathCharacters) << " para "
-                 << purpose << ": " << SystemErrorText(error) << '\n';
-    return kExitUsage;
-}
-
-struct OwnedDescriptor {
-    int descriptor = -1;
-    ~OwnedDescriptor() {
-        if (descriptor >= 0) close(descriptor);
-    }
-};
-
 int SpoolFailed(std::ostream& err, const PaymentSpool& spool) {
     Message(err) << "no se pudo usar un archivo temporal: " << SystemErrorText(spool.Error())
                  << '\n';

@@ -26,20 +26,6 @@ namespace isr::cli {
 
 namespace {
 
-int CannotOpen(std::ostream& err, std::string_view path, std::string_view purpose, int error) {
-    Message(err) << "no se puede abrir " << QuotedArgument(path, kQuotedPathCharacters) << " para "
-                 << purpose << ": " << SystemErrorText(error) << '\n';
-    return kExitUsage;
-}
-
-// Closes a descriptor the batch opened.
-struct OwnedDescriptor {
-    int descriptor = -1;
-    ~OwnedDescriptor() {
-        if (descriptor >= 0) close(descriptor);
-    }
-};
-
 // The summary of a finished batch for --resumen: plain counts, and "#,0.00" sums, as a script
 // would read them.
 void WriteSummary(const BatchLayout& layout, const BatchSummary& summary, std::ostream& err) {

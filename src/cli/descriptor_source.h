@@ -2,6 +2,8 @@
 // The program's input as the batch reads it: a file descriptor, read as far as bytes are ready.
 #pragma once
 
+#include <unistd.h>
+
 #include <cstddef>
 
 #include "batch/byte_source.h"
@@ -20,6 +22,14 @@ class DescriptorSource final : public ByteSource {
   private:
     int descriptor_;
     int error_ = 0;
+};
+
+// A descriptor the program opened, closed when it goes.
+struct OwnedDescriptor {
+    int descriptor = -1;
+    ~OwnedDescriptor() {
+        if (descriptor >= 0) close(descriptor);
+    }
 };
 
 }  // namespace isr::cli

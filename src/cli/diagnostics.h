@@ -18,4 +18,7 @@ std::ostream& Message(std::ostream& err);
 // kExitUsage.
 int UsageError(std::ostream& err, std::string_view problem);
 
+// "no se puede abrir PATH para PURPOSE: why", the system's reason for `error`; returns kExitUsage.
+int CannotOpen(std::ostream& err, std::string_view path, std::string_view purpose, int error);
+
 }  // namespace isr::cli

@@ -129,10 +129,7 @@ int RunReceipts(const ReceiptOptions& options, const Console& console) {
     const bool namedOutput = options.output && *options.output != "-";
     if (namedOutput) {
         if (outFile.Open(*options.output, std::nullopt) != OutputFile::Opened::kOpened) {
-            Message(console.err) << "no se puede abrir "
-                                 << QuotedArgument(*options.output, kQuotedPathCharacters)
-                                 << " para escribir: " << SystemErrorText(outFile.Error()) << '\n';
-            return kExitUsage;
+            return CannotOpen(console.err, *options.output, "escribir", outFile.Error());
         }
     }
     std::ostream& out = namedOutput ? outFile.Stream() : console.out;

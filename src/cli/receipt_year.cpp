@@ -98,10 +98,7 @@ int RunReceiptYears(const ReceiptOptions& options, const Console& console) {
     OutputFile outFile;
     const bool namedOutput = options.output && *options.output != "-";
     if (namedOutput && outFile.Open(*options.output, std::nullopt) != OutputFile::Opened::kOpened) {
-        Message(err) << "no se puede abrir "
-                     << QuotedArgument(*options.output, kQuotedPathCharacters)
-                     << " para escribir: " << SystemErrorText(outFile.Error()) << '\n';
-        return kExitUsage;
+        return CannotOpen(err, *options.output, "escribir", outFile.Error());
     }
     auto& out = namedOutput ? outFile.Stream() : console.out;
     const int status =
