@@ -10,6 +10,7 @@ only the namespaces can find them.
 import glob
 import os
 import random
+import struct
 import subprocess
 import tempfile
 import zipfile
@@ -189,7 +190,7 @@ class ReceiptsCard(PageTest):
         files = receipts(120, 1)
         for name, text in files:
             self.write(name, text)
-        zipped = receipts(60, 2)
+        zipped = receipts(150, 2)
         with zipfile.ZipFile(os.path.join(self.folder, 'descarga.zip'), 'w',
                              zipfile.ZIP_DEFLATED) as package:
             package.writestr('sat/', '')
@@ -199,6 +200,11 @@ class ReceiptsCard(PageTest):
             package.writestr('sat/stored.xml', zipped[0][1], zipfile.ZIP_STORED)
             # Beyond 4 MiB once inflated: refused while it streams.
             package.writestr('sat/enorme.xml', ' ' * (4 * 1024 * 1024 + 1))
+            # Last, with a local extra field longer than the reader looks past a header at first.
+            extra = zipfile.ZipInfo('sat/extra.xml')
+            extra.compress_type = zipfile.ZIP_DEFLATED
+            extra.extra = struct.pack('<HH', 0x6666, 3000) + bytes(3000)
+            package.writestr(extra, zipped[1][1])
         cases = [
             ('files', [name for name, _ in files], 'anexo8'),
             ('files, the program\'s tables', [name for name, _ in files[:40]], 'programa'),

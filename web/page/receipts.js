@@ -19,9 +19,11 @@ const receiptXmlns = 'http://www.w3.org/2000/xmlns/';
 const receiptDeepest = 64;
 // A turn of reading ends after this long, so that the page answers between turns.
 const receiptTurnMs = 40;
-// How many documents are being read ahead: the browser takes a while to start each read, and
-// many at once hide it.
-const receiptsAhead = 64;
+// Files and ZIP entries are read in groups, one read of the browser's for each: every read costs
+// the browser about as much as a receipt's bytes do, and several groups in flight hide the rest.
+const receiptsGroupCount = 64;
+const receiptsGroupBytes = 1 << 20;
+const receiptsGroupsAhead = 4;
 // Room after an entry's compressed data for its local header's extra field, read in one go.
 const receiptsLocalSlack = 1024;
 
@@ -66,7 +68,9 @@ function receiptsEvents(root) {
   let depth = 1;
   for (;;) {
     out += receiptStart + (element.namespaceURI || '') + receiptName + element.localName;
-    for (const attribute of element.attributes) {
+    const attributes = element.attributes;
+    for (let i = 0; i < attributes.length; ++i) {
+      const attribute = attributes[i];
       if (attribute.namespaceURI === receiptXmlns) continue;
       out += receiptAttribute + (attribute.namespaceURI || '') + receiptName +
         attribute.localName + receiptName + attribute.value;
@@ -154,6 +158,18 @@ function receiptsDocument(name, bytes) {
   _isr_receipts_document(nameSize, size);
 }
 
+// A document, its bytes or why they can't be had, parsed and handed to the core.
+function receiptsTake(name, bytes) {
+  if (bytes === null) {
+    receiptsUnreadable(name, 'no se pudo leer');
+  } else if (typeof bytes === 'string') {
+    receiptsUnreadable(name, bytes);
+  } else {
+    receiptsDocument(name, bytes);
+  }
+  ++receiptsRun.documents;
+}
+
 // ---- ZIP packages ----
 
 function receiptsTooLarge() {
@@ -196,28 +212,59 @@ async function receiptsZipEntries(file) {
   return entries.sort((a, b) => a.local - b.local);
 }
 
+// Consecutive entries (by where they lie) whose local headers and data are read in one go.
+function receiptsZipGroups(file, entries) {
+  const groups = [];
+  let group = null;
+  for (const entry of entries) {
+    const end = Math.min(file.size,
+      entry.local + 30 + entry.nameLength + receiptsLocalSlack + entry.compressed);
+    if (!group || group.entries.length === receiptsGroupCount ||
+        end - group.start > receiptsGroupBytes) {
+      group = {start: entry.local, end: end, entries: []};
+      groups.push(group);
+    }
+    group.end = Math.max(group.end, end);
+    group.entries.push(entry);
+  }
+  return groups;
+}
+
+async function receiptsReadZipGroup(file, group) {
+  return new Uint8Array(await file.slice(group.start, group.end).arrayBuffer());
+}
+
+// An entry's compressed bytes from its group's; a string saying why when they can't be had.
+async function receiptsZipData(file, group, bytes, entry) {
+  const at = entry.local - group.start;
+  const damaged = 'no se pudo descomprimir: encabezado dañado';
+  if (at + 30 > bytes.length) return damaged;
+  const header = new DataView(bytes.buffer, bytes.byteOffset + at, 30);
+  if (header.getUint32(0, true) !== 0x04034b50) return damaged;
+  const skip = at + 30 + header.getUint16(26, true) + header.getUint16(28, true);
+  // Past the end of the package the data is cut short, as a read of its own would find it.
+  if (skip + entry.compressed <= bytes.length || group.start + bytes.length === file.size) {
+    const from = Math.min(skip, bytes.length);
+    return bytes.subarray(from, Math.min(skip + entry.compressed, bytes.length));
+  }
+  // An extra field longer than the slack: the data on its own.
+  const from = group.start + skip;
+  return new Uint8Array(await file.slice(from, from + entry.compressed).arrayBuffer());
+}
+
 // The entry's bytes, inflated as a stream; a string saying why when they can't be had.
-async function receiptsZipEntry(file, entry) {
+async function receiptsZipEntry(file, group, bytes, entry) {
   const largest = _isr_receipts_largest();
   if (entry.size > largest) return receiptsTooLarge();
-  // The local header and the data in one read, unless its extra field is longer than the slack.
-  const end = entry.local + 30 + entry.nameLength + receiptsLocalSlack + entry.compressed;
-  let piece = await file.slice(entry.local, end).arrayBuffer();
-  const header = new DataView(piece);
-  if (header.byteLength < 30 || header.getUint32(0, true) !== 0x04034b50) {
-    return 'no se pudo descomprimir: encabezado dañado';
-  }
-  let skip = 30 + header.getUint16(26, true) + header.getUint16(28, true);
-  if (skip + entry.compressed > piece.byteLength) {
-    piece = await file.slice(entry.local + skip, entry.local + skip + entry.compressed)
-      .arrayBuffer();
-    skip = 0;
-  }
-  const data = new Uint8Array(piece, skip, Math.min(entry.compressed, piece.byteLength - skip));
-  if (entry.method === 0) return data;
+  const data = await receiptsZipData(file, group, bytes, entry);
+  if (typeof data === 'string' || entry.method === 0) return data;
   if (entry.method !== 8) return 'no se pudo descomprimir: método ' + entry.method;
-  const reader = new Blob([data]).stream().pipeThrough(new DecompressionStream('deflate-raw'))
-    .getReader();
+  // Written straight into the stream: a blob between them would be another read of the browser's.
+  const inflate = new DecompressionStream('deflate-raw');
+  const writer = inflate.writable.getWriter();
+  writer.write(data).catch(() => {});
+  writer.close().catch(() => {});
+  const reader = inflate.readable.getReader();
   const pieces = [];
   let total = 0;
   try {
@@ -235,13 +282,13 @@ async function receiptsZipEntry(file, entry) {
     return 'no se pudo descomprimir: datos dañados';
   }
   if (pieces.length === 1) return pieces[0];
-  const bytes = new Uint8Array(total);
+  const inflated = new Uint8Array(total);
   let at = 0;
   for (const piece of pieces) {
-    bytes.set(piece, at);
+    inflated.set(piece, at);
     at += piece.length;
   }
-  return bytes;
+  return inflated;
 }
 
 // ---- The run ----
@@ -271,37 +318,74 @@ function receiptsGather() {
   _isr_receipts_report_taken();
 }
 
-// Reads ahead of the parser: `read(item)` for up to receiptsAhead items at once, each handed to
-// `take(item, result)` in order.
-async function receiptsInOrder(token, items, read, take) {
+// Reads ahead of the parser: `read(group)` for up to receiptsGroupsAhead of the groups (an
+// iterable) at once, null when the read failed, each handed to `take(group, result)` in order;
+// false once the run was cancelled or replaced.
+async function receiptsInOrder(groups, read, take) {
   const pending = [];
-  let next = 0;
-  while (next < items.length || pending.length > 0) {
-    while (next < items.length && pending.length < receiptsAhead) {
-      const item = items[next++];
-      pending.push(read(item).catch(() => null));
+  const next = groups[Symbol.iterator]();
+  let more = true;
+  while (more || pending.length > 0) {
+    while (more && pending.length < receiptsGroupsAhead) {
+      const {done, value} = next.next();
+      more = !done;
+      if (more) pending.push([value, read(value).catch(() => null)]);
     }
-    const result = await pending.shift();
-    if (!(await receiptsTurn(token))) return false;
-    take(items[next - pending.length - 1], result);
-    ++receiptsRun.documents;
+    const [group, result] = pending.shift();
+    if (!(await take(group, await result))) return false;
   }
   return true;
 }
 
-function receiptsReadFile(file) {
-  if (file.size > _isr_receipts_largest()) return Promise.resolve(receiptsTooLarge());
-  return file.arrayBuffer().then((buffer) => new Uint8Array(buffer));
+// Files side by side in the order given, up to receiptsGroupCount or receiptsGroupBytes each;
+// made as they are read, for asking a file's size keeps the page waiting on the browser.
+function* receiptsFileGroups(files) {
+  let group = [];
+  let bytes = 0;
+  for (const file of files) {
+    if (group.length === receiptsGroupCount || (group.length > 0 &&
+        bytes + file.size > receiptsGroupBytes)) {
+      yield group;
+      group = [];
+      bytes = 0;
+    }
+    group.push(file);
+    bytes += file.size;
+  }
+  if (group.length > 0) yield group;
 }
 
-function receiptsTake(name, bytes) {
-  if (bytes === null) {
-    receiptsUnreadable(name, 'no se pudo leer');
-  } else if (typeof bytes === 'string') {
-    receiptsUnreadable(name, bytes);
-  } else {
-    receiptsDocument(name, bytes);
+// The group's files in one read, cut apart by their sizes; each read alone when that fails (one
+// may have changed or gone since it was chosen), so that only that one says so.
+async function receiptsReadFiles(group) {
+  const largest = _isr_receipts_largest();
+  const wanted = group.filter((file) => file.size <= largest);
+  let buffer = null;
+  try {
+    buffer = await new Blob(wanted).arrayBuffer();
+  } catch (error) {
+    buffer = null;
   }
+  const alone = buffer ? null : await Promise.all(wanted.map((file) =>
+    file.arrayBuffer().then((bytes) => new Uint8Array(bytes), () => null)));
+  let at = 0;
+  let next = 0;
+  return group.map((file) => {
+    if (file.size > largest) return receiptsTooLarge();
+    if (alone) return alone[next++];
+    at += file.size;
+    return new Uint8Array(buffer, at - file.size, file.size);
+  });
+}
+
+function receiptsReadXml(token, files) {
+  return receiptsInOrder(receiptsFileGroups(files), receiptsReadFiles, async (group, read) => {
+    for (let i = 0; i < group.length; ++i) {
+      if (!(await receiptsTurn(token))) return false;
+      receiptsTake(receiptsName(group[i]), read ? read[i] : null);
+    }
+    return true;
+  });
 }
 
 async function receiptsReadZip(token, name, file) {
@@ -312,13 +396,21 @@ async function receiptsReadZip(token, name, file) {
     entries = null;
   }
   if (!entries) {
-    receiptsUnreadable(name, 'no es un ZIP que se pueda leer');
+    receiptsTake(name, 'no es un ZIP que se pueda leer');
     return true;
   }
   const documents = entries.filter((entry) => !entry.name.endsWith('/') &&
     receiptsEndsWith(entry.name, '.xml'));
-  return receiptsInOrder(token, documents, (entry) => receiptsZipEntry(file, entry),
-    (entry, bytes) => receiptsTake(name + ':' + entry.name, bytes));
+  return receiptsInOrder(receiptsZipGroups(file, documents),
+    (group) => receiptsReadZipGroup(file, group), async (group, bytes) => {
+      for (const entry of group.entries) {
+        if (!(await receiptsTurn(token))) return false;
+        const inflated = bytes ? await receiptsZipEntry(file, group, bytes, entry)
+          .catch(() => null) : null;
+        receiptsTake(name + ':' + entry.name, inflated);
+      }
+      return true;
+    });
 }
 
 // The files chosen, dropped or found in a folder: XML and ZIP files by name, in the order of
@@ -352,8 +444,7 @@ async function receiptsStart(files, fromFolder) {
     } else {
       let j = i;
       while (j < chosen.length && !receiptsEndsWith(receiptsName(chosen[j]), '.zip')) ++j;
-      done = await receiptsInOrder(token, chosen.slice(i, j), receiptsReadFile,
-        (file, bytes) => receiptsTake(receiptsName(file), bytes));
+      done = await receiptsReadXml(token, chosen.slice(i, j));
       i = j;
     }
     if (!done) return;
