@@ -27,8 +27,12 @@ const receiptsGroupsAhead = 4;
 // Room after an entry's compressed data for its local header's extra field, read in one go.
 const receiptsLocalSlack = 1024;
 
+// How many documents are parsed in one go at most (below); larger ones are parsed alone.
+const receiptsBatch = 16;
+const receiptsBatchLargest = 256 * 1024;
+
 const receiptsRun = {token: 0, parts: [], url: '', encoder: null, decoders: new Map(),
-  parser: null, started: 0, turn: 0, documents: 0};
+  parser: null, waiting: [], waitingBytes: 0, started: 0, turn: 0, documents: 0};
 
 function receiptsElement(id) {
   return document.getElementById(id);
@@ -129,6 +133,12 @@ function receiptsDeclaresDoctype(text) {
   }
 }
 
+// What the browser puts in a document it could not parse: an XHTML element, which an element of
+// that name in a document (in no namespace) is not.
+function receiptsParseError(parsed) {
+  return parsed.getElementsByTagNameNS('http://www.w3.org/1999/xhtml', 'parsererror')[0];
+}
+
 // Why the parser refused the document, as the command line says it.
 function receiptsMalformed(error) {
   const where = /line (\d+) at column (\d+): ([^\n]*)/.exec(error.textContent);
@@ -137,37 +147,136 @@ function receiptsMalformed(error) {
       error.textContent.trim().split('\n')[0]) + ')';
 }
 
-function receiptsDocument(name, bytes) {
+// What the parser is to read of a document: [true, its text, whether it was UTF-8], or [false,
+// why it is refused before it is parsed].
+function receiptsText(bytes) {
+  if (bytes === null) return [false, 'no se pudo leer'];
+  if (typeof bytes === 'string') return [false, bytes];
   const decoder = receiptsDecoder(bytes);
-  if (!decoder) {
-    receiptsUnreadable(name, 'no es XML bien formado (codificación desconocida)');
-    return;
-  }
+  if (!decoder) return [false, 'no es XML bien formado (codificación desconocida)'];
   const text = decoder.decode(bytes);
-  if (receiptsDeclaresDoctype(text)) {
-    receiptsUnreadable(name, UTF8ToString(_isr_receipts_doctype()));
-    return;
-  }
-  const parsed = receiptsRun.parser.parseFromString(text, 'application/xml');
-  const error = parsed.getElementsByTagName('parsererror')[0];
-  if (error) {
-    receiptsUnreadable(name, receiptsMalformed(error));
-    return;
-  }
-  const [nameSize, size] = receiptsHand(name, receiptsEvents(parsed.documentElement));
+  if (receiptsDeclaresDoctype(text)) return [false, UTF8ToString(_isr_receipts_doctype())];
+  return [true, text, decoder.encoding === 'utf-8'];
+}
+
+function receiptsHandEvents(name, events) {
+  const [nameSize, size] = receiptsHand(name, events);
   _isr_receipts_document(nameSize, size);
 }
 
-// A document, its bytes or why they can't be had, parsed and handed to the core.
-function receiptsTake(name, bytes) {
-  if (bytes === null) {
-    receiptsUnreadable(name, 'no se pudo leer');
-  } else if (typeof bytes === 'string') {
-    receiptsUnreadable(name, bytes);
+function receiptsAlone(name, text) {
+  const parsed = receiptsRun.parser.parseFromString(text, 'application/xml');
+  const error = receiptsParseError(parsed);
+  if (error) {
+    receiptsUnreadable(name, receiptsMalformed(error));
   } else {
-    receiptsDocument(name, bytes);
+    receiptsHandEvents(name, receiptsEvents(parsed.documentElement));
   }
-  ++receiptsRun.documents;
+}
+
+// ---- Parsing documents together ----
+// The parser costs about as much for each document it is asked for as for a receipt's bytes, so
+// documents are parsed several at a time, each inside a wrapper element whose name is drawn for
+// the batch. A batch's result is taken only where it is provably what each document gives alone:
+// a document goes in only with at most a plain XML declaration (version 1.0, UTF-8), which is
+// left out, then white space, its root element, white space and nothing else (no comment,
+// processing instruction or reference beside the root, where inside an element they would read
+// otherwise), and not holding the wrapper's name anywhere, so no document can close or open a
+// wrapper. The batch counts only when the parser accepts it whole and finds one wrapper for each
+// document, each holding one element and white space alone; else each is parsed alone, and a
+// malformed one is refused in the very words it would be.
+
+const receiptsSpace = '[ \\t\\r\\n]';
+const receiptsPlainDeclaration = new RegExp('^<\\?xml' + receiptsSpace + '+version' +
+  receiptsSpace + '*=' + receiptsSpace + '*(["\'])1\\.0\\1(?:' + receiptsSpace + '+encoding' +
+  receiptsSpace + '*=' + receiptsSpace + '*(["\'])[Uu][Tt][Ff]-8\\2)?' + receiptsSpace + '*\\?>');
+
+// The document as it goes into a batch, or null when it is parsed alone.
+function receiptsWrappable(text, utf8, wrapper) {
+  if (!utf8 || text.length > receiptsBatchLargest) return null;
+  const declaration = receiptsPlainDeclaration.exec(text);
+  const body = declaration ? text.slice(declaration[0].length) : text;
+  if (!/^[ \t\r\n]*<[A-Za-z_]/.test(body) || !/>[ \t\r\n]*$/.test(body) ||
+      body.includes(wrapper)) {
+    return null;
+  }
+  return body;
+}
+
+// A name no document of the batch holds, but for one chance in 2^64.
+function receiptsWrapperName() {
+  const draw = crypto.getRandomValues(new Uint32Array(2));
+  return 'w' + draw[0].toString(36) + 'x' + draw[1].toString(36);
+}
+
+// The events of each body, parsed in one go; null when that result can't be taken.
+function receiptsTogether(bodies, wrapper) {
+  const open = '<' + wrapper + '>';
+  const close = '</' + wrapper + '>';
+  const parsed = receiptsRun.parser.parseFromString(
+    open + open + bodies.join(close + open) + close + close, 'application/xml');
+  if (receiptsParseError(parsed)) return null;
+  const wrappers = parsed.documentElement.childNodes;
+  if (wrappers.length !== bodies.length) return null;
+  const events = [];
+  for (const each of wrappers) {
+    if (each.nodeType !== Node.ELEMENT_NODE || each.nodeName !== wrapper ||
+        each.childElementCount !== 1) {
+      return null;
+    }
+    for (const node of each.childNodes) {
+      if (node.nodeType === Node.TEXT_NODE ? /[^ \t\r\n]/.test(node.data) :
+        node.nodeType !== Node.ELEMENT_NODE) {
+        return null;
+      }
+    }
+    events.push(receiptsEvents(each.firstElementChild));
+  }
+  return events;
+}
+
+// The documents waiting, parsed and handed to the core in order.
+function receiptsParseWaiting() {
+  const documents = receiptsRun.waiting;
+  receiptsRun.waiting = [];
+  receiptsRun.waitingBytes = 0;
+  const wrapper = receiptsWrapperName();
+  const read = documents.map(([, bytes]) => receiptsText(bytes));
+  const bodies = read.map(([parse, text, utf8]) =>
+    parse ? receiptsWrappable(text, utf8, wrapper) : null);
+  for (let i = 0; i < documents.length;) {
+    let j = i;
+    while (j < documents.length && bodies[j] !== null) ++j;
+    const together = j - i > 1 ? receiptsTogether(bodies.slice(i, j), wrapper) : null;
+    if (together) {
+      for (let k = i; k < j; ++k) receiptsHandEvents(documents[k][0], together[k - i]);
+      i = j;
+      continue;
+    }
+    for (const k = Math.max(j, i + 1); i < k; ++i) {
+      const [parse, text] = read[i];
+      if (parse) {
+        receiptsAlone(documents[i][0], text);
+      } else {
+        receiptsUnreadable(documents[i][0], text);
+      }
+    }
+  }
+  receiptsRun.documents += documents.length;
+}
+
+// A document, its bytes or why they can't be had, parsed with those before it once there are
+// enough of them; false once the run was cancelled or replaced.
+async function receiptsTake(token, name, bytes) {
+  receiptsRun.waiting.push([name, bytes]);
+  if (bytes !== null && typeof bytes !== 'string') receiptsRun.waitingBytes += bytes.length;
+  if (receiptsRun.waiting.length < receiptsBatch &&
+      receiptsRun.waitingBytes < receiptsGroupBytes) {
+    return true;
+  }
+  if (!(await receiptsTurn(token))) return false;
+  receiptsParseWaiting();
+  return true;
 }
 
 // ---- ZIP packages ----
@@ -381,8 +490,9 @@ async function receiptsReadFiles(group) {
 function receiptsReadXml(token, files) {
   return receiptsInOrder(receiptsFileGroups(files), receiptsReadFiles, async (group, read) => {
     for (let i = 0; i < group.length; ++i) {
-      if (!(await receiptsTurn(token))) return false;
-      receiptsTake(receiptsName(group[i]), read ? read[i] : null);
+      if (!(await receiptsTake(token, receiptsName(group[i]), read ? read[i] : null))) {
+        return false;
+      }
     }
     return true;
   });
@@ -396,18 +506,16 @@ async function receiptsReadZip(token, name, file) {
     entries = null;
   }
   if (!entries) {
-    receiptsTake(name, 'no es un ZIP que se pueda leer');
-    return true;
+    return receiptsTake(token, name, 'no es un ZIP que se pueda leer');
   }
   const documents = entries.filter((entry) => !entry.name.endsWith('/') &&
     receiptsEndsWith(entry.name, '.xml'));
   return receiptsInOrder(receiptsZipGroups(file, documents),
     (group) => receiptsReadZipGroup(file, group), async (group, bytes) => {
       for (const entry of group.entries) {
-        if (!(await receiptsTurn(token))) return false;
         const inflated = bytes ? await receiptsZipEntry(file, group, bytes, entry)
           .catch(() => null) : null;
-        receiptsTake(name + ':' + entry.name, inflated);
+        if (!(await receiptsTake(token, name + ':' + entry.name, inflated))) return false;
       }
       return true;
     });
@@ -431,6 +539,8 @@ async function receiptsStart(files, fromFolder) {
   receiptsElement('recibos-resumen').hidden = true;
   receiptsRun.encoder = receiptsRun.encoder || new TextEncoder();
   receiptsRun.parser = receiptsRun.parser || new DOMParser();
+  receiptsRun.waiting = [];
+  receiptsRun.waitingBytes = 0;
   receiptsRun.documents = 0;
   receiptsRun.started = performance.now();
   receiptsRun.turn = receiptsRun.started;
@@ -449,6 +559,7 @@ async function receiptsStart(files, fromFolder) {
     }
     if (!done) return;
   }
+  receiptsParseWaiting();
   receiptsFinish();
 }
 
