@@ -70,44 +70,49 @@ class Descriptor {
     int descriptor_;
 };
 
-// One XML file, read whole up to the largest receipt.
-ReceiptDocument ReadFile(const std::string& path) {
-    ReceiptDocument document{path, {}, {}};
+}  // namespace
+
+std::string ReadReceiptFile(const std::string& path, std::string& bytes) {
+    bytes.clear();
     // Non-blocking, so that a pipe named like a receipt can't hold the run; it is refused below.
     const Descriptor file(open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     struct stat status {};
-    if (file.Get() < 0 || fstat(file.Get(), &status) != 0) {
-        document.problem = "no se pudo leer: " + SystemErrorText(errno);
-    } else if (!S_ISREG(status.st_mode)) {
-        document.problem = "no es un archivo";
-    } else if (static_cast<std::size_t>(status.st_size) > kLargestReceipt) {
-        document.problem = TooLarge();
-    }
-    if (!document.problem.empty()) return document;
+    if (file.Get() < 0 || fstat(file.Get(), &status) != 0)
+        return "no se pudo leer: " + SystemErrorText(errno);
+    if (!S_ISREG(status.st_mode)) return "no es un archivo";
+    const auto expected = static_cast<std::size_t>(status.st_size);
+    if (expected > kLargestReceipt) return TooLarge();
     // Room for the size the file has, and one byte to see that it grew; a file that grows is
-    // followed up to the largest receipt and one byte.
-    document.bytes.resize(static_cast<std::size_t>(status.st_size) + 1);
+    // followed up to the largest receipt and one byte. One that comes whole in one short read
+    // is done: a regular file reads short only at its end.
+    bytes.resize(expected + 1);
     std::size_t size = 0;
     for (;;) {
-        if (size == document.bytes.size()) {
+        if (size == bytes.size()) {
             if (size > kLargestReceipt) break;
-            document.bytes.resize(std::min(2 * size, kLargestReceipt + 1));
+            bytes.resize(std::min(2 * size, kLargestReceipt + 1));
         }
-        const auto got =
-            read(file.Get(), document.bytes.data() + size, document.bytes.size() - size);
+        const auto got = read(file.Get(), bytes.data() + size, bytes.size() - size);
         if (got == 0) break;
         if (got < 0 && errno == EINTR) continue;
         if (got < 0) {
-            document.problem = "no se pudo leer: " + SystemErrorText(errno);
-            break;
+            const int error = errno;
+            bytes.clear();
+            return "no se pudo leer: " + SystemErrorText(error);
         }
         size += static_cast<std::size_t>(got);
+        if (size == expected && size < bytes.size()) break;
     }
     // A file that grew while it was read is refused as one that was too large.
-    if (document.problem.empty() && size > kLargestReceipt) document.problem = TooLarge();
-    document.bytes.resize(document.problem.empty() ? size : 0);
-    return document;
+    if (size > kLargestReceipt) {
+        bytes.clear();
+        return TooLarge();
+    }
+    bytes.resize(size);
+    return {};
 }
+
+namespace {
 
 struct ArchiveDeleter {
     void operator()(archive* package) const { archive_read_free(package); }
@@ -204,7 +209,9 @@ void ReadReceiptDocuments(const ReceiptPath& path,
     } else if (path.zip) {
         ReadZip(path.path, take);
     } else {
-        take(ReadFile(path.path));
+        ReceiptDocument document{path.path, {}, {}};
+        document.problem = ReadReceiptFile(path.path, document.bytes);
+        take(std::move(document));
     }
 }
 

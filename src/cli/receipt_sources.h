@@ -38,6 +38,10 @@ struct UnreadablePath {
 std::variant<std::vector<ReceiptPath>, UnreadablePath> ListReceiptPaths(
     const std::vector<std::string>& arguments);
 
+// One XML file read whole into `bytes`, whose room a reader keeps from file to file: empty when
+// it was read, else why not (and `bytes` empty).
+std::string ReadReceiptFile(const std::string& path, std::string& bytes);
+
 // Hands `take` each document of the path in order: the file itself, or a ZIP's ".xml" entries
 // in the package's order. A ZIP that turns out corrupt ends with a document naming it.
 void ReadReceiptDocuments(const ReceiptPath& path,
