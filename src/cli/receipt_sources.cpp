@@ -3,6 +3,7 @@
 
 #include <archive.h>
 #include <archive_entry.h>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -39,21 +40,44 @@ std::string TooLarge() {
     return std::string(kTooLarge);
 }
 
+struct FolderCloser {
+    void operator()(DIR* folder) const { closedir(folder); }
+};
+
 // Every ".xml" file under the folder; a folder that can't be listed is kept with why. Links to
-// folders are not followed: a link to a parent would never end.
-void ListFolder(const fs::path& folder, std::vector<ReceiptPath>& paths) {
-    std::error_code error;
-    fs::directory_iterator entries(folder, error);
-    for (; !error && entries != fs::directory_iterator(); entries.increment(error)) {
-        const auto& entry = *entries;
-        std::error_code ignored;
-        if (entry.is_directory(ignored) && !entry.is_symlink(ignored)) {
-            ListFolder(entry.path(), paths);
-        } else if (EndsWithIgnoringCase(entry.path().native(), ".xml")) {
-            paths.push_back({entry.path().native(), false, {}});
+// folders are not followed: a link to a parent would never end. Read with readdir, whose
+// entries say which are folders, as a folder of a year's receipts lists tens of thousands.
+void ListFolder(const std::string& folder, std::vector<ReceiptPath>& paths) {
+    const std::unique_ptr<DIR, FolderCloser> entries(opendir(folder.c_str()));
+    if (entries == nullptr) {
+        paths.push_back({folder, false, SystemErrorText(errno)});
+        return;
+    }
+    const std::string prefix = folder.ends_with('/') ? folder : folder + '/';
+    int error = 0;
+    for (;;) {
+        errno = 0;
+        const dirent* entry = readdir(entries.get());
+        if (entry == nullptr) {
+            error = errno;
+            break;
+        }
+        const std::string_view name = entry->d_name;
+        if (name == "." || name == "..") continue;
+        bool inner = entry->d_type == DT_DIR;
+        if (entry->d_type == DT_UNKNOWN) {
+            struct stat status {};
+            inner =
+                fstatat(dirfd(entries.get()), entry->d_name, &status, AT_SYMLINK_NOFOLLOW) == 0 &&
+                S_ISDIR(status.st_mode);
+        }
+        if (inner) {
+            ListFolder(prefix + std::string(name), paths);
+        } else if (EndsWithIgnoringCase(name, ".xml")) {
+            paths.push_back({prefix + std::string(name), false, {}});
         }
     }
-    if (error) paths.push_back({folder.native(), false, SystemErrorText(error.value())});
+    if (error != 0) paths.push_back({folder, false, SystemErrorText(error)});
 }
 
 class Descriptor {
