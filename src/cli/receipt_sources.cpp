@@ -97,18 +97,23 @@ class Descriptor {
 }  // namespace
 
 std::string ReadReceiptFile(const std::string& path, std::string& bytes) {
-    bytes.clear();
     // Non-blocking, so that a pipe named like a receipt can't hold the run; it is refused below.
     const Descriptor file(open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     struct stat status {};
-    if (file.Get() < 0 || fstat(file.Get(), &status) != 0)
-        return "no se pudo leer: " + SystemErrorText(errno);
-    if (!S_ISREG(status.st_mode)) return "no es un archivo";
+    if (file.Get() < 0 || fstat(file.Get(), &status) != 0) {
+        const int error = errno;
+        bytes.clear();
+        return "no se pudo leer: " + SystemErrorText(error);
+    }
     const auto expected = static_cast<std::size_t>(status.st_size);
-    if (expected > kLargestReceipt) return TooLarge();
-    // Room for the size the file has, and one byte to see that it grew; a file that grows is
-    // followed up to the largest receipt and one byte. One that comes whole in one short read
-    // is done: a regular file reads short only at its end.
+    if (!S_ISREG(status.st_mode) || expected > kLargestReceipt) {
+        bytes.clear();
+        return S_ISREG(status.st_mode) ? TooLarge() : "no es un archivo";
+    }
+    // Room for the size the file has, and one byte to see that it grew (the room the last file
+    // left is not filled again); a file that grows is followed up to the largest receipt and one
+    // byte. One that comes whole in one short read is done: a regular file reads short only at
+    // its end.
     bytes.resize(expected + 1);
     std::size_t size = 0;
     for (;;) {
