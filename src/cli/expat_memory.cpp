@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdlib>
 #include <cstring>
+#include <limits>
 
 namespace isr::cli {
 
@@ -68,6 +69,7 @@ void* ExpatAllocate(std::size_t size) {
             return block;
         }
     }
+    if (room > std::numeric_limits<std::size_t>::max() - sizeof(Header)) return nullptr;
     auto* header = static_cast<Header*>(std::malloc(sizeof(Header) + room));
     if (header == nullptr) return nullptr;
     header->room = room;

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <limits>
 #include <string>
 #include <thread>
 #include <vector>
@@ -49,6 +50,8 @@ TEST(ExpatMemory, BlocksKeepTheirBytesThroughGrowthAndReuse) {
         for (auto* block : blocks) ExpatFree(block);
     }
     ExpatFree(nullptr);
+    // A size whose header would wrap around is refused, as malloc refuses what it can't give.
+    EXPECT_EQ(ExpatAllocate(std::numeric_limits<std::size_t>::max() - 8), nullptr);
 }
 
 TEST(ExpatMemory, ASmallBlockFreedIsTheNextOfItsSize) {
