@@ -44,7 +44,7 @@ int main(int argc, char** argv) {
     }
     Counts counts;
     XML_Parser parser = XML_ParserCreateNS(nullptr, '\x01');
-    const auto parse = [&](const std::string& bytes) {
+    const auto parse = [&](std::string_view bytes) {
         ++counts.documents;
         XML_SetUserData(parser, &counts);
         XML_SetElementHandler(parser, OnStart, OnEnd);
@@ -53,11 +53,11 @@ int main(int argc, char** argv) {
             ++counts.malformed;
         XML_ParserReset(parser, nullptr);
     };
-    std::string file;  // a file is read as the command line's workers read it: into kept room
+    isr::cli::ReceiptFileReader files;  // files are read as the command line's workers read them
     for (const auto& path : std::get<std::vector<isr::cli::ReceiptPath>>(listed)) {
         if (!path.zip && path.problem.empty()) {
-            isr::cli::ReadReceiptFile(path.path, file);
-            parse(file);
+            files.Read(path.path);
+            parse(files.Bytes());
             continue;
         }
         isr::cli::ReadReceiptDocuments(

@@ -52,7 +52,7 @@ struct ReceiptChunk {
 
 struct ReceiptWorker {
     ReceiptXml reader;
-    std::string file;  // the room each file is read into, kept from file to file
+    ReceiptFileReader files;
 };
 
 void AuditChunk(const ReceiptOptions& options, ReceiptChunk& chunk, ReceiptWorker& worker) {
@@ -60,8 +60,8 @@ void AuditChunk(const ReceiptOptions& options, ReceiptChunk& chunk, ReceiptWorke
         auto& read = document.read;
         std::string_view bytes = read.bytes;
         if (document.file != nullptr) {
-            read.problem = ReadReceiptFile(*document.file, worker.file);
-            bytes = worker.file;
+            read.problem = worker.files.Read(*document.file);
+            bytes = worker.files.Bytes();
         }
         const auto rows = read.problem.empty()
                               ? worker.reader.Read(bytes)

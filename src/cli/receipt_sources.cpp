@@ -96,9 +96,13 @@ class Descriptor {
 
 }  // namespace
 
-std::string ReadReceiptFile(const std::string& path, std::string& bytes) {
-    // Non-blocking, so that a pipe named like a receipt can't hold the run; it is refused below.
-    const Descriptor file(open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+namespace {
+
+// Non-blocking, so that a pipe named like a receipt can't hold the run; it is refused below.
+constexpr int kFileFlags = O_RDONLY | O_CLOEXEC | O_NONBLOCK;
+
+// The file just opened (or not), read whole into `bytes`.
+std::string ReadOpened(const Descriptor& file, std::string& bytes) {
     struct stat status {};
     if (file.Get() < 0 || fstat(file.Get(), &status) != 0) {
         const int error = errno;
@@ -139,6 +143,31 @@ std::string ReadReceiptFile(const std::string& path, std::string& bytes) {
     }
     bytes.resize(size);
     return {};
+}
+
+}  // namespace
+
+std::string ReadReceiptFile(const std::string& path, std::string& bytes) {
+    return ReadOpened(Descriptor(open(path.c_str(), kFileFlags)), bytes);
+}
+
+ReceiptFileReader::~ReceiptFileReader() {
+    if (folderDescriptor_ >= 0) close(folderDescriptor_);
+}
+
+std::string ReceiptFileReader::Read(const std::string& path) {
+    const auto cut = path.rfind('/');
+    if (cut == std::string::npos || cut == 0) return ReadReceiptFile(path, bytes_);
+    const std::string_view folder(path.data(), cut);
+    if (folder != folder_) {
+        if (folderDescriptor_ >= 0) close(folderDescriptor_);
+        folder_ = folder;
+        folderDescriptor_ = open(folder_.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    }
+    // A folder that can't be opened is left to the whole path, and to what it says is wrong.
+    if (folderDescriptor_ < 0) return ReadReceiptFile(path, bytes_);
+    return ReadOpened(Descriptor(openat(folderDescriptor_, path.c_str() + cut + 1, kFileFlags)),
+                      bytes_);
 }
 
 namespace {
