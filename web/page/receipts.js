@@ -268,6 +268,7 @@ function receiptsParseWaiting() {
 // A document, its bytes or why they can't be had, parsed with those before it once there are
 // enough of them; false once the run was cancelled or replaced.
 async function receiptsTake(token, name, bytes) {
+  if (token !== receiptsRun.token) return false;
   receiptsRun.waiting.push([name, bytes]);
   if (bytes !== null && typeof bytes !== 'string') receiptsRun.waitingBytes += bytes.length;
   if (receiptsRun.waiting.length < receiptsBatch &&
