@@ -7,7 +7,6 @@
 
 #include "calc/rounded_quotient.h"
 #include "calc/withholding.h"
-#include "money/amount_text.h"
 #include "money/written_name.h"
 
 namespace isr {
@@ -38,19 +37,6 @@ std::optional<PaymentConcept> FindPaymentConcept(std::string_view name) {
 std::int64_t PercentFraction::TenThousandths() const {
     // Percent ten-thousandths: 100 x 10,000 x numerator / denominator.
     return RoundedProductQuotient(numerator, 1'000'000, denominator);
-}
-
-std::string PercentText(const PercentFraction& rate) {
-    const std::int64_t t = rate.TenThousandths();
-    const std::int64_t magnitude = t < 0 ? -t : t;
-    // The whole percent grouped as an amount shows it, "#,0", then four decimals.
-    const AmountText whole(FromCount(magnitude / 10'000 * 100));
-    std::string text = t < 0 ? "-" : "";
-    text += whole.View().substr(0, whole.View().size() - 3);
-    const auto decimals = std::to_string(magnitude % 10'000);
-    text += '.';
-    text.append(4 - decimals.size(), '0');
-    return text + decimals;
 }
 
 PaymentMethod WithholdsLess(const ExtraordinaryPayment& payment) {

@@ -8,7 +8,6 @@
 #include <array>
 #include <cstdint>
 #include <optional>
-#include <string>
 #include <string_view>
 #include <variant>
 
@@ -55,9 +54,6 @@ struct PercentFraction {
 
     bool operator==(const PercentFraction&) const = default;
 };
-
-// The percentage with four decimals, "#,0.0000": "17.9191", "-100.0000".
-std::string PercentText(const PercentFraction& rate);
 
 // Art. 174 of the Reglamento: the payment's taxable part brought to a month, taxed on top of the
 // ordinary income by the monthly tariff (determined tax only, no subsidy), and the rate that

@@ -7,6 +7,7 @@
 #include "money/amount_text.h"
 #include "oracle/exact_payment.h"
 #include "oracle/rational_amount.h"
+#include "presentation/payment_figures.h"
 
 namespace isr::verify {
 
