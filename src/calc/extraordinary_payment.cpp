@@ -46,7 +46,7 @@ PaymentMethod WithholdsLess(const ExtraordinaryPayment& payment) {
 }
 
 std::optional<PaymentError> OrdinaryIncomeError(const TableSet& tables, Cents ordinaryIncome) {
-    using enum PaymentProblem;
+    using enum InputProblem;
     if (ordinaryIncome < Cents()) return PaymentError{PaymentField::kOrdinaryIncome, kNegative};
     if (ordinaryIncome > tables.IsrTariff(Period::kMensual).back().upperLimit) {
         return PaymentError{PaymentField::kOrdinaryIncome, kBeyondTariff};
@@ -57,7 +57,7 @@ std::optional<PaymentError> OrdinaryIncomeError(const TableSet& tables, Cents or
 std::variant<ExtraordinaryPayment, PaymentError> CalculateExtraordinaryPayment(
     const TableSet& tables, const PaymentInput& input) {
     using enum PaymentField;
-    using enum PaymentProblem;
+    using enum InputProblem;
     const Cents top = tables.IsrTariff(Period::kMensual).back().upperLimit;
     if (const auto error = OrdinaryIncomeError(tables, input.ordinaryIncome)) return *error;
     if (input.payment < Cents()) return PaymentError{kPayment, kNegative};

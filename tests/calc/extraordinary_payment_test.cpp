@@ -333,7 +333,7 @@ TEST(ExtraordinaryPayment, NamesTheFieldAtFault) {
     };
     using enum PaymentConcept;
     using enum PaymentField;
-    using enum PaymentProblem;
+    using enum InputProblem;
     const Case cases[] = {
         {"a negative income",
          kAguinaldo,
