@@ -5,8 +5,16 @@
 #include <cstdint>
 
 #include "money/text_helpers.h"
+#include "tariffs/days_tables.h"
 
 namespace isr {
+
+std::string DaysRangeText(DaysMethod method) {
+    return method == DaysMethod::kTabla
+               ? "un número entero de 1 a " + std::to_string(kMostTableDays)
+               : "más de 0 y a lo sumo " +
+                     std::to_string(kMostMensualThousandths / kThousandthsPerDay);
+}
 
 std::optional<DaysPaid> ReadDaysPaid(std::string_view text) {
     constexpr std::int64_t kBeyond = kMostMensualThousandths + 1;

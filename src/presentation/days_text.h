@@ -4,6 +4,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "calc/days_paid.h"
@@ -21,5 +22,9 @@ std::optional<DaysMethod> FindDaysMethod(std::string_view name);
 constexpr std::string_view DaysMethodName(DaysMethod method) {
     return method == DaysMethod::kTabla ? "tabla" : "mensual";
 }
+
+// The days a method takes, as every front end's message says them: "un número entero de 1 a 31"
+// (tabla), "más de 0 y a lo sumo 366" (mensual).
+std::string DaysRangeText(DaysMethod method);
 
 }  // namespace isr
