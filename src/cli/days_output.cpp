@@ -47,9 +47,8 @@ std::string DaysMessage(DaysProblem problem, DaysMethod method, const TableSet& 
             message += ", " + DaysRangeText(method);
             break;
         case DaysProblem::kNoTable:
-            message = "--dias sin tabla: las tablas " + std::string(tables.Name()) +
-                      " sólo tienen las de 7, 10, 14 y 15 días; use --tablas anexo8 o --metodo "
-                      "mensual";
+            message = "--dias sin tabla: " + NoDaysTableText(tables) +
+                      "; use --tablas anexo8 o --metodo mensual";
             break;
         case DaysProblem::kBeyondAmount:
             message = "BASE fuera de rango: llevada a un mes pasa de ";

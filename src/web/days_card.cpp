@@ -54,9 +54,8 @@ std::string Problem(DaysProblem problem, DaysMethod method, const TableSet& tabl
             return "Días Pagados: con el método " + std::string(DaysMethodName(method)) + ", " +
                    DaysRangeText(method) + '.';
         case DaysProblem::kNoTable:
-            return "Días Pagados: las tablas " + std::string(tables.Name()) +
-                   " sólo tienen las de 7, 10, 14 y 15 días; elija las tablas anexo8 o el método "
-                   "mensual.";
+            return "Días Pagados: " + NoDaysTableText(tables) +
+                   "; elija las tablas anexo8 o el método mensual.";
         case DaysProblem::kBeyondAmount:
             break;
     }

@@ -3,11 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <optional>
 #include <string_view>
 #include <variant>
 
 #include "tariffs/anexo8_tables.h"
+#include "tariffs/program_tables.h"
 
 namespace isr {
 namespace {
@@ -77,6 +79,22 @@ TEST(DaysRangeText, SaysTheDaysEachMethodTakes) {
         EXPECT_EQ(std::get<DaysProblem>(CalculateDaysPaid(kAnexo8Tables, c.next, c.method, base)),
                   DaysProblem::kOutOfRange);
     }
+}
+
+// The days named are those the set has tables of: each calculates by the tabla method, and a day
+// between them has no table.
+TEST(NoDaysTableText, NamesTheDaysASetWithoutDailyTablesHas) {
+    EXPECT_EQ(NoDaysTableText(kProgramTables),
+              "las tablas programa sólo tienen las de 7, 10, 14 y 15 días");
+    const Cents base = *Cents::FromCount(500'000);
+    for (const std::int32_t days : {7, 10, 14, 15}) {
+        EXPECT_TRUE(std::holds_alternative<DaysPaidResult>(CalculateDaysPaid(
+            kProgramTables, {days * kThousandthsPerDay}, DaysMethod::kTabla, base)))
+            << days;
+    }
+    EXPECT_EQ(
+        std::get<DaysProblem>(CalculateDaysPaid(kProgramTables, {8'000}, DaysMethod::kTabla, base)),
+        DaysProblem::kNoTable);
 }
 
 }  // namespace
