@@ -173,6 +173,9 @@ void AppendProblem(std::string& message, const InputError& error) {
         case InputProblem::kUnknownPeriod:
             message += "periodo desconocido";
             return;
+        case InputProblem::kUnknownConcept:
+            message += "concepto desconocido";
+            return;
         case InputProblem::kNotAnAmount:
             message += "no es un importe";
             return;
@@ -193,6 +196,16 @@ void AppendProblem(std::string& message, const InputError& error) {
             message += " (a lo sumo ";
             message += AmountText(error.tariffTop).View();
             message += ')';
+            return;
+        case InputProblem::kNotSundays:
+            message += "no es un número entero de domingos";
+            return;
+        case InputProblem::kNotForConcept:
+            message += "sólo cuentan para la prima dominical";
+            return;
+        case InputProblem::kOutOfRange:
+            // Only a payment's Sundays and minimum wage have a range: AppendPaymentProblem
+            // says it.
             return;
     }
 }

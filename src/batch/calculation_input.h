@@ -13,6 +13,7 @@
 #include <string_view>
 #include <variant>
 
+#include "calc/input_problem.h"
 #include "money/amount_text.h"
 #include "tariffs/periods.h"
 #include "tariffs/table_set.h"
@@ -26,15 +27,6 @@ enum class InputField : std::uint8_t { kPeriod, kAmount, kSubsidySum };
 // What the amount after the period is: a base must lie within the period's tariff, a target net
 // within the nets of those bases (which the gross-up itself tells).
 enum class AmountRole : std::uint8_t { kBase, kTargetNet };
-
-enum class InputProblem : std::uint8_t {
-    kUnknownPeriod,
-    kNotAnAmount,
-    kMisplacedComma,  // a "," that is no thousands separator: "1500,50", "1,50,00"
-    kNegative,        // below zero after rounding to cents: "-0.004" is 0.00 and no problem
-    kBeyondRange,     // a target net or a subsidy sum too large to be held to the cent
-    kBeyondTariff,    // a base above the top row of the period's tariff
-};
 
 struct InputError {
     InputField field;
@@ -65,13 +57,16 @@ std::optional<TypedAmount> ReadWrittenAmount(std::string_view text);
 std::string WrittenAmountText(std::string_view text);
 
 // The problems of a calculation's texts, at most one per field, in the order of the fields.
-struct InputErrors {
-    std::array<InputError, 3> list{};
+template <typename Error, std::size_t kFields>
+struct FieldErrors {
+    std::array<Error, kFields> list{};
     std::size_t count = 0;
 
-    std::span<const InputError> All() const { return {list.data(), count}; }
-    void Add(const InputError& error) { list[count++] = error; }
+    std::span<const Error> All() const { return {list.data(), count}; }
+    void Add(const Error& error) { list[count++] = error; }
 };
+
+using InputErrors = FieldErrors<InputError, 3>;
 
 // Every field is read (see ReadWrittenAmount and FindPeriod), a target net exactly as a base, and
 // each one's problem is noted in `errors`, so that one look finds them all; the inputs when there
@@ -90,7 +85,8 @@ std::variant<CalculationInput, InputError> ReadCalculationInput(const TableSet& 
                                                                 std::string_view amount,
                                                                 std::string_view subsidySum);
 
-// What is wrong, in the words every message uses ("no es un importe"), appended to `message`.
+// What is wrong, in the words every message uses ("no es un importe"), appended to `message`; a
+// payment's tariff and ranges are said by AppendPaymentProblem.
 void AppendProblem(std::string& message, const InputError& error);
 
 // Why a target net has no gross-up, appended to `message`: "más allá de las tablas (el mayor neto

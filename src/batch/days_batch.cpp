@@ -2,6 +2,7 @@
 #include "batch/days_batch.h"
 
 #include <optional>
+#include <string>
 #include <string_view>
 #include <variant>
 
@@ -43,16 +44,18 @@ std::optional<DaysPaidResult> Calculated(const TableSet& tables, const BatchLayo
     if (!days) {
         return fail(columns.days, "no es un número de días (sin signo, hasta tres decimales)");
     }
-    const auto written = ReadWrittenAmount(batch.Field(record, columns.income));
-    if (!written) {
+    const auto amountProblem = [&](InputProblem problem) {
         std::string what;
-        AppendProblem(what, {InputField::kAmount, InputProblem::kMisplacedComma});
+        AppendProblem(what, {InputField::kAmount, problem});
         return fail(columns.income, what);
-    }
+    };
+    const auto written = ReadWrittenAmount(batch.Field(record, columns.income));
+    if (!written) return amountProblem(InputProblem::kMisplacedComma);
     const TypedAmount base = *written;
-    if (base.kind == TypedAmount::Kind::kNotAnAmount)
-        return fail(columns.income, "no es un importe");
-    if (base.cents < Cents()) return fail(columns.income, "no puede ser negativo");
+    if (base.kind == TypedAmount::Kind::kNotAnAmount) {
+        return amountProblem(InputProblem::kNotAnAmount);
+    }
+    if (base.cents < Cents()) return amountProblem(InputProblem::kNegative);
     if (base.kind == TypedAmount::Kind::kBeyondRange) {
         return fail(columns.income, "importe fuera de rango");
     }
@@ -60,11 +63,9 @@ std::optional<DaysPaidResult> Calculated(const TableSet& tables, const BatchLayo
     if (const auto* problem = std::get_if<DaysProblem>(&outcome)) {
         switch (*problem) {
             case DaysProblem::kOutOfRange:
-                return fail(
-                    columns.days,
-                    method == DaysMethod::kTabla
-                        ? "fuera de rango: con el método tabla, un número entero de 1 a 31"
-                        : "fuera de rango: con el método mensual, más de 0 y a lo sumo 366");
+                return fail(columns.days, "fuera de rango: con el método " +
+                                              std::string(DaysMethodName(method)) + ", " +
+                                              DaysRangeText(method));
             case DaysProblem::kNoTable:
                 return fail(columns.days,
                             "sin tabla de esos días en estas tablas (use --tablas anexo8 o el "

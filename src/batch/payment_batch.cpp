@@ -15,24 +15,24 @@ namespace isr {
 
 namespace {
 
-// In the order of PaymentInputField; the first three are required.
+// In the order of PaymentField; the first three are required.
 constexpr std::array<std::string_view, 5> kPaymentColumns = {
     kConceptColumn, kMonthlyIncomeColumn, kPaymentColumn, kSundaysColumn, kMinimumWageColumn};
 constexpr std::size_t kRequiredPaymentColumns = 3;
 
 // Where a field of the payment's texts was read from. Only a field read can be at fault, so an
 // optional column at fault is there.
-std::size_t ColumnOf(const PaymentColumns& columns, PaymentInputField field) {
+std::size_t ColumnOf(const PaymentColumns& columns, PaymentField field) {
     switch (field) {
-        case PaymentInputField::kConcept:
+        case PaymentField::kConcept:
             return columns.concept_;
-        case PaymentInputField::kIncome:
+        case PaymentField::kOrdinaryIncome:
             return columns.monthlyIncome;
-        case PaymentInputField::kPayment:
+        case PaymentField::kPayment:
             return columns.payment;
-        case PaymentInputField::kSundays:
+        case PaymentField::kSundays:
             return columns.sundays.value_or(0);
-        case PaymentInputField::kMinimumWage:
+        case PaymentField::kMinimumWage:
             return columns.minimumWage.value_or(0);
     }
     return 0;
@@ -112,7 +112,7 @@ bool WriteRow(const TableSet& tables, const BatchLayout& layout, const PaymentCo
             scratch.totals = {payment->spread.withholding, payment->monthly.withholding, Cents{},
                               Cents{}, Cents{}};
         } else {
-            for (const PaymentInputError& error : std::get<PaymentInputErrors>(result).All()) {
+            for (const PaymentError& error : std::get<PaymentErrors>(result).All()) {
                 // A field at fault is in its column: an absent optional column is never at fault.
                 const std::size_t column = ColumnOf(columns, error.field);
                 if (!scratch.message.empty()) scratch.message += kProblemSeparator;

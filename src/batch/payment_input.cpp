@@ -13,50 +13,22 @@ namespace isr {
 
 namespace {
 
-using enum PaymentInputField;
-using enum PaymentInputProblem;
-
-PaymentInputField FieldOf(PaymentField field) {
-    switch (field) {
-        case PaymentField::kOrdinaryIncome:
-            return kIncome;
-        case PaymentField::kPayment:
-            return kPayment;
-        case PaymentField::kSundays:
-            return kSundays;
-        case PaymentField::kMinimumWage:
-            return kMinimumWage;
-    }
-    return kIncome;
-}
-
-PaymentInputProblem ProblemOf(PaymentProblem problem) {
-    switch (problem) {
-        case PaymentProblem::kNegative:
-            return kNegative;
-        case PaymentProblem::kBeyondTariff:
-            return kBeyondTariff;
-        case PaymentProblem::kOutOfRange:
-            return kOutOfRange;
-        case PaymentProblem::kNotForConcept:
-            return kNotForConcept;
-    }
-    return kOutOfRange;
-}
+using enum PaymentField;
+using enum InputProblem;
 
 }  // namespace
 
-std::variant<ExtraordinaryPayment, PaymentInputErrors> CalculatePaymentTexts(
+std::variant<ExtraordinaryPayment, PaymentErrors> CalculatePaymentTexts(
     const TableSet& tables, PaymentInput& input, std::string_view concept_, std::string_view income,
     std::string_view payment, std::string_view sundays, std::string_view minimumWage) {
-    PaymentInputErrors errors;
+    PaymentErrors errors;
     const auto found = FindPaymentConcept(concept_);
     if (found) {
         input.paymentConcept = *found;
     } else {
         errors.Add({kConcept, kUnknownConcept});
     }
-    for (auto [text, field, amount] : {std::tuple{income, kIncome, &input.ordinaryIncome},
+    for (auto [text, field, amount] : {std::tuple{income, kOrdinaryIncome, &input.ordinaryIncome},
                                        std::tuple{payment, kPayment, &input.payment}}) {
         const auto typed = ReadWrittenAmount(text);
         if (!typed) {
@@ -72,7 +44,7 @@ std::variant<ExtraordinaryPayment, PaymentInputErrors> CalculatePaymentTexts(
                 typed->cents > Cents()) {
                 if (const auto error = OrdinaryIncomeError(tables, input.ordinaryIncome);
                     error && errors.count == 0) {
-                    errors.Add({kIncome, ProblemOf(error->problem)});
+                    errors.Add(*error);
                 }
                 errors.Add({kPayment, kBeyondRange});
             }
@@ -105,36 +77,17 @@ std::variant<ExtraordinaryPayment, PaymentInputErrors> CalculatePaymentTexts(
     if (errors.count > 0) return errors;
     auto result = CalculateExtraordinaryPayment(tables, input);
     if (const auto* error = std::get_if<PaymentError>(&result)) {
-        errors.Add({FieldOf(error->field), ProblemOf(error->problem)});
+        errors.Add(*error);
         return errors;
     }
     return std::get<ExtraordinaryPayment>(std::move(result));
 }
 
-void AppendPaymentProblem(std::string& message, const TableSet& tables,
-                          const PaymentInputError& error) {
+void AppendPaymentProblem(std::string& message, const TableSet& tables, const PaymentError& error) {
     const Cents top = tables.IsrTariff(Period::kMensual).back().upperLimit;
     switch (error.problem) {
-        case kUnknownConcept:
-            message += "concepto desconocido";
-            return;
-        case kNotAnAmount:
-            AppendProblem(message, {InputField::kAmount, InputProblem::kNotAnAmount});
-            return;
-        case kMisplacedComma:
-            AppendProblem(message, {InputField::kAmount, InputProblem::kMisplacedComma});
-            return;
-        case kBeyondRange:
-            AppendProblem(message, {InputField::kAmount, InputProblem::kBeyondRange});
-            return;
-        case kNotSundays:
-            message += "no es un número entero de domingos";
-            return;
-        case kNegative:
-            AppendProblem(message, {InputField::kAmount, InputProblem::kNegative});
-            return;
         case kBeyondTariff:
-            message += error.field == kIncome
+            message += error.field == kOrdinaryIncome
                            ? "más allá de la tarifa mensual (a lo sumo "
                            : "lleva el ingreso más la parte gravada más allá de la tarifa mensual "
                              "(a lo sumo ";
@@ -151,15 +104,11 @@ void AppendPaymentProblem(std::string& message, const TableSet& tables,
                 message += ')';
             }
             return;
-        case kNotForConcept:
-            message += "sólo cuentan para la prima dominical";
+        default:
+            // The words every input's problem takes.
+            AppendProblem(message, {InputField::kAmount, error.problem});
             return;
     }
-}
-
-void AppendPaymentProblem(std::string& message, const TableSet& tables, const PaymentError& error) {
-    AppendPaymentProblem(message, tables,
-                         PaymentInputError{FieldOf(error.field), ProblemOf(error.problem)});
 }
 
 }  // namespace isr

@@ -7,7 +7,6 @@
 
 #include "calc/rounded_quotient.h"
 #include "calc/withholding.h"
-#include "money/amount_text.h"
 #include "money/written_name.h"
 
 namespace isr {
@@ -40,19 +39,6 @@ std::int64_t PercentFraction::TenThousandths() const {
     return RoundedProductQuotient(numerator, 1'000'000, denominator);
 }
 
-std::string PercentText(const PercentFraction& rate) {
-    const std::int64_t t = rate.TenThousandths();
-    const std::int64_t magnitude = t < 0 ? -t : t;
-    // The whole percent grouped as an amount shows it, "#,0", then four decimals.
-    const AmountText whole(FromCount(magnitude / 10'000 * 100));
-    std::string text = t < 0 ? "-" : "";
-    text += whole.View().substr(0, whole.View().size() - 3);
-    const auto decimals = std::to_string(magnitude % 10'000);
-    text += '.';
-    text.append(4 - decimals.size(), '0');
-    return text + decimals;
-}
-
 PaymentMethod WithholdsLess(const ExtraordinaryPayment& payment) {
     if (payment.spread.withholding < payment.monthly.withholding) return PaymentMethod::kSpread;
     if (payment.monthly.withholding < payment.spread.withholding) return PaymentMethod::kMonthly;
@@ -60,7 +46,7 @@ PaymentMethod WithholdsLess(const ExtraordinaryPayment& payment) {
 }
 
 std::optional<PaymentError> OrdinaryIncomeError(const TableSet& tables, Cents ordinaryIncome) {
-    using enum PaymentProblem;
+    using enum InputProblem;
     if (ordinaryIncome < Cents()) return PaymentError{PaymentField::kOrdinaryIncome, kNegative};
     if (ordinaryIncome > tables.IsrTariff(Period::kMensual).back().upperLimit) {
         return PaymentError{PaymentField::kOrdinaryIncome, kBeyondTariff};
@@ -71,7 +57,7 @@ std::optional<PaymentError> OrdinaryIncomeError(const TableSet& tables, Cents or
 std::variant<ExtraordinaryPayment, PaymentError> CalculateExtraordinaryPayment(
     const TableSet& tables, const PaymentInput& input) {
     using enum PaymentField;
-    using enum PaymentProblem;
+    using enum InputProblem;
     const Cents top = tables.IsrTariff(Period::kMensual).back().upperLimit;
     if (const auto error = OrdinaryIncomeError(tables, input.ordinaryIncome)) return *error;
     if (input.payment < Cents()) return PaymentError{kPayment, kNegative};

@@ -8,10 +8,10 @@
 #include <array>
 #include <cstdint>
 #include <optional>
-#include <string>
 #include <string_view>
 #include <variant>
 
+#include "calc/input_problem.h"
 #include "money/cents.h"
 #include "tariffs/table_set.h"
 
@@ -56,9 +56,6 @@ struct PercentFraction {
     bool operator==(const PercentFraction&) const = default;
 };
 
-// The percentage with four decimals, "#,0.0000": "17.9191", "-100.0000".
-std::string PercentText(const PercentFraction& rate);
-
 // Art. 174 of the Reglamento: the payment's taxable part brought to a month, taxed on top of the
 // ordinary income by the monthly tariff (determined tax only, no subsidy), and the rate that
 // difference makes applied to the whole taxable part.
@@ -96,20 +93,23 @@ enum class PaymentMethod : std::uint8_t { kSpread, kMonthly, kNeither };
 // withhold the same.
 PaymentMethod WithholdsLess(const ExtraordinaryPayment& payment);
 
-enum class PaymentField : std::uint8_t { kOrdinaryIncome, kPayment, kSundays, kMinimumWage };
-
-enum class PaymentProblem : std::uint8_t {
-    kNegative,
-    kBeyondTariff,   // the income, or the income plus the taxable part, is above the monthly
-                     // tariff's top row
-    kOutOfRange,     // Sundays beyond 0 to kMostSundays, a minimum wage of 0.00 or one too large
-                     // to take 30 times
-    kNotForConcept,  // Sundays given for a concept other than the prima dominical
+// The inputs of a payment in the order of the command line's arguments: CONCEPTO
+// INGRESO_MENSUAL IMPORTE [DOMINGOS], then --salario-minimo. Only a text can fail to name a
+// concept; the calculation finds fault with the others.
+enum class PaymentField : std::uint8_t {
+    kConcept,
+    kOrdinaryIncome,
+    kPayment,
+    kSundays,
+    kMinimumWage
 };
 
+// The problems the calculation finds: kNegative; kBeyondTariff, the income, or the income plus
+// the taxable part, above the monthly tariff's top row; kOutOfRange, Sundays beyond 0 to
+// kMostSundays, a minimum wage of 0.00 or one too large to take 30 times; kNotForConcept.
 struct PaymentError {
     PaymentField field;
-    PaymentProblem problem;
+    InputProblem problem;
 
     bool operator==(const PaymentError&) const = default;
 };

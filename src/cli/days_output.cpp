@@ -42,14 +42,13 @@ std::string DaysMessage(DaysProblem problem, DaysMethod method, const TableSet& 
     std::string message;
     switch (problem) {
         case DaysProblem::kOutOfRange:
-            message = method == DaysMethod::kTabla
-                          ? "--dias fuera de rango: con --metodo tabla, un número entero de 1 a 31"
-                          : "--dias fuera de rango: con --metodo mensual, más de 0 y a lo sumo 366";
+            message = "--dias fuera de rango: con --metodo ";
+            message += DaysMethodName(method);
+            message += ", " + DaysRangeText(method);
             break;
         case DaysProblem::kNoTable:
-            message = "--dias sin tabla: las tablas " + std::string(tables.Name()) +
-                      " sólo tienen las de 7, 10, 14 y 15 días; use --tablas anexo8 o --metodo "
-                      "mensual";
+            message = "--dias sin tabla: " + NoDaysTableText(tables) +
+                      "; use --tablas anexo8 o --metodo mensual";
             break;
         case DaysProblem::kBeyondAmount:
             message = "BASE fuera de rango: llevada a un mes pasa de ";

@@ -8,7 +8,7 @@
 
 namespace isr::cli {
 
-using enum PaymentInputField;
+using enum PaymentField;
 
 std::optional<PaymentCalculation> PaymentFromArguments(const TableSet& tables,
                                                        std::span<const std::string_view> operands,
@@ -20,7 +20,7 @@ std::optional<PaymentCalculation> PaymentFromArguments(const TableSet& tables,
     if (const auto* payment = std::get_if<ExtraordinaryPayment>(&result)) {
         return PaymentCalculation{input, *payment, {}};
     }
-    const PaymentInputError& error = std::get<PaymentInputErrors>(result).list[0];
+    const PaymentError& error = std::get<PaymentErrors>(result).list[0];
     constexpr std::string_view kNames[] = {"CONCEPTO", "INGRESO_MENSUAL", "IMPORTE", "DOMINGOS",
                                            "--salario-minimo"};
     const auto field = static_cast<std::size_t>(error.field);

@@ -2,11 +2,30 @@
 #include "presentation/days_text.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <cstdint>
+#include <string>
 
 #include "money/text_helpers.h"
+#include "tariffs/days_tables.h"
 
 namespace isr {
+
+std::string DaysRangeText(DaysMethod method) {
+    return method == DaysMethod::kTabla
+               ? "un número entero de 1 a " + std::to_string(kMostTableDays)
+               : "más de 0 y a lo sumo " +
+                     std::to_string(kMostMensualThousandths / kThousandthsPerDay);
+}
+
+std::string NoDaysTableText(const TableSet& tables) {
+    std::string text = "las tablas " + std::string(tables.Name()) + " sólo tienen las de ";
+    for (std::size_t i = 0; i < kPeriodsOfDays.size(); ++i) {
+        if (i > 0) text += i + 1 < kPeriodsOfDays.size() ? ", " : " y ";
+        text += std::to_string(kPeriodsOfDays[i].days);
+    }
+    return text + " días";
+}
 
 std::optional<DaysPaid> ReadDaysPaid(std::string_view text) {
     constexpr std::int64_t kBeyond = kMostMensualThousandths + 1;

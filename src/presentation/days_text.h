@@ -4,9 +4,11 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "calc/days_paid.h"
+#include "tariffs/table_set.h"
 
 namespace isr {
 
@@ -21,5 +23,13 @@ std::optional<DaysMethod> FindDaysMethod(std::string_view name);
 constexpr std::string_view DaysMethodName(DaysMethod method) {
     return method == DaysMethod::kTabla ? "tabla" : "mensual";
 }
+
+// The days a method takes, as every front end's message says them: "un número entero de 1 a 31"
+// (tabla), "más de 0 y a lo sumo 366" (mensual).
+std::string DaysRangeText(DaysMethod method);
+
+// Why a set without daily tables has no table of the days asked: "las tablas programa sólo
+// tienen las de 7, 10, 14 y 15 días".
+std::string NoDaysTableText(const TableSet& tables);
 
 }  // namespace isr

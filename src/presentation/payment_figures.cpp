@@ -13,6 +13,19 @@ std::string Shown(Cents amount) {
 
 }  // namespace
 
+std::string PercentText(const PercentFraction& rate) {
+    const std::int64_t t = rate.TenThousandths();
+    const std::int64_t magnitude = t < 0 ? -t : t;
+    // The whole percent grouped as an amount shows it, "#,0", then four decimals.
+    const AmountText whole(*Cents::FromCount(magnitude / 10'000 * 100));
+    std::string text = t < 0 ? "-" : "";
+    text += whole.View().substr(0, whole.View().size() - 3);
+    const auto decimals = std::to_string(magnitude % 10'000);
+    text += '.';
+    text.append(4 - decimals.size(), '0');
+    return text + decimals;
+}
+
 std::string PaymentFigureText(const ExtraordinaryPayment& p, PaymentFigure figure) {
     using enum PaymentFigure;
     switch (figure) {

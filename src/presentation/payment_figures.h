@@ -84,6 +84,9 @@ static_assert([] {
            kPaymentFigureLabels.size();
 }());
 
+// The percentage with four decimals, "#,0.0000": "17.9191", "-100.0000".
+std::string PercentText(const PercentFraction& rate);
+
 // The page's box of a figure: "pago-", its JSON group and its key, "pago-art174-tasa".
 std::string PaymentFigureId(const PaymentFigureLabel& label);
 

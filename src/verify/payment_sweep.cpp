@@ -7,6 +7,7 @@
 #include "money/amount_text.h"
 #include "oracle/exact_payment.h"
 #include "oracle/rational_amount.h"
+#include "presentation/payment_figures.h"
 
 namespace isr::verify {
 
@@ -53,7 +54,7 @@ std::array<std::string, 16> ProgramFigures(
     const auto* p = std::get_if<ExtraordinaryPayment>(&result);
     if (p == nullptr) {
         const auto error = std::get<PaymentError>(result);
-        figures[0] = error == PaymentError{PaymentField::kPayment, PaymentProblem::kBeyondTariff}
+        figures[0] = error == PaymentError{PaymentField::kPayment, InputProblem::kBeyondTariff}
                          ? kRefused
                          : "refused otherwise";
         return figures;

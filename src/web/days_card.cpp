@@ -51,13 +51,11 @@ void Clear() {
 std::string Problem(DaysProblem problem, DaysMethod method, const TableSet& tables) {
     switch (problem) {
         case DaysProblem::kOutOfRange:
-            return method == DaysMethod::kTabla
-                       ? "Días Pagados: con el método tabla, un número entero de 1 a 31."
-                       : "Días Pagados: con el método mensual, más de 0 y a lo sumo 366.";
+            return "Días Pagados: con el método " + std::string(DaysMethodName(method)) + ", " +
+                   DaysRangeText(method) + '.';
         case DaysProblem::kNoTable:
-            return "Días Pagados: las tablas " + std::string(tables.Name()) +
-                   " sólo tienen las de 7, 10, 14 y 15 días; elija las tablas anexo8 o el método "
-                   "mensual.";
+            return "Días Pagados: " + NoDaysTableText(tables) +
+                   "; elija las tablas anexo8 o el método mensual.";
         case DaysProblem::kBeyondAmount:
             break;
     }

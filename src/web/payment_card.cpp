@@ -65,8 +65,9 @@ void cmbConcepto_Click() {
 }
 
 // In the order of PaymentField.
-constexpr std::array<std::string_view, 4> kFieldCaptions = {
-    "Ingreso Mensual Ordinario", "Importe", "Domingos Trabajados", "Salario Mínimo Diario"};
+constexpr std::array<std::string_view, 5> kFieldCaptions = {"Concepto", "Ingreso Mensual Ordinario",
+                                                            "Importe", "Domingos Trabajados",
+                                                            "Salario Mínimo Diario"};
 
 std::string CaptionOf(PaymentField field) {
     return std::string(kFieldCaptions[static_cast<std::size_t>(field)]) + ": ";

@@ -14,6 +14,7 @@
 #include <utility>
 
 #include "presentation/box_labels.h"
+#include "presentation/calculation_labels.h"
 #include "presentation/tariff_listing.h"
 #include "tariffs/periods.h"
 #include "tariffs/table_sets.h"
@@ -244,10 +245,11 @@ std::vector<LabelRow> Labels() {
         {"lblBtn(0)", "Cálculo", true, {}, false, false},
         {"lblBtn(1)", "Tarifas", false, {}, false, false},
         {"lblBtn(2)", "Productos y Servicios", true, red, false, false},
-        {"lbl(17)", "Tipo de Tarifa", false, {}, true, false},
-        {"lbl(13)", "Suma Subsidio para el Empleo", false, {}, true, false},
-        {"lbl(1)", "Ingreso Gravable", false, {}, true, false},
-        {"lbl(3)", " Cálculo del ISR 2016", true, {}, true, false},
+        {"lbl(17)", Q(LabelOf(EnteredFigure::kPeriod).caption), false, {}, true, false},
+        {"lbl(13)", Q(LabelOf(EnteredFigure::kSubsidySum).caption), false, {}, true, false},
+        {"lbl(1)", Q(LabelOf(EnteredFigure::kBase).caption), false, {}, true, false},
+        // The design sets the heading off its line by a space.
+        {"lbl(3)", QLatin1Char(' ') + Q(kIsrSection.heading), true, {}, true, false},
         {"lbl(4)", BoxCaption(kIsrLowerLimit), false, {}, true, false},
         {"lbl(8)", BoxCaption(kIsrFixedFee), false, {}, true, false},
         {"lbl(5)", BoxCaption(kIsrExcess), false, {}, true, false},
