@@ -204,7 +204,8 @@ function receiptsWrappable(text, utf8, wrapper) {
   return body;
 }
 
-// A name no document of the batch holds, but for one chance in 2^64.
+// Drawn for each batch, so that no file can be made to send others alone by holding it (one that
+// holds it goes alone itself).
 function receiptsWrapperName() {
   const draw = crypto.getRandomValues(new Uint32Array(2));
   return 'w' + draw[0].toString(36) + 'x' + draw[1].toString(36);
