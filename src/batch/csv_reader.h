@@ -83,6 +83,20 @@ class CsvRecordBatch {
     std::vector<CsvFault> faults_;
 };
 
+// Whole records as the input wrote them, cut by the reading thread for another thread to parse:
+// finding where records end is a search for a few bytes, parsing them the costly part.
+struct CsvBlock {
+    ByteBuffer bytes;
+    std::uint64_t line = 1;    // of the first byte
+    std::size_t lineEnds = 0;  // in the bytes, those inside quotes too
+
+    bool Empty() const { return bytes.Size() == 0; }
+    void Clear() {
+        bytes.Clear();
+        lineEnds = 0;
+    }
+};
+
 class CsvReader {
   public:
     // Records longer than this, or with more fields, keep only their beginning and are marked
@@ -93,6 +107,9 @@ class CsvReader {
 
     explicit CsvReader(ByteSource& source, std::size_t bufferBytes = kDefaultBufferBytes);
     explicit CsvReader(std::istream& in, std::size_t bufferBytes = kDefaultBufferBytes);
+    // The records of a block that ReadBlock cut from a file parted by `separator`, with the
+    // lines of that file.
+    CsvReader(const CsvBlock& block, char separator);
 
     // What becomes of the input after a record longer than kMaxRecordBytes: read past it to the
     // next record, or read no further (for a header: nothing after it could be understood, and
@@ -103,6 +120,21 @@ class CsvReader {
     // without any character are not records and are skipped, and so are lines of separators only
     // (",,,", the blank rows a spreadsheet writes).
     bool ReadRecord(CsvRecordBatch& into, AfterLongRecord after = AfterLongRecord::kReadOn);
+
+    // Why ReadBlock stopped.
+    enum class BlockEnd : std::uint8_t {
+        kFull,          // at a limit
+        kWaiting,       // the block holds records and the next read would wait for the writer
+        kNothingReady,  // the block is empty and the next read would wait (see `mayWait`)
+        kLongRecord,    // the next record is longer than the buffer: read it with ReadRecord
+        kEnd,           // the input is exhausted (or failed); the block holds its last records
+    };
+    // Appends whole records after the header, as written, to `block`, up to `mostLineEnds` line
+    // ends or `mostBytes` bytes; a record is only ever cut from the input at its end (a line end
+    // outside quotes). With `mayWait` false, returns kNothingReady rather than wait for a writer
+    // while the block is empty, so that what is done so far can be sent first.
+    BlockEnd ReadBlock(CsvBlock& block, std::size_t mostLineEnds, std::size_t mostBytes,
+                       bool mayWait);
 
     // The source reported a read error (as opposed to its end).
     bool Failed() const { return source_.Failed(); }
@@ -132,6 +164,14 @@ class CsvReader {
     // which then becomes it.
     bool TakeSeparator(int c);
     bool ReadOneRecord(CsvRecordBatch& into, AfterLongRecord after);
+    // The end of the record at `start` (past its line end), counting its line ends into `lines`;
+    // nothing when the bytes at hand end first.
+    const char* RecordEnd(const char* start, std::uint64_t& lines);
+    // The first `c` from `from` on in the bytes at hand, or end_, remembered in `found` until
+    // passed: a search per byte value, not per byte.
+    const char* Next(const char*& found, const char* from, char c);
+    // Reads more after the bytes at hand, which move to the front of the buffer.
+    void ReadMore();
 
     std::unique_ptr<StreamSource> ownSource_;  // when made from a stream
     ByteSource& source_;
@@ -152,6 +192,10 @@ class CsvReader {
     // that line end, not an empty line. (Waiting for it would hold the row back from a writer
     // that waits for its answer.)
     bool crPending_ = false;
+    // Where ReadBlock found the next quote, LF and CR; null once the buffer is refilled.
+    const char* nextQuote_ = nullptr;
+    const char* nextLf_ = nullptr;
+    const char* nextCr_ = nullptr;
 };
 
 }  // namespace isr
