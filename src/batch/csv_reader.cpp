@@ -356,7 +356,7 @@ CsvReader::BlockEnd CsvReader::ReadBlock(CsvBlock& block, std::size_t mostLineEn
     }
 }
 
-const char* CsvReader::Next(const char*& found, const char* from, char c) {
+inline const char* CsvReader::Next(const char*& found, const char* from, char c) {
     if (found == nullptr || found < from) {
         const void* at = std::memchr(from, c, static_cast<std::size_t>(end_ - from));
         found = at != nullptr ? static_cast<const char*>(at) : end_;
@@ -386,7 +386,10 @@ const char* CsvReader::RecordEnd(const char* const start, std::uint64_t& lines) 
             if (e == start || e == closedAt || e[-1] == separator_) {
                 const char* const close = Next(nextQuote_, e + 1, '"');
                 if (close == end_) return nullptr;
-                lines += QuotedLineEnds(e + 1, close);
+                // Most quoted fields hold no line end: the next LF and CR lie beyond them.
+                if (Next(nextLf_, e + 1, '\n') < close || Next(nextCr_, e + 1, '\r') < close) {
+                    lines += QuotedLineEnds(e + 1, close);
+                }
                 closedAt = close + 1;
                 p = close + 1;
             } else {
