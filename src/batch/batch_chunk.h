@@ -26,8 +26,11 @@ struct BatchChunk {
     static constexpr std::size_t kBytes = std::size_t{1} << 20;
 
     // The command line's reading thread cuts the input into blocks of whole records, as written,
-    // of at most this many bytes: its workers parse them (ProcessBlock).
-    static constexpr std::size_t kBlockBytes = std::size_t{1} << 19;
+    // for its workers to parse (ProcessBlock): a block ends at this many line ends or once it
+    // holds this many bytes. Smaller than a chunk, so that a block, its records and its output
+    // stay in the cache of the core that works on them.
+    static constexpr std::size_t kBlockLineEnds = 1024;
+    static constexpr std::size_t kBlockBytes = std::size_t{1} << 17;
 
     CsvBlock block;
     CsvRecordBatch records;

@@ -22,7 +22,7 @@ namespace isr::cli {
 struct BatchOptions {
     unsigned workers = 0;  // calculating threads; 0 calculates on the reading thread
     // Line ends handed over at once (blank lines and those inside quotes count too).
-    std::size_t chunkRecords = BatchChunk::kRecords;
+    std::size_t chunkRecords = BatchChunk::kBlockLineEnds;
     ProgressLine* progress = nullptr;
     const TableSet* tables = &DefaultTableSet();
     BatchSummary* summary = nullptr;  // filled in at the end, when given; only then are rows summed
