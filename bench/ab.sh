@@ -37,6 +37,10 @@ if [[ $# -ne 1 ]]; then
   exit 2
 fi
 side=$1
+if ! [[ $pairs =~ ^[0-9]+$ ]] || ((pairs < 2)); then
+  echo "ab.sh: --pairs takes a whole number of at least 2: a spread needs two ratios" >&2
+  exit 2
+fi
 
 root=$(git -C "$(dirname "$0")" rev-parse --show-toplevel)
 out=$root/build/ab
