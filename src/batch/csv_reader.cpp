@@ -330,7 +330,12 @@ CsvReader::BlockEnd CsvReader::ReadBlock(CsvBlock& block, std::size_t mostLineEn
             }
             std::uint64_t lines = 0;
             const char* const end = RecordEnd(pos_, lines);
-            if (end == nullptr) break;
+            if (end == nullptr) {
+                // The record will be searched again from its start, before where these were
+                // searched from.
+                nextQuote_ = nextLf_ = nextCr_ = nullptr;
+                break;
+            }
             pos_ = end;
             line_ += lines;
             block.lineEnds += lines;

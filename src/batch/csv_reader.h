@@ -168,7 +168,7 @@ class CsvReader {
     // nothing when the bytes at hand end first.
     const char* RecordEnd(const char* start, std::uint64_t& lines);
     // The first `c` from `from` on in the bytes at hand, or end_, remembered in `found` until
-    // passed: a search per byte value, not per byte.
+    // passed: a search per byte value, not per byte. `from` must not go back between searches.
     const char* Next(const char*& found, const char* from, char c);
     // Reads more after the bytes at hand, which move to the front of the buffer.
     void ReadMore();

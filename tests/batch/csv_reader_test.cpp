@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <random>
 #include <sstream>
 #include <streambuf>
 #include <string>
@@ -432,6 +433,26 @@ TEST(CsvReader, BlocksHoldTheRecordsReadRecordReads) {
                          << ", blocks of " << l.lineEnds << " line ends, " << l.bytes << " bytes");
             EXPECT_EQ(ReadInBlocks(text, l), expected);
         }
+    }
+}
+
+// The same on texts of random bytes from those that matter to where a record ends.
+TEST(CsvReader, BlocksOfRandomTextsHoldTheRecordsReadRecordReads) {
+    std::mt19937 random(2016);
+    constexpr std::string_view kBytes = "a,;\"\"\n\r ";
+    std::uniform_int_distribution<std::size_t> byte(0, kBytes.size() - 1);
+    std::uniform_int_distribution<std::size_t> length(0, 40);
+    std::uniform_int_distribution<std::size_t> small(1, 9);
+    for (int i = 0; i < 2000; ++i) {
+        std::string text;
+        for (std::size_t n = length(random); n > 0; --n) text += kBytes[byte(random)];
+        const BlockLimits limits{small(random) + 3, small(random), small(random),
+                                 small(random) * 3};
+        SCOPED_TRACE(testing::Message()
+                     << testing::PrintToString(text) << " buffer " << limits.buffer << ", reads of "
+                     << limits.read << ", blocks of " << limits.lineEnds << " line ends, "
+                     << limits.bytes << " bytes");
+        ASSERT_EQ(ReadInBlocks(text, limits), ReadAll(text, 1 << 16));
     }
 }
 
