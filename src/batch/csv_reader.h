@@ -140,9 +140,6 @@ class CsvReader {
     bool Failed() const { return source_.Failed(); }
     // The errno of that error, 0 when unknown.
     int Error() const { return source_.Error(); }
-    // Whether the next record would have to wait for the writer: nothing of it is buffered and
-    // the source has nothing ready. Rows read so far can be finished meanwhile.
-    bool WouldWait() const { return pos_ == end_ && !exhausted_ && source_.WouldWait(); }
     // Whether the input began with a UTF-8 byte order mark (which is not part of any field).
     bool HadByteOrderMark() const { return byteOrderMark_; }
     // The line end of the first record: "\r\n", "\r" or "\n" ("\n" until one is seen).
