@@ -382,26 +382,24 @@ const char* CsvReader::RecordEnd(const char* const start, std::uint64_t& lines) 
     const char* p = start;
     const char* closedAt = nullptr;  // just after the last closing quote
     for (;;) {
-        const char* const e =
-            std::min({Next(nextQuote_, p, '"'), Next(nextLf_, p, '\n'), Next(nextCr_, p, '\r')});
-        if (e == end_) return nullptr;
-        if (*e == '"') {
+        const char* const quote = Next(nextQuote_, p, '"');
+        const char* const e = std::min(Next(nextLf_, p, '\n'), Next(nextCr_, p, '\r'));
+        if (quote < e) {
             // A quote opens quotes only where a field starts, or doubled in quotes; elsewhere it
             // is text, as ReadRecord takes it.
-            if (e == start || e == closedAt || e[-1] == separator_) {
-                const char* const close = Next(nextQuote_, e + 1, '"');
+            if (quote == start || quote == closedAt || quote[-1] == separator_) {
+                const char* const close = Next(nextQuote_, quote + 1, '"');
                 if (close == end_) return nullptr;
-                // Most quoted fields hold no line end: the next LF and CR lie beyond them.
-                if (Next(nextLf_, e + 1, '\n') < close || Next(nextCr_, e + 1, '\r') < close) {
-                    lines += QuotedLineEnds(e + 1, close);
-                }
+                // Most quoted fields hold no line end: the next one lies beyond them.
+                if (e < close) lines += QuotedLineEnds(quote + 1, close);
                 closedAt = close + 1;
                 p = close + 1;
             } else {
-                p = e + 1;
+                p = quote + 1;
             }
             continue;
         }
+        if (e == end_) return nullptr;
         if (*e == '\n') {
             ++lines;
             return e + 1;
