@@ -44,16 +44,24 @@ int main(int argc, char** argv) {
     }
     Counts counts;
     XML_Parser parser = XML_ParserCreateNS(nullptr, '\x01');
+    const auto parse = [&](std::string_view bytes) {
+        ++counts.documents;
+        XML_SetUserData(parser, &counts);
+        XML_SetElementHandler(parser, OnStart, OnEnd);
+        if (XML_Parse(parser, bytes.data(), static_cast<int>(bytes.size()), XML_TRUE) !=
+            XML_STATUS_OK)
+            ++counts.malformed;
+        XML_ParserReset(parser, nullptr);
+    };
+    isr::cli::ReceiptFileReader files;  // files are read as the command line's workers read them
     for (const auto& path : std::get<std::vector<isr::cli::ReceiptPath>>(listed)) {
-        isr::cli::ReadReceiptDocuments(path, [&](isr::cli::ReceiptDocument&& document) {
-            ++counts.documents;
-            XML_SetUserData(parser, &counts);
-            XML_SetElementHandler(parser, OnStart, OnEnd);
-            if (XML_Parse(parser, document.bytes.data(), static_cast<int>(document.bytes.size()),
-                          XML_TRUE) != XML_STATUS_OK)
-                ++counts.malformed;
-            XML_ParserReset(parser, nullptr);
-        });
+        if (!path.zip && path.problem.empty()) {
+            files.Read(path.path);
+            parse(files.Bytes());
+            continue;
+        }
+        isr::cli::ReadReceiptDocuments(
+            path, [&](isr::cli::ReceiptDocument&& document) { parse(document.bytes); });
     }
     XML_ParserFree(parser);
     std::printf("%llu documents, %llu elements, %llu not well formed\n", counts.documents,

@@ -24,12 +24,19 @@ namespace isr::cli {
 namespace {
 
 // A chunk of documents handed to one worker: small enough for the workers to share a folder
-// evenly, large enough that handing it over costs little.
-constexpr std::size_t kChunkDocuments = 256;
+// evenly to its last files, large enough that handing it over costs little.
+constexpr std::size_t kChunkDocuments = 64;
 constexpr std::size_t kChunkBytes = 1024 * 1024;
 
+// One document of a chunk: a file the worker reads itself, so that reading runs on every core,
+// or one read already (a ZIP's entry, streamed in order on the main thread, or a refusal).
+struct ChunkDocument {
+    const std::string* file = nullptr;
+    ReceiptDocument read;
+};
+
 struct ReceiptChunk {
-    std::vector<ReceiptDocument> documents;
+    std::vector<ChunkDocument> documents;
     std::size_t bytes = 0;
     ByteBuffer out;
     ReportTally tally;
@@ -43,17 +50,29 @@ struct ReceiptChunk {
     bool Full() const { return documents.size() >= kChunkDocuments || bytes >= kChunkBytes; }
 };
 
-void AuditChunk(const ReceiptOptions& options, ReceiptChunk& chunk, ReceiptXml& reader) {
+struct ReceiptWorker {
+    ReceiptXml reader;
+    ReceiptFileReader files;
+};
+
+void AuditChunk(const ReceiptOptions& options, ReceiptChunk& chunk, ReceiptWorker& worker) {
     for (auto& document : chunk.documents) {
-        const auto rows = document.problem.empty()
-                              ? reader.Read(document.bytes)
-                              : std::vector{ReceiptMapping::Unreadable(document.problem)};
+        auto& read = document.read;
+        std::string_view bytes = read.bytes;
+        if (document.file != nullptr) {
+            read.problem = worker.files.Read(*document.file);
+            bytes = worker.files.Bytes();
+        }
+        const auto rows = read.problem.empty()
+                              ? worker.reader.Read(bytes)
+                              : std::vector{ReceiptMapping::Unreadable(read.problem)};
+        const std::string_view name = document.file != nullptr ? *document.file : read.name;
         for (const auto& row : rows) {
             const auto audit = AuditReceipt(*options.tables, row, options.tolerance);
-            WriteReportRecord(chunk.out, document.name, row, audit);
+            WriteReportRecord(chunk.out, name, row, audit);
             chunk.tally.Count(audit);
         }
-        document.bytes = {};  // the memory goes back as soon as the document is read
+        read.bytes = {};  // the memory goes back as soon as the document is read
     }
 }
 
@@ -138,10 +157,11 @@ int RunReceipts(const ReceiptOptions& options, const Console& console) {
     out.write(header.Data(), static_cast<std::streamsize>(header.Size()));
 
     const unsigned workers = std::max(1U, std::thread::hardware_concurrency());
-    std::vector<std::unique_ptr<ReceiptXml>> readers;
-    for (unsigned w = 0; w < workers; ++w) readers.push_back(std::make_unique<ReceiptXml>());
+    std::vector<std::unique_ptr<ReceiptWorker>> readers;
+    for (unsigned w = 0; w < workers; ++w) readers.push_back(std::make_unique<ReceiptWorker>());
     // Every worker with a chunk in hand and one waiting while the oldest is written: at most
-    // that many chunks of about a MiB (and one receipt of at most 4 MiB) are held at once.
+    // that many chunks of about a MiB (and one receipt of at most 4 MiB) are held at once, and
+    // each worker's room for a file, at most 4 MiB.
     const std::size_t ring = 2 * std::size_t{workers} + 2;
     std::vector<ReceiptChunk> chunks(ring);
     std::vector<PoolJob> jobs;
@@ -172,10 +192,16 @@ int RunReceipts(const ReceiptOptions& options, const Console& console) {
     chunks[0].Clear();
     for (const auto& path : std::get<std::vector<ReceiptPath>>(listed)) {
         if (!out) break;
+        if (!path.zip && path.problem.empty()) {
+            auto& chunk = chunks[submitted % ring];
+            chunk.documents.push_back({&path.path, {}});
+            if (chunk.Full()) submit();
+            continue;
+        }
         ReadReceiptDocuments(path, [&](ReceiptDocument&& document) {
             auto& chunk = chunks[submitted % ring];
             chunk.bytes += document.bytes.size();
-            chunk.documents.push_back(std::move(document));
+            chunk.documents.push_back({nullptr, std::move(document)});
             if (chunk.Full()) submit();
         });
     }

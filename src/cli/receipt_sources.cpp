@@ -3,6 +3,7 @@
 
 #include <archive.h>
 #include <archive_entry.h>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -39,21 +40,44 @@ std::string TooLarge() {
     return std::string(kTooLarge);
 }
 
+struct FolderCloser {
+    void operator()(DIR* folder) const { closedir(folder); }
+};
+
 // Every ".xml" file under the folder; a folder that can't be listed is kept with why. Links to
-// folders are not followed: a link to a parent would never end.
-void ListFolder(const fs::path& folder, std::vector<ReceiptPath>& paths) {
-    std::error_code error;
-    fs::directory_iterator entries(folder, error);
-    for (; !error && entries != fs::directory_iterator(); entries.increment(error)) {
-        const auto& entry = *entries;
-        std::error_code ignored;
-        if (entry.is_directory(ignored) && !entry.is_symlink(ignored)) {
-            ListFolder(entry.path(), paths);
-        } else if (EndsWithIgnoringCase(entry.path().native(), ".xml")) {
-            paths.push_back({entry.path().native(), false, {}});
+// folders are not followed: a link to a parent would never end. Read with readdir, whose
+// entries say which are folders, as a folder of a year's receipts lists tens of thousands.
+void ListFolder(const std::string& folder, std::vector<ReceiptPath>& paths) {
+    const std::unique_ptr<DIR, FolderCloser> entries(opendir(folder.c_str()));
+    if (entries == nullptr) {
+        paths.push_back({folder, false, SystemErrorText(errno)});
+        return;
+    }
+    const std::string prefix = folder.ends_with('/') ? folder : folder + '/';
+    int error = 0;
+    for (;;) {
+        errno = 0;
+        const dirent* entry = readdir(entries.get());
+        if (entry == nullptr) {
+            error = errno;
+            break;
+        }
+        const std::string_view name = entry->d_name;
+        if (name == "." || name == "..") continue;
+        bool inner = entry->d_type == DT_DIR;
+        if (entry->d_type == DT_UNKNOWN) {
+            struct stat status {};
+            inner =
+                fstatat(dirfd(entries.get()), entry->d_name, &status, AT_SYMLINK_NOFOLLOW) == 0 &&
+                S_ISDIR(status.st_mode);
+        }
+        if (inner) {
+            ListFolder(prefix + std::string(name), paths);
+        } else if (EndsWithIgnoringCase(name, ".xml")) {
+            paths.push_back({prefix + std::string(name), false, {}});
         }
     }
-    if (error) paths.push_back({folder.native(), false, SystemErrorText(error.value())});
+    if (error != 0) paths.push_back({folder, false, SystemErrorText(error)});
 }
 
 class Descriptor {
@@ -70,44 +94,83 @@ class Descriptor {
     int descriptor_;
 };
 
-// One XML file, read whole up to the largest receipt.
-ReceiptDocument ReadFile(const std::string& path) {
-    ReceiptDocument document{path, {}, {}};
-    // Non-blocking, so that a pipe named like a receipt can't hold the run; it is refused below.
-    const Descriptor file(open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+}  // namespace
+
+namespace {
+
+// Non-blocking, so that a pipe named like a receipt can't hold the run; it is refused below.
+constexpr int kFileFlags = O_RDONLY | O_CLOEXEC | O_NONBLOCK;
+
+// The file just opened (or not), read whole into `bytes`.
+std::string ReadOpened(const Descriptor& file, std::string& bytes) {
     struct stat status {};
     if (file.Get() < 0 || fstat(file.Get(), &status) != 0) {
-        document.problem = "no se pudo leer: " + SystemErrorText(errno);
-    } else if (!S_ISREG(status.st_mode)) {
-        document.problem = "no es un archivo";
-    } else if (static_cast<std::size_t>(status.st_size) > kLargestReceipt) {
-        document.problem = TooLarge();
+        const int error = errno;
+        bytes.clear();
+        return "no se pudo leer: " + SystemErrorText(error);
     }
-    if (!document.problem.empty()) return document;
-    // Room for the size the file has, and one byte to see that it grew; a file that grows is
-    // followed up to the largest receipt and one byte.
-    document.bytes.resize(static_cast<std::size_t>(status.st_size) + 1);
+    const auto expected = static_cast<std::size_t>(status.st_size);
+    if (!S_ISREG(status.st_mode) || expected > kLargestReceipt) {
+        bytes.clear();
+        return S_ISREG(status.st_mode) ? TooLarge() : "no es un archivo";
+    }
+    // Room for the size the file has, and one byte to see that it grew (the room the last file
+    // left is not filled again); a file that grows is followed up to the largest receipt and one
+    // byte. One that comes whole in one short read is done: a regular file reads short only at
+    // its end.
+    bytes.resize(expected + 1);
     std::size_t size = 0;
     for (;;) {
-        if (size == document.bytes.size()) {
+        if (size == bytes.size()) {
             if (size > kLargestReceipt) break;
-            document.bytes.resize(std::min(2 * size, kLargestReceipt + 1));
+            bytes.resize(std::min(2 * size, kLargestReceipt + 1));
         }
-        const auto got =
-            read(file.Get(), document.bytes.data() + size, document.bytes.size() - size);
+        const auto got = read(file.Get(), bytes.data() + size, bytes.size() - size);
         if (got == 0) break;
         if (got < 0 && errno == EINTR) continue;
         if (got < 0) {
-            document.problem = "no se pudo leer: " + SystemErrorText(errno);
-            break;
+            const int error = errno;
+            bytes.clear();
+            return "no se pudo leer: " + SystemErrorText(error);
         }
         size += static_cast<std::size_t>(got);
+        if (size == expected && size < bytes.size()) break;
     }
     // A file that grew while it was read is refused as one that was too large.
-    if (document.problem.empty() && size > kLargestReceipt) document.problem = TooLarge();
-    document.bytes.resize(document.problem.empty() ? size : 0);
-    return document;
+    if (size > kLargestReceipt) {
+        bytes.clear();
+        return TooLarge();
+    }
+    bytes.resize(size);
+    return {};
 }
+
+}  // namespace
+
+std::string ReadReceiptFile(const std::string& path, std::string& bytes) {
+    return ReadOpened(Descriptor(open(path.c_str(), kFileFlags)), bytes);
+}
+
+ReceiptFileReader::~ReceiptFileReader() {
+    if (folderDescriptor_ >= 0) close(folderDescriptor_);
+}
+
+std::string ReceiptFileReader::Read(const std::string& path) {
+    const auto cut = path.rfind('/');
+    if (cut == std::string::npos || cut == 0) return ReadReceiptFile(path, bytes_);
+    const std::string_view folder(path.data(), cut);
+    if (folder != folder_) {
+        if (folderDescriptor_ >= 0) close(folderDescriptor_);
+        folder_ = folder;
+        folderDescriptor_ = open(folder_.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    }
+    // A folder that can't be opened is left to the whole path, and to what it says is wrong.
+    if (folderDescriptor_ < 0) return ReadReceiptFile(path, bytes_);
+    return ReadOpened(Descriptor(openat(folderDescriptor_, path.c_str() + cut + 1, kFileFlags)),
+                      bytes_);
+}
+
+namespace {
 
 struct ArchiveDeleter {
     void operator()(archive* package) const { archive_read_free(package); }
@@ -204,7 +267,9 @@ void ReadReceiptDocuments(const ReceiptPath& path,
     } else if (path.zip) {
         ReadZip(path.path, take);
     } else {
-        take(ReadFile(path.path));
+        ReceiptDocument document{path.path, {}, {}};
+        document.problem = ReadReceiptFile(path.path, document.bytes);
+        take(std::move(document));
     }
 }
 

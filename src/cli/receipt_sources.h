@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <variant>
 #include <vector>
 
@@ -37,6 +38,30 @@ struct UnreadablePath {
 // doesn't exist or can't be listed is refused.
 std::variant<std::vector<ReceiptPath>, UnreadablePath> ListReceiptPaths(
     const std::vector<std::string>& arguments);
+
+// One XML file read whole into `bytes`, whose room a reader keeps from file to file: empty when
+// it was read, else why not (and `bytes` empty).
+std::string ReadReceiptFile(const std::string& path, std::string& bytes);
+
+// Files read one after another as ReadReceiptFile reads them, each opened in the folder of the
+// last one when it is the same: a year's receipts are thousands of files in a few folders, and
+// the kernel walks a whole path again for every file opened by it.
+class ReceiptFileReader {
+  public:
+    ReceiptFileReader() = default;
+    ~ReceiptFileReader();
+    ReceiptFileReader(const ReceiptFileReader&) = delete;
+    ReceiptFileReader& operator=(const ReceiptFileReader&) = delete;
+
+    // Empty when the file was read, else why not; Bytes() holds it until the next.
+    std::string Read(const std::string& path);
+    std::string_view Bytes() const { return bytes_; }
+
+  private:
+    std::string bytes_;
+    std::string folder_;
+    int folderDescriptor_ = -1;
+};
 
 // Hands `take` each document of the path in order: the file itself, or a ZIP's ".xml" entries
 // in the package's order. A ZIP that turns out corrupt ends with a document naming it.

@@ -7,6 +7,8 @@
 #include <limits>
 #include <string>
 
+#include "cli/expat_memory.h"
+
 namespace isr::cli {
 
 namespace {
@@ -14,6 +16,8 @@ namespace {
 // Between a namespace URI and a local name in the names expat hands over: a character no XML
 // name or URI may hold.
 constexpr char kSeparator = '\x01';
+
+const XML_Memory_Handling_Suite kMemory = {ExpatAllocate, ExpatReallocate, ExpatFree};
 
 struct ResolvedName {
     std::string_view uri;
@@ -44,7 +48,8 @@ unsigned long HashSalt() {
 
 }  // namespace
 
-ReceiptXml::ReceiptXml() : parser_(XML_ParserCreateNS(nullptr, kSeparator)), hashSalt_(HashSalt()) {
+ReceiptXml::ReceiptXml()
+    : parser_(XML_ParserCreate_MM(nullptr, &kMemory, &kSeparator)), hashSalt_(HashSalt()) {
     if (parser_ == nullptr) throw std::bad_alloc();
     Configure();
 }

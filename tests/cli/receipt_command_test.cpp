@@ -96,6 +96,40 @@ TEST_F(ReceiptCommand, ManyReceiptsKeepTheirOrderWhateverTheWorkers) {
     EXPECT_TRUE(outcome.out == expected);
 }
 
+TEST_F(ReceiptCommand, FilesReadByTheWorkersKeepTheirPlaceAmongZipEntriesAndRefusals) {
+    // Files are read by whichever worker takes them, a ZIP's entries and refusals on the main
+    // thread: the report keeps the order of the arguments across every chunk all the same.
+    constexpr int kReceipts = 300;
+    std::vector<std::string> args{"--recibos"};
+    std::string expected(kHeader);
+    const auto addFolder = [&](const std::string& folder) {
+        for (int i = 0; i < kReceipts; ++i) {
+            char name[32];
+            std::snprintf(name, sizeof name, "/r%05d.xml", i);
+            expected += Write(folder + name, kXml11) + std::string(kReceipt11Record);
+        }
+        args.push_back(Path(folder));
+    };
+    addFolder("uno");
+    const auto zip = Path("paquete.zip");
+    test::WriteZip(zip, {{"a.xml", kXml12}, {"b.xml", kXml11}});
+    args.push_back(zip);
+    expected += zip + ":a.xml" + std::string(kReceipt12Record) + zip + ":b.xml" +
+                std::string(kReceipt11Record);
+    const auto broken = Write("roto.xml", "<cfdi:Comprobante");
+    args.push_back(broken);
+    addFolder("dos");
+    const auto outcome = RunWith(std::vector<std::string_view>(args.begin(), args.end()));
+    EXPECT_EQ(outcome.status, kExitBadRows) << outcome.err;
+    const auto brokenAt = outcome.out.find("\r\n" + broken + ",");
+    ASSERT_NE(brokenAt, std::string::npos);
+    // The broken file's row, whatever expat says of it, between the ZIP's and the second folder's.
+    const auto rowEnd = outcome.out.find("\r\n", brokenAt + 2);
+    ASSERT_NE(rowEnd, std::string::npos);
+    const auto withoutBroken = outcome.out.substr(0, brokenAt) + outcome.out.substr(rowEnd);
+    EXPECT_TRUE(withoutBroken == expected);
+}
+
 TEST_F(ReceiptCommand, ExitStatusAndSummary) {
     auto differs = test::Receipt11();
     differs.Find(test::kNomina11, "Deduccion").Set("ImporteExento", "1060.00");

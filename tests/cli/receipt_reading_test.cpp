@@ -2,6 +2,7 @@
 // Receipts read from XML text by expat, from folders and from ZIP packages: the same rows as the
 // mapping gives the same tree, whatever the prefixes; hostile files refused, one row each.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -315,6 +316,48 @@ TEST_F(ReceiptFiles, EachRefusalIsOneDocumentAndTheRestGoesOn) {
         Documents({Write("justo.xml", atSize), Zip("justo.zip", {{"j.xml", atSize}})});
     ASSERT_EQ(exact.size(), 2u);
     for (const auto& d : exact) EXPECT_EQ(d.bytes.size(), kLargestReceipt) << d.problem;
+}
+
+TEST_F(ReceiptFiles, OneRoomReadsFileAfterFileWhateverTheirSizesAndFolders) {
+    // A reader keeps its room from file to file: each file is its own bytes, never the rest of a
+    // larger one read before, and a refused file leaves nothing of the last one. The workers'
+    // reader, which opens each file in the folder of the last, reads the same.
+    const std::string large = kReceipt + std::string(100'000, ' ');
+    const std::string small = "<a/>";
+    const std::string over(kLargestReceipt + 1, ' ');
+    const auto fifo = (folder_ / "tubo.xml").native();
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const auto inner = Write("dentro/uno.xml", small);
+    const struct {
+        std::string path;
+        std::string bytes;
+        std::string problem;
+    } kFiles[] = {
+        {Write("grande.xml", large), large, ""},
+        {Write("chico.xml", small), small, ""},
+        {Write("vacio.xml", ""), "", ""},
+        {Write("enorme.xml", over), "", std::string(kTooLarge)},
+        {Write("otro.xml", kReceipt), kReceipt, ""},
+        {fifo, "", "no es un archivo"},
+        {(folder_ / "no.xml").native(), "",
+         "no se pudo leer: no existe el archivo o el directorio"},
+        {inner, small, ""},
+        {(folder_ / "falta/dos.xml").native(), "",
+         "no se pudo leer: no existe el archivo o el directorio"},
+        {(folder_ / "grande.xml/tres.xml").native(), "",
+         "no se pudo leer: una parte de la ruta no es un directorio"},
+        {Write("dentro/otro.xml", kReceipt), kReceipt, ""},
+        {(folder_ / "dentro/../chico.xml").native(), small, ""},
+    };
+    std::string room;
+    ReceiptFileReader reader;
+    for (const auto& file : kFiles) {
+        SCOPED_TRACE(file.path);
+        EXPECT_EQ(ReadReceiptFile(file.path, room), file.problem);
+        EXPECT_TRUE(room == file.bytes) << room.size();
+        EXPECT_EQ(reader.Read(file.path), file.problem);
+        EXPECT_TRUE(reader.Bytes() == file.bytes) << reader.Bytes().size();
+    }
 }
 
 TEST_F(ReceiptFiles, AFolderThatCannotBeListedIsNamed) {
