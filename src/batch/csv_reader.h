@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Streaming RFC 4180 reader: records are parsed straight from a fixed-size buffer into a reusable
-// batch, so memory stays flat however long the input is. Lenient where it can be: a malformed
+// batch, or cut unparsed into blocks for other threads to parse, so memory stays flat however
+// long the input is. Lenient where it can be: a malformed
 // quote does not stop the reading, it is noted on its record and the text is kept as written.
 #pragma once
 
