@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: MIT
 // The CSV batch on any input: either the whole input is refused (one message, no output) or every
 // record the reader finds comes out as exactly one output record of the same width, and the bad
-// ones, and only those, carry an error and a message and leave every result column empty. The
-// first two bytes choose the reader's buffer size and the records per chunk, so that records
-// straddle refills and chunk ends.
+// ones, and only those, carry an error and a message and leave every result column empty; cut
+// into blocks for the workers, as the command line does, it gives the same bytes. The first two
+// bytes choose the reader's buffer size and the records per chunk (and line ends per block), so
+// that records straddle refills, chunk ends and block ends.
 #include <cstddef>
 #include <cstdint>
 #include <sstream>
@@ -103,6 +104,29 @@ std::string RunBatch(CsvReader& reader, const BatchLayout& layout, std::size_t c
     }
 }
 
+// The batch as the command line drives it: blocks of whole records as written, each parsed by a
+// reader of its own, and a record too long for the buffer parsed by the reading one.
+std::string RunBatchInBlocks(CsvReader& reader, const BatchLayout& layout,
+                             std::size_t blockLineEnds, std::string& messages,
+                             BatchSummary& summary) {
+    ByteBuffer out;
+    WriteOutputStart(reader, layout, out);
+    std::string csv(out.View());
+    BatchChunk chunk;
+    RowScratch scratch;
+    for (;;) {
+        chunk.Clear();
+        const auto end = reader.ReadBlock(chunk.block, blockLineEnds, blockLineEnds * 5, true);
+        if (end == CsvReader::BlockEnd::kLongRecord) reader.ReadRecord(chunk.records);
+        if (chunk.block.Empty() && chunk.records.empty()) return csv;
+        ProcessBlock(DefaultTableSet(), layout, reader.FirstLineEnd(), "", RowFigures::kSummed,
+                     chunk, scratch);
+        csv += chunk.out.View();
+        messages += chunk.messages;
+        summary.Add(chunk.summary);
+    }
+}
+
 void CheckBatch(std::string_view csv, std::size_t bufferBytes, std::size_t chunkRecords) {
     std::istringstream in{std::string(csv)};
     CsvReader reader(in, bufferBytes);
@@ -142,6 +166,21 @@ void CheckBatch(std::string_view csv, std::size_t bufferBytes, std::size_t chunk
     if (summary.Rows() != expected || summary.BadRows() != bad) {
         Fail("a summary of ", summary.Rows(), " rows, ", summary.BadRows(), " bad, for ", expected,
              " rows, ", bad, " bad");
+    }
+    // Cut into blocks, the same bytes out, the same messages, the same summary.
+    std::istringstream again{std::string(csv)};
+    CsvReader blockReader(again, bufferBytes);
+    std::string blockProblem;
+    const auto blockLayout = ReadBatchHeader(blockReader, blockProblem);
+    std::string blockMessages;
+    BatchSummary blockSummary;
+    if (!blockLayout || RunBatchInBlocks(blockReader, *blockLayout, chunkRecords, blockMessages,
+                                         blockSummary) != out) {
+        Fail("blocks give another output");
+    }
+    if (blockMessages != messages) Fail("blocks give other messages: ", blockMessages);
+    if (blockSummary.Rows() != summary.Rows() || blockSummary.BadRows() != bad) {
+        Fail("blocks give another summary");
     }
 }
 

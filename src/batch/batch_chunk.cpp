@@ -10,6 +10,7 @@
 namespace isr {
 
 void BatchChunk::Clear() {
+    block.Clear();
     records.Clear();
     out.Clear();
     messages.clear();
@@ -70,6 +71,24 @@ void ProcessChunk(const TableSet& tables, const BatchLayout& layout, std::string
         },
         layout.columns);
     chunk.summary.CountGoodRows(countedRows);
+}
+
+void ProcessBlock(const TableSet& tables, const BatchLayout& layout, std::string_view lineEnd,
+                  std::string_view messagePrefix, RowFigures figures, BatchChunk& chunk,
+                  RowScratch& scratch) {
+    if (!chunk.records.empty()) {
+        ProcessChunk(tables, layout, lineEnd, messagePrefix, figures, chunk, scratch);
+    }
+    // Parsed a chunk's worth at a time: a block of empty fields parses into far more memory
+    // than it takes as text.
+    CsvReader reader(chunk.block, layout.separator);
+    for (;;) {
+        chunk.records.Clear();
+        while (!chunk.Full() && reader.ReadRecord(chunk.records)) {
+        }
+        if (chunk.records.empty()) return;
+        ProcessChunk(tables, layout, lineEnd, messagePrefix, figures, chunk, scratch);
+    }
 }
 
 }  // namespace isr

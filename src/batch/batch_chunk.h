@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // A whole payroll, a chunk of records at a time: the header that names the layout, the output
 // header, and each chunk's records calculated and written. The caller reads the chunks and sends
-// their bytes on; the command line hands chunks to a pool of threads, the page to a worker.
+// their bytes on; the command line hands blocks of the input to a pool of threads to parse and
+// calculate, the page hands parsed chunks to a worker.
 #pragma once
 
 #include <cstddef>
@@ -24,6 +25,14 @@ struct BatchChunk {
     static constexpr std::size_t kRecords = 4096;
     static constexpr std::size_t kBytes = std::size_t{1} << 20;
 
+    // The command line's reading thread cuts the input into blocks of whole records, as written,
+    // for its workers to parse (ProcessBlock): a block ends at this many line ends or once it
+    // holds this many bytes. Smaller than a chunk, so that a block, its records and its output
+    // stay in the cache of the core that works on them.
+    static constexpr std::size_t kBlockLineEnds = 1024;
+    static constexpr std::size_t kBlockBytes = std::size_t{1} << 17;
+
+    CsvBlock block;
     CsvRecordBatch records;
     ByteBuffer out;
     std::string messages;  // every bad row's message, each after `messagePrefix` and on its line
@@ -54,6 +63,13 @@ enum class RowFigures : bool { kCounted, kSummed };
 // Calculates and writes every record of the chunk into its output, with `scratch` of the calling
 // thread's own.
 void ProcessChunk(const TableSet& tables, const BatchLayout& layout, std::string_view lineEnd,
+                  std::string_view messagePrefix, RowFigures figures, BatchChunk& chunk,
+                  RowScratch& scratch);
+
+// The same for a block: its records parsed a chunk's worth at a time, each part calculated and
+// written after the last into the chunk's output, messages and summary. Records already in the
+// chunk (one too long for a block, parsed by the reading thread) come first.
+void ProcessBlock(const TableSet& tables, const BatchLayout& layout, std::string_view lineEnd,
                   std::string_view messagePrefix, RowFigures figures, BatchChunk& chunk,
                   RowScratch& scratch);
 

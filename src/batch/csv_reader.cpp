@@ -35,6 +35,21 @@ const char* SkipRun(const char* p, const char* const end, const std::array<bool,
     return p;
 }
 
+// A block's reader has all its bytes at hand from the start.
+class NoMoreBytes final : public ByteSource {
+  public:
+    std::size_t Read(char*, std::size_t) override { return 0; }
+    bool Failed() const override { return false; }
+};
+NoMoreBytes noMoreBytes;
+
+// The line ends inside quotes from `p` to the closing quote at `end`: "\r\n" is one.
+std::uint64_t QuotedLineEnds(const char* p, const char* const end) {
+    std::uint64_t lines = 0;
+    for (; p != end; ++p) lines += *p == '\n' || (*p == '\r' && p[1] != '\n') ? 1 : 0;
+    return lines;
+}
+
 }  // namespace
 
 std::uint64_t CsvRecordBatch::FieldLine(const Record& record, std::size_t i) const {
@@ -76,6 +91,16 @@ CsvReader::CsvReader(std::istream& in, std::size_t bufferBytes)
       buffer_(std::max<std::size_t>(bufferBytes, kByteOrderMark.size())),
       endsPlainRun_(kEndsPlainRunUndecided) {}
 
+CsvReader::CsvReader(const CsvBlock& block, char separator)
+    : source_(noMoreBytes),
+      pos_(block.bytes.Data()),
+      end_(block.bytes.Data() + block.bytes.Size()),
+      started_(true),
+      line_(block.line),
+      endsPlainRun_(kEndsPlainRunUndecided) {
+    TakeSeparator(separator);
+}
+
 bool CsvReader::TakeSeparator(int c) {
     if (separator_ != 0) return c == separator_;
     if (c < 0 || kSeparators.find(static_cast<char>(c)) == std::string_view::npos) return false;
@@ -93,6 +118,7 @@ bool CsvReader::Refill() {
     }
     pos_ = buffer_.data();
     end_ = pos_ + got;
+    nextQuote_ = nextLf_ = nextCr_ = nullptr;
     return true;
 }
 
@@ -286,6 +312,119 @@ bool CsvReader::ReadOneRecord(CsvRecordBatch& into, AfterLongRecord after) {
                                recordBytes_ > kMaxRecordBytes ? kRecordTooLong : kTooManyFields});
     }
     return true;
+}
+
+CsvReader::BlockEnd CsvReader::ReadBlock(CsvBlock& block, std::size_t mostLineEnds,
+                                         std::size_t mostBytes, bool mayWait) {
+    if (block.Empty()) block.line = line_;
+    for (;;) {
+        const char* copied = pos_;
+        bool full = false;
+        while (pos_ != end_ && !full) {
+            if (std::exchange(crPending_, false)) {
+                // The "\n" of a "\r\n" cut after its "\r" is no line of its own.
+                block.bytes.Append(copied, static_cast<std::size_t>(pos_ - copied));
+                if (*pos_ == '\n') ++pos_;
+                copied = pos_;
+                continue;
+            }
+            std::uint64_t lines = 0;
+            const char* const end = RecordEnd(pos_, lines);
+            if (end == nullptr) {
+                // The record will be searched again from its start, before where these were
+                // searched from.
+                nextQuote_ = nextLf_ = nextCr_ = nullptr;
+                break;
+            }
+            pos_ = end;
+            line_ += lines;
+            block.lineEnds += lines;
+            full = crPending_ || block.lineEnds >= mostLineEnds ||
+                   block.bytes.Size() + static_cast<std::size_t>(pos_ - copied) >= mostBytes;
+        }
+        block.bytes.Append(copied, static_cast<std::size_t>(pos_ - copied));
+        if (full) return crPending_ ? BlockEnd::kWaiting : BlockEnd::kFull;
+        if (exhausted_) {
+            // The input ended inside a record (no line end, or an open quote): it is the last.
+            block.bytes.Append(pos_, static_cast<std::size_t>(end_ - pos_));
+            pos_ = end_;
+            return BlockEnd::kEnd;
+        }
+        if (source_.WouldWait()) {
+            if (!block.Empty()) return BlockEnd::kWaiting;
+            if (!mayWait) return BlockEnd::kNothingReady;
+        }
+        if (pos_ == buffer_.data() && end_ == buffer_.data() + buffer_.size()) {
+            return block.Empty() ? BlockEnd::kLongRecord : BlockEnd::kFull;
+        }
+        ReadMore();
+    }
+}
+
+inline const char* CsvReader::Next(const char*& found, const char* from, char c) {
+    if (found == nullptr || found < from) {
+        const void* at = std::memchr(from, c, static_cast<std::size_t>(end_ - from));
+        found = at != nullptr ? static_cast<const char*>(at) : end_;
+    }
+    return found;
+}
+
+const char* CsvReader::RecordEnd(const char* const start, std::uint64_t& lines) {
+    // Most records hold no quote and no "\r" but their line end's: they end after the next "\n".
+    const char* const lf = Next(nextLf_, start, '\n');
+    if (lf != end_ && Next(nextQuote_, start, '"') > lf) {
+        const char* const cr = Next(nextCr_, start, '\r');
+        if (cr >= lf || cr + 1 == lf) {
+            ++lines;
+            return lf + 1;
+        }
+    }
+    const char* p = start;
+    const char* closedAt = nullptr;  // just after the last closing quote
+    for (;;) {
+        const char* const quote = Next(nextQuote_, p, '"');
+        const char* const e = std::min(Next(nextLf_, p, '\n'), Next(nextCr_, p, '\r'));
+        if (quote < e) {
+            // A quote opens quotes only where a field starts, or doubled in quotes; elsewhere it
+            // is text, as ReadRecord takes it.
+            if (quote == start || quote == closedAt || quote[-1] == separator_) {
+                const char* const close = Next(nextQuote_, quote + 1, '"');
+                if (close == end_) return nullptr;
+                // Most quoted fields hold no line end: the next one lies beyond them.
+                if (e < close) lines += QuotedLineEnds(quote + 1, close);
+                closedAt = close + 1;
+                p = close + 1;
+            } else {
+                p = quote + 1;
+            }
+            continue;
+        }
+        if (e == end_) return nullptr;
+        if (*e == '\n') {
+            ++lines;
+            return e + 1;
+        }
+        if (e + 1 != end_) {
+            ++lines;
+            return e[1] == '\n' ? e + 2 : e + 1;
+        }
+        // A "\r" ends the bytes at hand: the next byte tells "\r\n" from "\r", unless the writer
+        // has paused, when the record is done anyway (as in ReadRecord).
+        if (!exhausted_ && !source_.WouldWait()) return nullptr;
+        crPending_ = !exhausted_;
+        ++lines;
+        return e + 1;
+    }
+}
+
+void CsvReader::ReadMore() {
+    const auto kept = static_cast<std::size_t>(end_ - pos_);
+    if (kept > 0) std::memmove(buffer_.data(), pos_, kept);
+    const auto got = source_.Read(buffer_.data() + kept, buffer_.size() - kept);
+    exhausted_ = got == 0;
+    pos_ = buffer_.data();
+    end_ = pos_ + kept + got;
+    nextQuote_ = nextLf_ = nextCr_ = nullptr;
 }
 
 }  // namespace isr

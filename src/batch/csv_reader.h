@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Streaming RFC 4180 reader: records are parsed straight from a fixed-size buffer into a reusable
-// batch, so memory stays flat however long the input is. Lenient where it can be: a malformed
+// batch, or cut unparsed into blocks for other threads to parse, so memory stays flat however
+// long the input is. Lenient where it can be: a malformed
 // quote does not stop the reading, it is noted on its record and the text is kept as written.
 #pragma once
 
@@ -83,6 +84,20 @@ class CsvRecordBatch {
     std::vector<CsvFault> faults_;
 };
 
+// Whole records as the input wrote them, cut by the reading thread for another thread to parse:
+// finding where records end is a search for a few bytes, parsing them the costly part.
+struct CsvBlock {
+    ByteBuffer bytes;
+    std::uint64_t line = 1;    // of the first byte
+    std::size_t lineEnds = 0;  // in the bytes, those inside quotes too
+
+    bool Empty() const { return bytes.Size() == 0; }
+    void Clear() {
+        bytes.Clear();
+        lineEnds = 0;
+    }
+};
+
 class CsvReader {
   public:
     // Records longer than this, or with more fields, keep only their beginning and are marked
@@ -93,6 +108,9 @@ class CsvReader {
 
     explicit CsvReader(ByteSource& source, std::size_t bufferBytes = kDefaultBufferBytes);
     explicit CsvReader(std::istream& in, std::size_t bufferBytes = kDefaultBufferBytes);
+    // The records of a block that ReadBlock cut from a file parted by `separator`, with the
+    // lines of that file.
+    CsvReader(const CsvBlock& block, char separator);
 
     // What becomes of the input after a record longer than kMaxRecordBytes: read past it to the
     // next record, or read no further (for a header: nothing after it could be understood, and
@@ -104,13 +122,25 @@ class CsvReader {
     // (",,,", the blank rows a spreadsheet writes).
     bool ReadRecord(CsvRecordBatch& into, AfterLongRecord after = AfterLongRecord::kReadOn);
 
+    // Why ReadBlock stopped.
+    enum class BlockEnd : std::uint8_t {
+        kFull,          // at a limit
+        kWaiting,       // the block holds records and the next read would wait for the writer
+        kNothingReady,  // the block is empty and the next read would wait (see `mayWait`)
+        kLongRecord,    // the next record is longer than the buffer: read it with ReadRecord
+        kEnd,           // the input is exhausted (or failed); the block holds its last records
+    };
+    // Appends whole records after the header, as written, to `block`, up to `mostLineEnds` line
+    // ends or `mostBytes` bytes; a record is only ever cut from the input at its end (a line end
+    // outside quotes). With `mayWait` false, returns kNothingReady rather than wait for a writer
+    // while the block is empty, so that what is done so far can be sent first.
+    BlockEnd ReadBlock(CsvBlock& block, std::size_t mostLineEnds, std::size_t mostBytes,
+                       bool mayWait);
+
     // The source reported a read error (as opposed to its end).
     bool Failed() const { return source_.Failed(); }
     // The errno of that error, 0 when unknown.
     int Error() const { return source_.Error(); }
-    // Whether the next record would have to wait for the writer: nothing of it is buffered and
-    // the source has nothing ready. Rows read so far can be finished meanwhile.
-    bool WouldWait() const { return pos_ == end_ && !exhausted_ && source_.WouldWait(); }
     // Whether the input began with a UTF-8 byte order mark (which is not part of any field).
     bool HadByteOrderMark() const { return byteOrderMark_; }
     // The line end of the first record: "\r\n", "\r" or "\n" ("\n" until one is seen).
@@ -132,6 +162,14 @@ class CsvReader {
     // which then becomes it.
     bool TakeSeparator(int c);
     bool ReadOneRecord(CsvRecordBatch& into, AfterLongRecord after);
+    // The end of the record at `start` (past its line end), counting its line ends into `lines`;
+    // nothing when the bytes at hand end first.
+    const char* RecordEnd(const char* start, std::uint64_t& lines);
+    // The first `c` from `from` on in the bytes at hand, or end_, remembered in `found` until
+    // passed: a search per byte value, not per byte. `from` must not go back between searches.
+    const char* Next(const char*& found, const char* from, char c);
+    // Reads more after the bytes at hand, which move to the front of the buffer.
+    void ReadMore();
 
     std::unique_ptr<StreamSource> ownSource_;  // when made from a stream
     ByteSource& source_;
@@ -152,6 +190,10 @@ class CsvReader {
     // that line end, not an empty line. (Waiting for it would hold the row back from a writer
     // that waits for its answer.)
     bool crPending_ = false;
+    // Where ReadBlock found the next quote, LF and CR; null once the buffer is refilled.
+    const char* nextQuote_ = nullptr;
+    const char* nextLf_ = nullptr;
+    const char* nextCr_ = nullptr;
 };
 
 }  // namespace isr

@@ -44,7 +44,7 @@ int RunBatch(CsvReader& reader, const BatchLayout& layout, std::ostream& out, st
     const auto figures = options.summary ? RowFigures::kSummed : RowFigures::kCounted;
     for (BatchChunk& chunk : chunks) {
         jobs.emplace_back([&, chunk = &chunk](unsigned worker) {
-            ProcessChunk(*options.tables, layout, lineEnd, kMessagePrefix, figures, *chunk,
+            ProcessBlock(*options.tables, layout, lineEnd, kMessagePrefix, figures, *chunk,
                          scratch[worker]);
         });
     }
@@ -66,29 +66,28 @@ int RunBatch(CsvReader& reader, const BatchLayout& layout, std::ostream& out, st
         if (options.progress) options.progress->Update(summary.Rows());
     };
 
-    const auto chunkRecords = std::max<std::size_t>(options.chunkRecords, 1);
+    const auto chunkLineEnds = std::max<std::size_t>(options.chunkRecords, 1);
     // Before the reading thread waits for a slow writer, every row read so far is written out.
     const auto finishAll = [&] {
         while (written < submitted) writeOldest();
         out.flush();
     };
+    using BlockEnd = CsvReader::BlockEnd;
     while (out) {
         if (submitted - written == ring) writeOldest();
         BatchChunk& chunk = chunks[submitted % ring];
         chunk.Clear();
-        bool waiting = false;
-        while (!chunk.Full(chunkRecords)) {
-            if (reader.WouldWait()) {
-                waiting = !chunk.records.empty();
-                if (waiting) break;
-                finishAll();
-            }
-            if (!reader.ReadRecord(chunk.records)) break;
+        auto end = reader.ReadBlock(chunk.block, chunkLineEnds, BatchChunk::kBlockBytes, false);
+        if (end == BlockEnd::kNothingReady) {
+            finishAll();
+            end = reader.ReadBlock(chunk.block, chunkLineEnds, BatchChunk::kBlockBytes, true);
         }
-        if (chunk.records.empty()) break;
+        // A record longer than the reader's buffer is parsed here, as far as the record limit.
+        if (end == BlockEnd::kLongRecord) reader.ReadRecord(chunk.records);
+        if (chunk.block.Empty() && chunk.records.empty()) break;
         pool.Submit(jobs[submitted % ring]);
         ++submitted;
-        if (waiting) finishAll();
+        if (end == BlockEnd::kWaiting) finishAll();
         while (written < submitted && pool.Done(jobs[written % ring])) writeOldest();
     }
     while (written < submitted) writeOldest();

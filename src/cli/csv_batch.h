@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
 // A whole payroll through the single calculation: CSV records in, the same records with the
-// result boxes out, in input order. The reading thread parses records into chunks; the workers of
-// a pool calculate and format them; the reading thread writes finished chunks in order. A fixed
-// ring of chunks bounds the memory, whatever the length of the input.
+// result boxes out, in input order. The reading thread cuts the input into blocks of whole
+// records; the workers of a pool parse, calculate and format them; the reading thread writes
+// finished chunks in order. A fixed ring of chunks bounds the memory, whatever the length of the
+// input.
 #pragma once
 
 #include <cstddef>
@@ -20,7 +21,8 @@ namespace isr::cli {
 
 struct BatchOptions {
     unsigned workers = 0;  // calculating threads; 0 calculates on the reading thread
-    std::size_t chunkRecords = BatchChunk::kRecords;  // records handed over at once
+    // Line ends handed over at once (blank lines and those inside quotes count too).
+    std::size_t chunkRecords = BatchChunk::kBlockLineEnds;
     ProgressLine* progress = nullptr;
     const TableSet* tables = &DefaultTableSet();
     BatchSummary* summary = nullptr;  // filled in at the end, when given; only then are rows summed

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <random>
 #include <sstream>
 #include <streambuf>
 #include <string>
@@ -26,13 +27,7 @@ std::ostream& operator<<(std::ostream& os, const ReadRecord& r) {
     return os << "] " << r.fault;
 }
 
-std::vector<ReadRecord> ReadAll(const std::string& text, std::size_t bufferBytes) {
-    std::istringstream in(text);
-    CsvReader reader(in, bufferBytes);
-    CsvRecordBatch batch;
-    while (reader.ReadRecord(batch)) {
-    }
-    std::vector<ReadRecord> records;
+void AppendRecords(const CsvRecordBatch& batch, std::vector<ReadRecord>& records) {
     for (std::size_t i = 0; i < batch.size(); ++i) {
         const auto& r = batch[i];
         ReadRecord read{{}, r.line, ""};
@@ -43,6 +38,16 @@ std::vector<ReadRecord> ReadAll(const std::string& text, std::size_t bufferBytes
         }
         records.push_back(read);
     }
+}
+
+std::vector<ReadRecord> ReadAll(const std::string& text, std::size_t bufferBytes) {
+    std::istringstream in(text);
+    CsvReader reader(in, bufferBytes);
+    CsvRecordBatch batch;
+    while (reader.ReadRecord(batch)) {
+    }
+    std::vector<ReadRecord> records;
+    AppendRecords(batch, records);
     return records;
 }
 
@@ -294,6 +299,160 @@ TEST(CsvReader, ALineEndIsNeverWaitedFor) {
         writer.Answered();
         EXPECT_FALSE(reader.ReadRecord(batch));
         EXPECT_EQ(reader.FirstLineEnd(), c.firstLineEnd);
+    }
+}
+
+// Blocks, too, are handed over as soon as a record has ended, without waiting to see what follows
+// a CR; each block knows the line it starts on.
+TEST(CsvReader, ABlockIsNeverHeldForALineEnd) {
+    struct Case {
+        const char* name;
+        std::vector<std::string> pieces;  // the header, then a record each
+        std::vector<std::uint64_t> lines;
+    };
+    const Case cases[] = {
+        {"CR", {"h\r", "1\r", "2\r"}, {2, 3}},
+        {"CRLF split after the CR", {"h\r", "\n1\r", "\n2\r"}, {2, 3}},
+        {"LF", {"h\n", "1\n", "2\n"}, {2, 3}},
+        {"an empty line after a CR", {"h\r", "\r1\r"}, {3}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        WaitingWriter writer(c.pieces);
+        CsvReader reader(writer);
+        CsvRecordBatch batch;
+        writer.Answered();
+        ASSERT_TRUE(reader.ReadRecord(batch));
+        for (std::size_t i = 0; i < c.lines.size(); ++i) {
+            CsvBlock block;
+            EXPECT_EQ(reader.ReadBlock(block, 4096, 1 << 19, false),
+                      CsvReader::BlockEnd::kNothingReady);
+            writer.Answered();
+            // After the last piece the writer closes the pipe.
+            EXPECT_EQ(
+                reader.ReadBlock(block, 4096, 1 << 19, false),
+                i + 1 < c.lines.size() ? CsvReader::BlockEnd::kWaiting : CsvReader::BlockEnd::kEnd);
+            EXPECT_FALSE(writer.ReadWhileWaiting());
+            CsvReader blockReader(block, ',');
+            batch.Clear();
+            ASSERT_TRUE(blockReader.ReadRecord(batch));
+            EXPECT_EQ(batch[0].line, c.lines[i]);
+            EXPECT_FALSE(blockReader.ReadRecord(batch));
+        }
+        CsvBlock block;
+        EXPECT_EQ(reader.ReadBlock(block, 4096, 1 << 19, false), CsvReader::BlockEnd::kEnd);
+        EXPECT_TRUE(block.Empty());
+    }
+}
+
+// A pipe that hands over at most so many bytes at a time.
+class ShortReads : public ByteSource {
+  public:
+    ShortReads(std::string text, std::size_t most) : text_(std::move(text)), most_(most) {}
+    std::size_t Read(char* into, std::size_t size) override {
+        const auto n = text_.copy(into, std::min(size, most_), next_);
+        next_ += n;
+        return n;
+    }
+    bool Failed() const override { return false; }
+
+  private:
+    std::string text_;
+    std::size_t most_;
+    std::size_t next_ = 0;
+};
+
+struct BlockLimits {
+    std::size_t buffer;
+    std::size_t read;  // the most a read gives
+    std::size_t lineEnds;
+    std::size_t bytes;
+};
+
+// The header as ReadRecord reads it, then the rest cut into blocks, each parsed by a reader of its
+// own; a record too long for the buffer is read with ReadRecord, as the batch does.
+std::vector<ReadRecord> ReadInBlocks(const std::string& text, const BlockLimits& limits) {
+    ShortReads source(text, limits.read);
+    CsvReader reader(source, limits.buffer);
+    CsvRecordBatch batch;
+    std::vector<ReadRecord> records;
+    if (!reader.ReadRecord(batch, CsvReader::AfterLongRecord::kStop)) return records;
+    AppendRecords(batch, records);
+    for (;;) {
+        CsvBlock block;
+        const auto end = reader.ReadBlock(block, limits.lineEnds, limits.bytes, true);
+        EXPECT_NE(end, CsvReader::BlockEnd::kNothingReady);
+        EXPECT_TRUE(end == CsvReader::BlockEnd::kLongRecord || !block.Empty() ||
+                    end == CsvReader::BlockEnd::kEnd);
+        batch.Clear();
+        if (end == CsvReader::BlockEnd::kLongRecord) {
+            EXPECT_TRUE(block.Empty());
+            reader.ReadRecord(batch);
+        }
+        CsvReader blockReader(block, reader.Separator());
+        while (blockReader.ReadRecord(batch)) {
+        }
+        AppendRecords(batch, records);
+        if (end == CsvReader::BlockEnd::kEnd) return records;
+    }
+}
+
+// Cut into blocks anywhere a record ends, whatever the sizes of the buffer, the reads and the
+// blocks, the records are the ones ReadRecord reads: the same fields, lines and faults.
+TEST(CsvReader, BlocksHoldTheRecordsReadRecordReads) {
+    const std::string texts[] = {
+        "a,b\n1,2\n3,4\n",
+        "a,b\r\n1,2\r\n\r\n3,4",
+        "a\r1\r\r2\r",
+        "a,b\n,\n\"\",,\n1,2\n",
+        "a;b\n1,\"5;2\";\"x\"\n1,\"5;2\n\"\"\n",  // a quote after a comma is text
+        "h\n\"12,000.50\",\"say \"\"hi\"\"\",\"\"\n\"\"\"\"\n",
+        "h\n\"x\r\ny\",1\n\"a\rb\r\",\"\n\n\"\r2,3\r\n",
+        "h\nab\"c,d\ne\"\nf\"\n",                   // quotes inside plain fields open nothing
+        "h\nx,\"ab\"c,\"d\nq\"\n\"a\" \"b\nc\"\n",  // text after a closing quote
+        "h\nb,\"c\nd\ne\n",                         // an unclosed quote runs to the end
+        "h\n1,2\r",
+        "h\n\n\n\r\n\r\r1\n",
+        "h\n" + std::string(50, 'x') + "\n1\n\"" + std::string(40, ',') + "\n\"\n2\n",
+    };
+    const BlockLimits limits[] = {
+        {1 << 16, 1 << 16, 4096, 1 << 19},
+        {1 << 16, 1, 4096, 1 << 19},
+        {1 << 16, 5, 1, 1},
+        {1 << 16, 3, 2, 7},
+        {16, 16, 4096, 1 << 19},
+        {16, 1, 3, 20},
+        {4, 3, 1, 1 << 19},
+        {7, 7, 4096, 1},
+    };
+    for (const auto& text : texts) {
+        const auto expected = ReadAll(text, 1 << 16);
+        for (const auto& l : limits) {
+            SCOPED_TRACE(testing::Message()
+                         << text << " buffer " << l.buffer << ", reads of " << l.read
+                         << ", blocks of " << l.lineEnds << " line ends, " << l.bytes << " bytes");
+            EXPECT_EQ(ReadInBlocks(text, l), expected);
+        }
+    }
+}
+
+// The same on texts of random bytes from those that matter to where a record ends.
+TEST(CsvReader, BlocksOfRandomTextsHoldTheRecordsReadRecordReads) {
+    std::mt19937 random(2016);
+    constexpr std::string_view kBytes = "a,;\"\"\n\r ";
+    std::uniform_int_distribution<std::size_t> byte(0, kBytes.size() - 1);
+    std::uniform_int_distribution<std::size_t> length(0, 40);
+    std::uniform_int_distribution<std::size_t> small(1, 9);
+    for (int i = 0; i < 2000; ++i) {
+        std::string text;
+        for (std::size_t n = length(random); n > 0; --n) text += kBytes[byte(random)];
+        const BlockLimits limits{small(random) + 3, small(random), small(random),
+                                 small(random) * 3};
+        SCOPED_TRACE(testing::Message()
+                     << testing::PrintToString(text) << " buffer " << limits.buffer << ", reads of "
+                     << limits.read << ", blocks of " << limits.lineEnds << " line ends, "
+                     << limits.bytes << " bytes");
+        ASSERT_EQ(ReadInBlocks(text, limits), ReadAll(text, 1 << 16));
     }
 }
 
