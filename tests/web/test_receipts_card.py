@@ -276,6 +276,33 @@ class ReceiptsCard(PageTest):
                 else:
                     self.assertEqual(row, cli_row)
 
+    def test_an_entry_too_large_to_hold_is_streamed_though_its_sizes_say_small(self):
+        # 5 MiB that deflate cannot shrink, under headers that say 100 bytes: nothing but the
+        # inflating stream can tell it is too large, and no read may take it whole.
+        with zipfile.ZipFile(os.path.join(self.folder, 'miente.zip'), 'w',
+                             zipfile.ZIP_DEFLATED) as package:
+            package.writestr('a_miente.xml', random.Random(7).randbytes(5 * 1024 * 1024))
+            package.writestr('b_bien.xml', receipts(1, 6)[0][1])
+            lying = package.getinfo('a_miente.xml')
+        path = os.path.join(self.folder, 'miente.zip')
+        with open(path, 'rb') as source:
+            data = bytearray(source.read())
+        struct.pack_into('<I', data, lying.header_offset + 22, 100)
+        struct.pack_into('<I', data, data.find(b'PK\x01\x02') + 24, 100)
+        self.write('miente.zip', bytes(data))
+        self.driver.execute_script("""
+            window.largestRead = 0;
+            const read = Blob.prototype.arrayBuffer;
+            Blob.prototype.arrayBuffer = function () {
+              largestRead = Math.max(largestRead, this.size);
+              return read.call(this);
+            };""")
+        report = self.audit(['miente.zip'])
+        expected, _ = self.cli(['miente.zip'])
+        self.assertEqual(report.decode('utf-8'), expected.decode('utf-8'))
+        self.assertIn('a_miente.xml,' + ',' * 22 + 'no auditado,pasa de 4 MiB', report.decode())
+        self.assertLess(self.driver.execute_script('return largestRead'), 2 * 1024 * 1024)
+
     def test_a_malformed_file_is_a_row_saying_so(self):
         self.write('roto.xml', f'<Comprobante xmlns="{CFDI}"><Emisor></Comprobante>')
         self.write('bien.xml', receipts(1, 3)[0][1])

@@ -329,8 +329,10 @@ function receiptsZipGroups(file, entries) {
   const groups = [];
   let group = null;
   for (const entry of entries) {
+    // An entry too large to hold is streamed from the package on its own (receiptsZipData).
+    const held = entry.compressed > receiptsGroupBytes ? 0 : entry.compressed;
     const end = Math.min(file.size,
-      entry.local + 30 + entry.nameLength + receiptsLocalSlack + entry.compressed);
+      entry.local + 30 + entry.nameLength + receiptsLocalSlack + held);
     if (!group || group.entries.length === receiptsGroupCount ||
         end - group.start > receiptsGroupBytes) {
       group = {start: entry.local, end: end, entries: []};
@@ -346,7 +348,8 @@ async function receiptsReadZipGroup(file, group) {
   return new Uint8Array(await file.slice(group.start, group.end).arrayBuffer());
 }
 
-// An entry's compressed bytes from its group's; a string saying why when they can't be had.
+// An entry's compressed bytes from its group's, or a slice of the package to stream when they
+// are too many to hold; a string saying why when they can't be had.
 async function receiptsZipData(file, group, bytes, entry) {
   const at = entry.local - group.start;
   const damaged = 'no se pudo descomprimir: encabezado dañado';
@@ -354,13 +357,14 @@ async function receiptsZipData(file, group, bytes, entry) {
   const header = new DataView(bytes.buffer, bytes.byteOffset + at, 30);
   if (header.getUint32(0, true) !== 0x04034b50) return damaged;
   const skip = at + 30 + header.getUint16(26, true) + header.getUint16(28, true);
+  const from = group.start + skip;
+  if (entry.compressed > receiptsGroupBytes) return file.slice(from, from + entry.compressed);
   // Past the end of the package the data is cut short, as a read of its own would find it.
   if (skip + entry.compressed <= bytes.length || group.start + bytes.length === file.size) {
-    const from = Math.min(skip, bytes.length);
-    return bytes.subarray(from, Math.min(skip + entry.compressed, bytes.length));
+    const start = Math.min(skip, bytes.length);
+    return bytes.subarray(start, Math.min(skip + entry.compressed, bytes.length));
   }
   // An extra field longer than the slack: the data on its own.
-  const from = group.start + skip;
   return new Uint8Array(await file.slice(from, from + entry.compressed).arrayBuffer());
 }
 
@@ -369,14 +373,26 @@ async function receiptsZipEntry(file, group, bytes, entry) {
   const largest = _isr_receipts_largest();
   if (entry.size > largest) return receiptsTooLarge();
   const data = await receiptsZipData(file, group, bytes, entry);
-  if (typeof data === 'string' || entry.method === 0) return data;
+  if (typeof data === 'string') return data;
+  const streamed = data instanceof Blob;
+  if (entry.method === 0) {
+    if (!streamed) return data;
+    return data.size > largest ? receiptsTooLarge() : new Uint8Array(await data.arrayBuffer());
+  }
   if (entry.method !== 8) return 'no se pudo descomprimir: método ' + entry.method;
-  // Written straight into the stream: a blob between them would be another read of the browser's.
   const inflate = new DecompressionStream('deflate-raw');
-  const writer = inflate.writable.getWriter();
-  writer.write(data).catch(() => {});
-  writer.close().catch(() => {});
-  const reader = inflate.readable.getReader();
+  let stream = null;
+  if (streamed) {
+    stream = data.stream().pipeThrough(inflate);
+  } else {
+    // Written straight into the stream: a blob between them would be another read of the
+    // browser's.
+    const writer = inflate.writable.getWriter();
+    writer.write(data).catch(() => {});
+    writer.close().catch(() => {});
+    stream = inflate.readable;
+  }
+  const reader = stream.getReader();
   const pieces = [];
   let total = 0;
   try {
