@@ -19,7 +19,9 @@
 
 namespace isr {
 
-struct BatchChunk {
+// On cache lines of its own: a worker writes its buffers' sizes on every field, while the
+// chunks next to it are another thread's.
+struct alignas(64) BatchChunk {
     // A chunk ends at this many records, or once its records take kChunkBytes of memory, so that
     // long pass-through fields, or rows of empty fields, stay bounded too.
     static constexpr std::size_t kRecords = 4096;

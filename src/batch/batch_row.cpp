@@ -82,15 +82,16 @@ void WriteInputFields(const BatchLayout& layout, const CsvRecordBatch& batch,
                       const CsvRecordBatch::Record& record, CsvRecordWriter& writer) {
     // Parted by commas, a field read without quotes has nothing to quote: it is not looked at.
     const bool commas = layout.separator == ',';
-    for (std::size_t i = 0; i < layout.columnNames.size(); ++i) {
-        if (i >= record.fieldCount) {
-            writer.UnquotedField({});
-        } else if (commas && !batch.FieldHadQuotes(record, i)) {
-            writer.UnquotedField(batch.Field(record, i));
+    const std::size_t columns = layout.columnNames.size();
+    const std::size_t present = std::min(record.fieldCount, columns);
+    batch.ForEachField(record, present, [&](std::string_view text, bool hadQuotes) {
+        if (commas && !hadQuotes) {
+            writer.UnquotedField(text);
         } else {
-            writer.Field(batch.Field(record, i));
+            writer.Field(text);
         }
-    }
+    });
+    for (std::size_t i = present; i < columns; ++i) writer.UnquotedField({});
 }
 
 namespace {
@@ -199,7 +200,11 @@ bool WriteWithholdingRow(const TableSet& tables, const BatchLayout& layout, cons
             writer.Field({});
         }
     }
-    writer.Field(scratch.message);
+    if (scratch.message.empty()) {
+        writer.UnquotedField({});  // a good row's error: every row but the bad ones
+    } else {
+        writer.Field(scratch.message);
+    }
     writer.EndRecord();
     return shown != nullptr;
 }

@@ -18,8 +18,10 @@
 
 namespace isr {
 
-// Kept from row to row, so that rows stop allocating once the buffer has grown.
-struct RowScratch {
+// Kept from row to row, so that rows stop allocating once the buffer has grown. Each worker
+// writes its own on every row: on a cache line of its own, or the workers' cores would pass the
+// line shared by two of them back and forth.
+struct alignas(64) RowScratch {
     std::string message;
     RowTotals totals{};  // of a good row, for the summary
     BoxFields boxFields;

@@ -56,6 +56,19 @@ class CsvRecordBatch {
     bool FieldHadQuotes(const Record& record, std::size_t i) const {
         return (fieldEnds_[record.firstField + i] & kQuotesBit) != 0;
     }
+    // Calls `take(text, hadQuotes)` for the record's first `fields` fields in order (at most its
+    // fieldCount): a batch row passes them all through, and each one starts where the last ended.
+    template <class Take>
+    void ForEachField(const Record& record, std::size_t fields, Take&& take) const {
+        const std::size_t* end = fieldEnds_.data() + record.firstField;
+        std::size_t begin = record.firstField == 0 ? 0 : End(record.firstField - 1);
+        const char* const text = text_.Data();
+        for (const std::size_t* const last = end + fields; end != last; ++end) {
+            const std::size_t stop = *end & ~kQuotesBit;
+            take(std::string_view(text + begin, stop - begin), (*end & kQuotesBit) != 0);
+            begin = stop;
+        }
+    }
     // The line on which a field starts: fields after a quoted line break sit further down.
     std::uint64_t FieldLine(const Record& record, std::size_t i) const;
     std::size_t TextBytes() const { return text_.Size(); }

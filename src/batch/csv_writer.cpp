@@ -73,6 +73,17 @@ char* CopyDoublingQuotes(std::string_view text, char* p) {
             p += sizeof word;
         }
     }
+    if (i < text.size() && text.size() >= 8) {
+        // The last word, overlapping the one before: without a quote, its bytes already copied
+        // lie just before `p` as they were, and it is copied over them whole.
+        std::uint64_t word;
+        std::memcpy(&word, text.data() + text.size() - 8, sizeof word);
+        if (!HasByte(word, '"')) {
+            const std::size_t rest = text.size() - i;
+            std::memcpy(p + rest - 8, &word, sizeof word);
+            return p + rest;
+        }
+    }
     for (; i < text.size(); ++i) copyByte(text[i]);
     return p;
 }
@@ -92,11 +103,6 @@ void CsvRecordWriter::Field(std::string_view text) {
     p = CopyDoublingQuotes(text, p);
     *p++ = '"';
     out_.Commit(static_cast<std::size_t>(p - start));
-}
-
-void CsvRecordWriter::EndRecord() {
-    out_.Append(lineEnd_.data(), lineEnd_.size());
-    firstField_ = true;
 }
 
 }  // namespace isr

@@ -54,8 +54,11 @@ class CsvRecordWriter {
     // Fields as a writer wrote them after a record's first field, each after its separator: never
     // the first field of a record. Fields that repeat from row to row are written once and copied.
     void WrittenFields(std::string_view fields) { out_.Append(fields.data(), fields.size()); }
-    // Ends the current record.
-    void EndRecord();
+    // Ends the current record. Inline: once a row.
+    void EndRecord() {
+        out_.Append(lineEnd_.data(), lineEnd_.size());
+        firstField_ = true;
+    }
 
     char Separator() const { return separator_; }
 

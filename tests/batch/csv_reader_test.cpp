@@ -520,8 +520,53 @@ TEST(CsvReader, TellsWhichFieldsHadQuotes) {
                     fields += batch.FieldHadQuotes(batch[i], f) ? 'q' : '-';
                 }
                 had.push_back(fields);
+                // Walking the fields in order gives each one's text and quotes alike.
+                std::size_t f = 0;
+                batch.ForEachField(batch[i], batch[i].fieldCount,
+                                   [&](std::string_view text, bool quotes) {
+                                       EXPECT_EQ(text, batch.Field(batch[i], f));
+                                       EXPECT_EQ(quotes, batch.FieldHadQuotes(batch[i], f));
+                                       ++f;
+                                   });
+                EXPECT_EQ(f, batch[i].fieldCount);
             }
             EXPECT_EQ(had, c.fields);
+        }
+    }
+}
+
+// What ends a run of field text is found at every place of fields up to 24 bytes long, in quotes
+// and out, and a byte that ends none is kept.
+TEST(CsvReader, FindsWhereARunEndsAtEveryPlace) {
+    for (std::size_t length = 1; length <= 24; ++length) {
+        for (std::size_t at = 0; at < length; ++at) {
+            for (const char special : {',', '\n', ';', '\t'}) {
+                std::string text;
+                for (std::size_t k = 0; k < length; ++k) text += static_cast<char>('c' + k % 20);
+                text[at] = special;
+                const auto before = text.substr(0, at);
+                const auto after = text.substr(at + 1);
+                SCOPED_TRACE(testing::Message() << length << " bytes, byte " << at << " is "
+                                                << static_cast<int>(special));
+                // The header decides the separator: ";" and tabs are text after it.
+                std::vector<std::vector<std::string>> plain{{"a", "b"}};
+                if (special == ',') {
+                    plain.push_back({"x" + before, after});
+                } else if (special == '\n') {
+                    plain.push_back({"x" + before});
+                    if (!after.empty()) plain.push_back({after});
+                } else {
+                    plain.push_back({"x" + text});
+                }
+                const std::vector<std::vector<std::string>> quoted{{"a", "b"}, {text, "y"}};
+                for (const auto& [input, expected] :
+                     {std::pair{"a,b\nx" + text + "\n", plain},
+                      std::pair{"a,b\n\"" + text + "\",y\n", quoted}}) {
+                    std::vector<std::vector<std::string>> fields;
+                    for (const auto& record : ReadAll(input, 4096)) fields.push_back(record.fields);
+                    EXPECT_EQ(fields, expected) << input;
+                }
+            }
         }
     }
 }

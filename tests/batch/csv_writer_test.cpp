@@ -74,12 +74,14 @@ TEST(CsvRecordWriter, PartsFieldsWithTheInputsSeparator) {
 
 // Short fields are tested in overlapping words or by a few of their bytes: a character that needs
 // quotes is found at every place of every length up to three words, and a field without one is
-// copied as it is.
+// copied as it is. Its bytes differ, so that one copied to the wrong place shows (the last word
+// of a quoted field is copied over the one before).
 TEST(CsvRecordWriter, FindsWhatNeedsQuotesAtEveryPlace) {
     for (std::size_t length = 0; length <= 24; ++length) {
         for (std::size_t at = 0; at <= length; ++at) {
             for (const char special : {',', '"', '\n', '\r', 'b'}) {
-                std::string field(length, 'a');
+                std::string field;
+                for (std::size_t k = 0; k < length; ++k) field += static_cast<char>('c' + k % 20);
                 if (at < length) field[at] = special;
                 const bool quoted = at < length && special != 'b';
                 SCOPED_TRACE(testing::Message() << length << " bytes, byte " << at << " is "
