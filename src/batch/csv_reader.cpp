@@ -137,8 +137,12 @@ void CsvReader::NoteFault(CsvRecordBatch& batch, CsvRecordBatch::Record& record,
 inline void CsvReader::Keep(ByteBuffer& text, const char* from, const char* to) {
     const auto size = static_cast<std::size_t>(to - from);
     if (recordBytes_ + size <= kMaxRecordBytes) {
+        // Within the limit, nothing is to be stopped.
         text.Append(from, size);
-    } else if (recordBytes_ < kMaxRecordBytes) {
+        recordBytes_ += size;
+        return;
+    }
+    if (recordBytes_ < kMaxRecordBytes) {
         text.Append(from, kMaxRecordBytes - recordBytes_);
     }
     recordBytes_ += size;
@@ -285,8 +289,7 @@ bool CsvReader::ReadOneRecord(CsvRecordBatch& into, AfterLongRecord after) {
         // A field beyond the limits is read but not kept: a line of a million separators holds
         // no text, yet each field would take its place. Each field counts the byte after it (a
         // separator or the line end), so that the limit is on the record's bytes in the file.
-        ++recordBytes_;
-        StopIfTooLong();
+        if (++recordBytes_ > kMaxRecordBytes) StopIfTooLong();
         if (recordBytes_ <= kMaxRecordBytes && record.fieldCount < kMaxRecordFields) {
             into.fieldEnds_.push_back(text.Size() | (quotes ? CsvRecordBatch::kQuotesBit : 0));
             ++record.fieldCount;
