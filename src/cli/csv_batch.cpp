@@ -73,8 +73,15 @@ int RunBatch(CsvReader& reader, const BatchLayout& layout, std::ostream& out, st
         out.flush();
     };
     using BlockEnd = CsvReader::BlockEnd;
+    // With the ring full, the reading thread waits for half of it at once rather than wake for
+    // every chunk; the workers have the other half to go on with meanwhile.
+    const std::size_t waitedTogether = std::max<std::size_t>(ring / 2, 1);
     while (out) {
-        if (submitted - written == ring) writeOldest();
+        if (submitted - written == ring) {
+            pool.Wait(jobs[(written + waitedTogether - 1) % ring]);
+            while (written < submitted && pool.Done(jobs[written % ring])) writeOldest();
+            if (submitted - written == ring) writeOldest();
+        }
         BatchChunk& chunk = chunks[submitted % ring];
         chunk.Clear();
         auto end = reader.ReadBlock(chunk.block, chunkLineEnds, BatchChunk::kBlockBytes, false);

@@ -2,6 +2,7 @@
 #include "parallel/worker_pool.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace isr {
 
@@ -42,11 +43,15 @@ bool WorkerPool::Done(const PoolJob& job) {
 
 void WorkerPool::Wait(const PoolJob& job) {
     std::unique_lock lock(mutex_);
+    if (job.done_) return;
+    job.waited_ = true;
     jobDone_.wait(lock, [&] { return job.done_; });
 }
 
 bool WorkerPool::WaitFor(const PoolJob& job, std::chrono::milliseconds timeout) {
     std::unique_lock lock(mutex_);
+    if (job.done_) return true;
+    job.waited_ = true;
     return jobDone_.wait_for(lock, timeout, [&] { return job.done_; });
 }
 
@@ -61,7 +66,9 @@ void WorkerPool::Work(unsigned worker) {
         job.run_(worker);
         lock.lock();
         job.done_ = true;
-        jobDone_.notify_all();
+        // A thread waiting for a later job is not woken for this one: the batch waits for several
+        // chunks at once, and each wake-up costs more than a chunk's handing over.
+        if (std::exchange(job.waited_, false)) jobDone_.notify_all();
     }
 }
 

@@ -25,6 +25,9 @@ class PoolJob {
     friend class WorkerPool;
     std::function<void(unsigned)> run_;
     bool done_ = true;  // under the pool's mutex
+    // Someone waits for it: only then is its end told (under the mutex; a waiter holds the job
+    // as const).
+    mutable bool waited_ = false;
 };
 
 class WorkerPool {
