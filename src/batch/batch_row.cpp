@@ -78,8 +78,11 @@ bool CheckRecordShape(const BatchLayout& layout, const CsvRecordBatch& batch,
     return true;
 }
 
-void WriteInputFields(const BatchLayout& layout, const CsvRecordBatch& batch,
-                      const CsvRecordBatch::Record& record, CsvRecordWriter& writer) {
+namespace {
+
+template <class Writer>
+void WriteInputFieldsWith(const BatchLayout& layout, const CsvRecordBatch& batch,
+                          const CsvRecordBatch::Record& record, Writer& writer) {
     // Parted by commas, a field read without quotes has nothing to quote: it is not looked at.
     const bool commas = layout.separator == ',';
     const std::size_t columns = layout.columnNames.size();
@@ -92,6 +95,13 @@ void WriteInputFields(const BatchLayout& layout, const CsvRecordBatch& batch,
         }
     });
     for (std::size_t i = present; i < columns; ++i) writer.UnquotedField({});
+}
+
+}  // namespace
+
+void WriteInputFields(const BatchLayout& layout, const CsvRecordBatch& batch,
+                      const CsvRecordBatch::Record& record, CsvRecordWriter& writer) {
+    WriteInputFieldsWith(layout, batch, record, writer);
 }
 
 namespace {
@@ -139,7 +149,7 @@ std::optional<CalculationInput> ReadRow(const TableSet& tables, const BatchLayou
 template <class Columns>
 bool WriteWithholdingRow(const TableSet& tables, const BatchLayout& layout, const Columns& columns,
                          const CsvRecordBatch& batch, const CsvRecordBatch::Record& record,
-                         RowScratch& scratch, CsvRecordWriter& writer) {
+                         RowScratch& scratch, CsvRecordWriter& recordWriter) {
     constexpr bool grossUps = std::is_same_v<Columns, NetColumns>;
     const std::size_t amountColumn = AmountColumn(columns);
     scratch.message.clear();
@@ -169,7 +179,16 @@ bool WriteWithholdingRow(const TableSet& tables, const BatchLayout& layout, cons
         scratch.totals = {shown->determinedTax, shown->subsidy ? shown->subsidy->subsidy : Cents{},
                           shown->result.value_or(Cents{}), settlement[0], settlement[1]};
     }
-    WriteInputFields(layout, batch, record, writer);
+    // The most the record can take: every input field quoted with its quotes doubled, the
+    // message too, and every figure an amount of the longest text (the nine boxes, the two
+    // settlement figures, and a gross-up's income, net and "false", shorter than any).
+    constexpr std::size_t kAmounts = kResultBoxes.size() + 2 + (grossUps ? 3 : 0);
+    const std::size_t mostBytes = 2 * batch.TextBytes(record) +
+                                  CsvRowWriter::kFieldOverhead * (layout.columnNames.size() + 1) +
+                                  2 * scratch.message.size() +
+                                  kAmounts * CsvRowWriter::kAmountFieldBytes;
+    CsvRowWriter writer(recordWriter, mostBytes);
+    WriteInputFieldsWith(layout, batch, record, writer);
     if constexpr (grossUps) {
         if (grossUp) {
             writer.AmountField(AmountText(grossUp->base));

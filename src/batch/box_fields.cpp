@@ -67,7 +67,7 @@ const BoxFields::SubsidyEntry& BoxFields::SubsidyFields(Period period,
     return entry;
 }
 
-void BoxFields::Write(Period period, const Withholding& withholding, CsvRecordWriter& writer) {
+void BoxFields::Write(Period period, const Withholding& withholding, CsvRowWriter& writer) {
     if (writer.Separator() != separator_) {
         // Another payroll's separator: every entry would part its fields wrongly.
         separator_ = writer.Separator();

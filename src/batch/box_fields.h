@@ -20,8 +20,8 @@ namespace isr {
 class BoxFields {
   public:
     // The nine boxes of `withholding`, a calculation of `period`, as BoxText shows them and as
-    // CsvRecordWriter::AmountField writes them.
-    void Write(Period period, const Withholding& withholding, CsvRecordWriter& writer);
+    // CsvRecordWriter::AmountField writes them: nine amount fields at most.
+    void Write(Period period, const Withholding& withholding, CsvRowWriter& writer);
 
   private:
     struct IsrEntry {

@@ -69,6 +69,12 @@ class CsvRecordBatch {
             begin = stop;
         }
     }
+    // The bytes of the record's fields' texts, all together.
+    std::size_t TextBytes(const Record& record) const {
+        if (record.fieldCount == 0) return 0;
+        const std::size_t begin = record.firstField == 0 ? 0 : End(record.firstField - 1);
+        return End(record.firstField + record.fieldCount - 1) - begin;
+    }
     // The line on which a field starts: fields after a quoted line break sit further down.
     std::uint64_t FieldLine(const Record& record, std::size_t i) const;
     std::size_t TextBytes() const { return text_.Size(); }

@@ -90,19 +90,20 @@ char* CopyDoublingQuotes(std::string_view text, char* p) {
 
 }  // namespace
 
+char* PutField(char* p, std::string_view text, char separator) {
+    if (!NeedsQuoting(text, separator)) return PutUnquotedField(p, text);
+    *p++ = '"';
+    p = CopyDoublingQuotes(text, p);
+    *p++ = '"';
+    return p;
+}
+
 void CsvRecordWriter::Field(std::string_view text) {
-    if (!NeedsQuoting(text, separator_)) {
-        UnquotedField(text);
-        return;
-    }
     char* const start = out_.Room(2 * text.size() + 3);  // separator, quotes, quotes doubled
     char* p = start;
     if (!firstField_) *p++ = separator_;
     firstField_ = false;
-    *p++ = '"';
-    p = CopyDoublingQuotes(text, p);
-    *p++ = '"';
-    out_.Commit(static_cast<std::size_t>(p - start));
+    out_.Commit(static_cast<std::size_t>(PutField(p, text, separator_) - start));
 }
 
 }  // namespace isr

@@ -10,6 +10,28 @@
 
 namespace isr {
 
+// The writing of one field at `p`, after its separator unless it is a record's first; each
+// returns the end of what it wrote. The room is the caller's to have made.
+inline char* PutUnquotedField(char* p, std::string_view text) {
+    if (text.size() <= 64) {
+        CopyFieldBytes(p, text.data(), text.size());
+    } else {
+        std::memcpy(p, text.data(), text.size());
+    }
+    return p + text.size();
+}
+inline char* PutAmountField(char* p, const AmountText& amount) {
+    const std::string_view text = amount.View();
+    if (amount.Grouped()) *p++ = '"';
+    CopyFieldBytes(p, text.data(), text.size());
+    p += text.size();
+    if (amount.Grouped()) *p++ = '"';
+    return p;
+}
+// Quoted only when it holds a comma, `separator`, a quote or a line break: at most twice the
+// text and its two quotes.
+char* PutField(char* p, std::string_view text, char separator);
+
 class CsvRecordWriter {
   public:
     // Appends records ending with `lineEnd` to `out`, their fields parted by `separator` (",", ";"
@@ -30,12 +52,7 @@ class CsvRecordWriter {
         char* p = start;
         if (!firstField_) *p++ = separator_;
         firstField_ = false;
-        if (text.size() <= 64) {
-            CopyFieldBytes(p, text.data(), text.size());
-        } else {
-            std::memcpy(p, text.data(), text.size());
-        }
-        out_.Commit(static_cast<std::size_t>(p - start) + text.size());
+        out_.Commit(static_cast<std::size_t>(PutUnquotedField(p, text) - start));
     }
     // An amount as the next field: it holds no quote or line break, and needs quotes exactly when
     // it has group separators. The batch writes nine of these per row: inline.
@@ -45,11 +62,7 @@ class CsvRecordWriter {
         char* p = start;
         if (!firstField_) *p++ = separator_;
         firstField_ = false;
-        if (amount.Grouped()) *p++ = '"';
-        CopyFieldBytes(p, text.data(), text.size());
-        p += text.size();
-        if (amount.Grouped()) *p++ = '"';
-        out_.Commit(static_cast<std::size_t>(p - start));
+        out_.Commit(static_cast<std::size_t>(PutAmountField(p, amount) - start));
     }
     // Fields as a writer wrote them after a record's first field, each after its separator: never
     // the first field of a record. Fields that repeat from row to row are written once and copied.
@@ -63,12 +76,62 @@ class CsvRecordWriter {
     char Separator() const { return separator_; }
 
   private:
+    friend class CsvRowWriter;
+
     // Each field is written through a pointer into room made beforehand, which spares it a call
     // to grow and copy: a batch writes a dozen of them per row.
     ByteBuffer& out_;
     std::string_view lineEnd_;
     char separator_;
     bool firstField_ = true;
+};
+
+// One record written into room made once for its worst case: a batch row writes a dozen fields,
+// and each would otherwise test the buffer's room and move its end. The record is the writer's
+// once EndRecord is called.
+class CsvRowWriter {
+  public:
+    // The room a record's field can take at most, beyond twice its text: separator and quotes.
+    static constexpr std::size_t kFieldOverhead = 3;
+    // An amount's field at most: the longest amount text, its separator and quotes.
+    static constexpr std::size_t kAmountFieldBytes = 27 + kFieldOverhead;
+
+    // `mostBytes` is no less than the record can take, its line end included.
+    CsvRowWriter(CsvRecordWriter& writer, std::size_t mostBytes)
+        : writer_(writer),
+          start_(writer.out_.Room(mostBytes + writer.lineEnd_.size())),
+          p_(start_),
+          separator_(writer.separator_),
+          firstField_(writer.firstField_) {}
+
+    CsvRowWriter(const CsvRowWriter&) = delete;
+    CsvRowWriter& operator=(const CsvRowWriter&) = delete;
+
+    void UnquotedField(std::string_view text) { p_ = PutUnquotedField(Separate(), text); }
+    void AmountField(const AmountText& amount) { p_ = PutAmountField(Separate(), amount); }
+    void Field(std::string_view text) { p_ = PutField(Separate(), text, separator_); }
+    void WrittenFields(std::string_view fields) { p_ = PutUnquotedField(p_, fields); }
+    void EndRecord() {
+        p_ = PutUnquotedField(p_, writer_.lineEnd_);
+        writer_.out_.Commit(static_cast<std::size_t>(p_ - start_));
+        writer_.firstField_ = true;
+    }
+
+    char Separator() const { return separator_; }
+
+  private:
+    char* Separate() {
+        char* p = p_;
+        if (!firstField_) *p++ = separator_;
+        firstField_ = false;
+        return p;
+    }
+
+    CsvRecordWriter& writer_;
+    char* const start_;
+    char* p_;
+    char separator_;
+    bool firstField_;
 };
 
 }  // namespace isr

@@ -26,7 +26,8 @@ std::string BoxByBox(const Withholding& withholding, char separator = ',') {
 std::string Written(BoxFields& fields, Period period, const Withholding& withholding,
                     char separator = ',') {
     ByteBuffer out;
-    CsvRecordWriter writer(out, "\n", separator);
+    CsvRecordWriter record(out, "\n", separator);
+    CsvRowWriter writer(record, 1 + kResultBoxes.size() * CsvRowWriter::kAmountFieldBytes);
     writer.Field("x");
     fields.Write(period, withholding, writer);
     writer.EndRecord();

@@ -147,5 +147,47 @@ TEST(CsvRecordWriter, ReaderReadsBackEveryField) {
     EXPECT_FALSE(reader.ReadRecord(batch));
 }
 
+// A record written in one piece of room holds the bytes the field-by-field writer writes, after
+// a record written the other way: quotes, doubled quotes, separators, amounts and written fields.
+TEST(CsvRowWriter, WritesWhatTheRecordWriterWrites) {
+    const std::string_view texts[] = {"",
+                                      "a",
+                                      "a,b",
+                                      "\"",
+                                      "say \"hi\" twice \"\"",
+                                      "x;y",
+                                      "l\r\nm",
+                                      "a longer field of plain text, past a word"};
+    const Cents amounts[] = {Cents{}, *Cents::FromCount(99'999), *Cents::FromCount(100'000),
+                             *Cents::FromCount(-123'456'789), Cents::Largest()};
+    for (const char separator : {',', ';', '\t'}) {
+        ByteBuffer byField;
+        ByteBuffer byRow;
+        CsvRecordWriter fieldWriter(byField, "\r\n", separator);
+        CsvRecordWriter rowWriter(byRow, "\r\n", separator);
+        for (CsvRecordWriter* writer : {&fieldWriter, &rowWriter}) {
+            writer->Field("first record");
+            writer->EndRecord();
+        }
+        CsvRowWriter row(rowWriter, 1'000);
+        for (const auto text : texts) {
+            fieldWriter.Field(text);
+            row.Field(text);
+            fieldWriter.UnquotedField("plain");
+            row.UnquotedField("plain");
+        }
+        for (const Cents amount : amounts) {
+            fieldWriter.AmountField(AmountText(amount));
+            row.AmountField(AmountText(amount));
+        }
+        fieldWriter.WrittenFields(",w,\"1,000.00\"");
+        row.WrittenFields(",w,\"1,000.00\"");
+        fieldWriter.EndRecord();
+        row.EndRecord();
+        SCOPED_TRACE(separator);
+        EXPECT_EQ(byRow.View(), byField.View());
+    }
+}
+
 }  // namespace
 }  // namespace isr
