@@ -14,9 +14,9 @@
 namespace isr::cli {
 namespace {
 
-std::string Pattern(std::size_t size, char seed) {
+std::string Pattern(std::size_t size, char start) {
     std::string bytes(size, '\0');
-    for (std::size_t i = 0; i < size; ++i) bytes[i] = static_cast<char>(seed + i % 31);
+    for (std::size_t i = 0; i < size; ++i) bytes[i] = static_cast<char>(start + i % 31);
     return bytes;
 }
 
@@ -32,20 +32,20 @@ TEST(ExpatMemory, BlocksKeepTheirBytesThroughGrowthAndReuse) {
         SCOPED_TRACE(std::to_string(c.first) + " to " + std::to_string(c.grown));
         // Blocks of every size at once, so that none is given twice.
         std::vector<void*> blocks;
-        for (char seed = 'a'; seed < 'e'; ++seed) {
+        for (char start = 'a'; start < 'e'; ++start) {
             void* block = ExpatAllocate(c.first);
             ASSERT_NE(block, nullptr);
-            std::memcpy(block, Pattern(c.first, seed).data(), c.first);
+            std::memcpy(block, Pattern(c.first, start).data(), c.first);
             blocks.push_back(block);
         }
-        char seed = 'a';
+        char start = 'a';
         for (auto& block : blocks) {
             block = ExpatReallocate(block, c.grown);
             ASSERT_NE(block, nullptr);
             const auto kept = std::min(c.first, c.grown);
-            EXPECT_EQ(std::string(static_cast<char*>(block), kept), Pattern(kept, seed));
+            EXPECT_EQ(std::string(static_cast<char*>(block), kept), Pattern(kept, start));
             std::memset(block, 'z', c.grown);  // every byte asked for is there to write
-            ++seed;
+            ++start;
         }
         for (auto* block : blocks) ExpatFree(block);
     }
