@@ -4,6 +4,7 @@
 ISR_PAGE names the page. Every test starts from a freshly loaded page and ends with an empty
 browser console: an error or a warning anywhere fails the test that caused it.
 """
+import glob
 import os
 import tempfile
 import unittest
@@ -65,3 +66,49 @@ class PageTest(unittest.TestCase):
                 self.element(id).click()
                 self.element(id).send_keys(text)
         self.element(button).click()
+
+
+class FileCardTest(PageTest):
+    """A card that reads files chosen on it and offers one to download: the test's files and the
+    browser's downloads in a folder of the test's own."""
+
+    def setUp(self):
+        super().setUp()
+        folder = tempfile.TemporaryDirectory()
+        self.addCleanup(folder.cleanup)
+        self.folder = folder.name
+        self.downloads = os.path.join(self.folder, 'descargas')
+        self.driver.execute_cdp_cmd('Browser.setDownloadBehavior',
+                                    {'behavior': 'allow', 'downloadPath': self.downloads})
+
+    def write(self, name, data):
+        path = os.path.join(self.folder, name)
+        with open(path, 'wb') as out:
+            out.write(data.encode('utf-8') if isinstance(data, str) else data)
+        return path
+
+    def saved(self, link_id):
+        """Clicks the link; returns the name and the bytes of the file the browser saved, which
+        is then removed, so that the next download keeps its name."""
+        name = self.element(link_id).get_attribute('download')
+        self.element(link_id).click()
+        path = os.path.join(self.downloads, name)
+        WebDriverWait(self.driver, 120, 0.1).until(
+            lambda d: os.path.exists(path) and not glob.glob(path + '*.crdownload'))
+        with open(path, 'rb') as saved:
+            data = saved.read()
+        os.remove(path)
+        return name, data
+
+
+class PayrollCardTest(FileCardTest):
+    """The payroll card: a file chosen on it and run to its end."""
+
+    def state(self):
+        return self.driver.execute_script('return document.body.dataset.nomina')
+
+    def run_payroll(self, path, tables='programa'):
+        self.choose('cmbTablas', tables)
+        self.element('archivoNomina').send_keys(path)
+        WebDriverWait(self.driver, 120, 0.05).until(lambda d: self.state() != 'trabajando')
+        return self.state()

@@ -4,18 +4,16 @@
 that output; unusable files get a message; Cancelar stops a run; nothing is fetched; the heap stays
 bounded."""
 import csv
-import glob
 import io
 import os
 import random
 import subprocess
-import tempfile
 import time
 import unittest
 
 from selenium.webdriver.support.wait import WebDriverWait
 
-from browser import PageTest
+from browser import PayrollCardTest
 from test_page import RUN_AXE
 
 CLI = os.environ['ISR_CLI']
@@ -73,40 +71,9 @@ def grouped(count):
     return f'{sign}{abs(count) // 100:,}.{abs(count) % 100:02d}'
 
 
-class PayrollCard(PageTest):
-    def setUp(self):
-        super().setUp()
-        folder = tempfile.TemporaryDirectory()
-        self.addCleanup(folder.cleanup)
-        self.folder = folder.name
-        self.downloads = os.path.join(self.folder, 'descargas')
-        self.driver.execute_cdp_cmd('Browser.setDownloadBehavior',
-                                    {'behavior': 'allow', 'downloadPath': self.downloads})
-
-    def write(self, name, data):
-        path = os.path.join(self.folder, name)
-        with open(path, 'wb') as out:
-            out.write(data.encode('utf-8') if isinstance(data, str) else data)
-        return path
-
-    def state(self):
-        return self.driver.execute_script('return document.body.dataset.nomina')
-
-    def run_payroll(self, path, tables='programa'):
-        self.choose('cmbTablas', tables)
-        self.element('archivoNomina').send_keys(path)
-        WebDriverWait(self.driver, 120, 0.05).until(lambda d: self.state() != 'trabajando')
-        return self.state()
-
+class PayrollCard(PayrollCardTest):
     def download(self):
-        """Clicks the link and returns the file the browser saved."""
-        name = self.element('lnkNomina').get_attribute('download')
-        self.element('lnkNomina').click()
-        path = os.path.join(self.downloads, name)
-        WebDriverWait(self.driver, 120, 0.1).until(
-            lambda d: os.path.exists(path) and not glob.glob(path + '*.crdownload'))
-        with open(path, 'rb') as saved:
-            return name, saved.read()
+        return self.saved('lnkNomina')
 
     def cli(self, path, tables='programa'):
         out = os.path.join(self.folder, 'cli-resultados.csv')

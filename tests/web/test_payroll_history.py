@@ -3,17 +3,15 @@
 byte for byte what isr2016-cli --ejercicio writes (ISR_CLI); the summary agrees with that output;
 a history beyond what the page groups in memory is refused with a message that says so."""
 import csv
-import glob
 import io
 import os
 import random
 import subprocess
-import tempfile
 import unittest
 
 from selenium.webdriver.support.wait import WebDriverWait
 
-from browser import PageTest
+from browser import PayrollCardTest
 
 CLI = os.environ['ISR_CLI']
 RESULTS = ['a cargo', 'a favor', 'sin diferencia', 'no corresponde']
@@ -63,39 +61,9 @@ def history(employees, draw, sep=',', end='\n', dates=True, bad=0):
     return end.join([sep.join(header)] + rows) + end
 
 
-class PayrollHistory(PageTest):
-    def setUp(self):
-        super().setUp()
-        folder = tempfile.TemporaryDirectory()
-        self.addCleanup(folder.cleanup)
-        self.folder = folder.name
-        self.downloads = os.path.join(self.folder, 'descargas')
-        self.driver.execute_cdp_cmd('Browser.setDownloadBehavior',
-                                    {'behavior': 'allow', 'downloadPath': self.downloads})
-
-    def write(self, name, data):
-        path = os.path.join(self.folder, name)
-        with open(path, 'wb') as out:
-            out.write(data.encode('utf-8') if isinstance(data, str) else data)
-        return path
-
-    def state(self):
-        return self.driver.execute_script('return document.body.dataset.nomina')
-
-    def run_payroll(self, path, tables='programa'):
-        self.choose('cmbTablas', tables)
-        self.element('archivoNomina').send_keys(path)
-        WebDriverWait(self.driver, 120, 0.05).until(lambda d: self.state() != 'trabajando')
-        return self.state()
-
+class PayrollHistory(PayrollCardTest):
     def download(self):
-        name = self.element('lnkNomina').get_attribute('download')
-        self.element('lnkNomina').click()
-        path = os.path.join(self.downloads, name)
-        WebDriverWait(self.driver, 60, 0.1).until(
-            lambda d: os.path.exists(path) and not glob.glob(path + '*.crdownload'))
-        with open(path, 'rb') as saved:
-            return saved.read()
+        return self.saved('lnkNomina')[1]
 
     def cli(self, path, tables='programa'):
         out = os.path.join(self.folder, 'cli-ejercicio.csv')

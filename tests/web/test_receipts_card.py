@@ -7,18 +7,16 @@ The receipts are laid out as the SAT publishes them (nomina11.xsd, nomina12.xsd 
 guides on cfdv32.xsd and cfdv33.xsd), written with other prefixes than the SAT's examples so that
 only the namespaces can find them.
 """
-import glob
 import os
 import random
 import re
 import struct
 import subprocess
-import tempfile
 import zipfile
 
 from selenium.webdriver.support.wait import WebDriverWait
 
-from browser import PageTest
+from browser import FileCardTest
 from test_page import RUN_AXE
 
 CLI = os.environ['ISR_CLI']
@@ -178,22 +176,7 @@ def spoofing(good):
     ]
 
 
-class ReceiptsCard(PageTest):
-    def setUp(self):
-        super().setUp()
-        folder = tempfile.TemporaryDirectory()
-        self.addCleanup(folder.cleanup)
-        self.folder = folder.name
-        self.downloads = os.path.join(self.folder, 'descargas')
-        self.driver.execute_cdp_cmd('Browser.setDownloadBehavior',
-                                    {'behavior': 'allow', 'downloadPath': self.downloads})
-
-    def write(self, name, data):
-        path = os.path.join(self.folder, name)
-        with open(path, 'wb') as out:
-            out.write(data.encode('utf-8') if isinstance(data, str) else data)
-        return path
-
+class ReceiptsCard(FileCardTest):
     def state(self):
         return self.driver.execute_script('return document.body.dataset.recibos')
 
@@ -203,14 +186,7 @@ class ReceiptsCard(PageTest):
         self.element('archivoRecibos').send_keys(
             '\n'.join(os.path.join(self.folder, name) for name in names))
         WebDriverWait(self.driver, 120, 0.05).until(lambda d: self.state() == 'listo')
-        self.element('lnkRecibos').click()
-        path = os.path.join(self.downloads, 'informe.csv')
-        WebDriverWait(self.driver, 60, 0.1).until(
-            lambda d: os.path.exists(path) and not glob.glob(path + '*.crdownload'))
-        with open(path, 'rb') as saved:
-            report = saved.read()
-        os.remove(path)
-        return report
+        return self.saved('lnkRecibos')[1]
 
     def cli(self, names, tables='anexo8'):
         run = subprocess.run([CLI, '--recibos', '--resumen', '--tablas', tables, *sorted(names)],
