@@ -216,6 +216,7 @@ bool CsvReader::ReadOneRecord(CsvRecordBatch& into, AfterLongRecord after) {
             byteOrderMark_ = true;
         }
     }
+    if (ReadPlainRecord(into)) return true;
     for (;;) {
         const int c = Peek();
         if (std::exchange(crPending_, false) && c == '\n') {
@@ -314,6 +315,70 @@ bool CsvReader::ReadOneRecord(CsvRecordBatch& into, AfterLongRecord after) {
                       CsvFault{record.line, record.fieldCount + 1,
                                recordBytes_ > kMaxRecordBytes ? kRecordTooLong : kTooManyFields});
     }
+    return true;
+}
+
+// What ReadOneRecord does byte run by byte run, checking for refills, limits and faults at each,
+// done here for the whole line at once, which is bounded and at hand: no refill can come and no
+// limit be passed. Anything that would be a fault, or need a refill, leaves it all to
+// ReadOneRecord.
+bool CsvReader::ReadPlainRecord(CsvRecordBatch& into) {
+    // The first line, which decides the separator and the output's line end, is ReadOneRecord's.
+    if (!lineEndSeen_ || separator_ == 0 || crPending_ || pos_ == end_ || *pos_ == '\n' ||
+        *pos_ == '\r') {
+        return false;
+    }
+    const char* const start = pos_;
+    const auto* const lf =
+        static_cast<const char*>(std::memchr(start, '\n', static_cast<std::size_t>(end_ - start)));
+    if (lf == nullptr) return false;
+    const bool crlf = lf[-1] == '\r';
+    const char* const stop = crlf ? lf - 1 : lf;
+    // A record has at most one field more than it has bytes.
+    const auto bytes = static_cast<std::size_t>(stop - start);
+    static_assert(kMaxRecordFields <= kMaxRecordBytes);
+    if (bytes >= kMaxRecordFields) return false;
+
+    auto& ends = into.fieldEnds_;
+    const std::size_t firstField = ends.size();
+    const std::size_t textStart = into.text_.Size();
+    char* const room = into.text_.Room(bytes);
+    char* to = room;
+    const char separator = separator_;
+    for (const char* p = start;; ++p) {
+        std::size_t quotesBit = 0;
+        if (p != stop && *p == '"') {
+            quotesBit = CsvRecordBatch::kQuotesBit;
+            for (++p;;) {
+                const char* const run = p;
+                p = SkipRun(run, stop, kEndsQuotedRun);
+                if (p == stop || *p != '"') {  // a line break in quotes
+                    ends.resize(firstField);
+                    return false;
+                }
+                CopyFieldBytes(to, run, static_cast<std::size_t>(p - run));
+                to += p - run;
+                if (++p == stop || *p != '"') break;
+                *to++ = '"';
+                ++p;
+            }
+        } else {
+            const char* const run = p;
+            p = SkipRun(run, stop, endsPlainRun_);
+            CopyFieldBytes(to, run, static_cast<std::size_t>(p - run));
+            to += p - run;
+        }
+        if (p != stop && *p != separator) {  // text after a closing quote, a quote, a lone "\r"
+            ends.resize(firstField);
+            return false;
+        }
+        ends.push_back((textStart + static_cast<std::size_t>(to - room)) | quotesBit);
+        if (p == stop) break;
+    }
+    into.text_.Commit(static_cast<std::size_t>(to - room));
+    into.records_.push_back(CsvRecordBatch::Record{firstField, ends.size() - firstField, line_});
+    ++line_;
+    pos_ = lf + 1;
     return true;
 }
 

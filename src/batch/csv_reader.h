@@ -181,6 +181,10 @@ class CsvReader {
     // which then becomes it.
     bool TakeSeparator(int c);
     bool ReadOneRecord(CsvRecordBatch& into, AfterLongRecord after);
+    // The next record in one pass, when its line end is at hand and it is plain: no line break
+    // or stray quote in its fields, no lone "\r", within the limits. Most records are. False,
+    // with nothing read, for any other.
+    bool ReadPlainRecord(CsvRecordBatch& into);
     // The end of the record at `start` (past its line end), counting its line ends into `lines`;
     // nothing when the bytes at hand end first.
     const char* RecordEnd(const char* start, std::uint64_t& lines);
