@@ -173,6 +173,9 @@ void CsvReader::EndLine(int c) {
 
 bool CsvReader::ReadRecord(CsvRecordBatch& into, AfterLongRecord after) {
     for (;;) {
+        const auto plain = ReadPlainRecord(into);
+        if (plain == PlainRecord::kRead) return true;
+        if (plain == PlainRecord::kBlank) continue;
         const bool undecided = separator_ == 0;
         if (!ReadOneRecord(into, after)) return false;
         const auto& record = into.records_.back();
@@ -216,7 +219,6 @@ bool CsvReader::ReadOneRecord(CsvRecordBatch& into, AfterLongRecord after) {
             byteOrderMark_ = true;
         }
     }
-    if (ReadPlainRecord(into)) return true;
     for (;;) {
         const int c = Peek();
         if (std::exchange(crPending_, false) && c == '\n') {
@@ -321,11 +323,11 @@ bool CsvReader::ReadOneRecord(CsvRecordBatch& into, AfterLongRecord after) {
 // What ReadOneRecord does byte run by byte run, checking for refills, limits and faults at each,
 // done here in one pass over a line that is at hand and short: no refill can come and no limit be
 // passed. A record that would be a fault, or need a refill, is left whole to ReadOneRecord.
-bool CsvReader::ReadPlainRecord(CsvRecordBatch& into) {
+CsvReader::PlainRecord CsvReader::ReadPlainRecord(CsvRecordBatch& into) {
     // The first line, which decides the separator and the output's line end, is ReadOneRecord's.
     if (!lineEndSeen_ || separator_ == 0 || crPending_ || pos_ == end_ || *pos_ == '\n' ||
         *pos_ == '\r') {
-        return false;
+        return PlainRecord::kNone;
     }
     // A record has at most one field more than it has bytes: within these, both limits hold.
     static_assert(kPlainRecordBytes < kMaxRecordFields && kPlainRecordBytes < kMaxRecordBytes);
@@ -349,7 +351,7 @@ bool CsvReader::ReadPlainRecord(CsvRecordBatch& into) {
                 // A line break in quotes, or more than the bytes taken.
                 if (p == limit || *p != '"') {
                     ends.resize(firstField);
-                    return false;
+                    return PlainRecord::kNone;
                 }
                 CopyFieldBytes(to, run, static_cast<std::size_t>(p - run));
                 to += p - run;
@@ -373,15 +375,20 @@ bool CsvReader::ReadPlainRecord(CsvRecordBatch& into) {
         const char* const lineEnd = *p == '\r' && p + 1 != limit ? p + 1 : p;
         if (*lineEnd != '\n') break;
         ends.push_back((textStart + static_cast<std::size_t>(to - room)) | quotesBit);
-        into.text_.Commit(static_cast<std::size_t>(to - room));
-        into.records_.push_back(
-            CsvRecordBatch::Record{firstField, ends.size() - firstField, line_});
         ++line_;
         pos_ = lineEnd + 1;
-        return true;
+        // Separators only (",,,", a spreadsheet's blank row) are no record.
+        const auto fields = ends.size() - firstField;
+        if (fields > 1 && to == room) {
+            ends.resize(firstField);
+            return PlainRecord::kBlank;
+        }
+        into.text_.Commit(static_cast<std::size_t>(to - room));
+        into.records_.push_back(CsvRecordBatch::Record{firstField, fields, line_ - 1});
+        return PlainRecord::kRead;
     }
     ends.resize(firstField);
-    return false;
+    return PlainRecord::kNone;
 }
 
 CsvReader::BlockEnd CsvReader::ReadBlock(CsvBlock& block, std::size_t mostLineEnds,

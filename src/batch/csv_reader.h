@@ -184,9 +184,10 @@ class CsvReader {
     bool TakeSeparator(int c);
     bool ReadOneRecord(CsvRecordBatch& into, AfterLongRecord after);
     // The next record in one pass, when its line end is at hand within kPlainRecordBytes and it
-    // is plain: no line break or stray quote in its fields, no lone "\r". Most records are.
-    // False, with nothing read, for any other.
-    bool ReadPlainRecord(CsvRecordBatch& into);
+    // is plain: no line break or stray quote in its fields, no lone "\r". Most records are. A
+    // blank one is read past; nothing is read of any other.
+    enum class PlainRecord : std::uint8_t { kRead, kBlank, kNone };
+    PlainRecord ReadPlainRecord(CsvRecordBatch& into);
     // The end of the record at `start` (past its line end), counting its line ends into `lines`;
     // nothing when the bytes at hand end first.
     const char* RecordEnd(const char* start, std::uint64_t& lines);
