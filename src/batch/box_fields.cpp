@@ -23,15 +23,15 @@ static_assert(kResultBoxes == std::array{
                                   ResultBox::kResult,
                               });
 
-// The boxes' fields as the writer writes them after a record's first field: each after its
-// separator.
+// The boxes' fields as CsvRowWriter writes them: each followed by its separator.
 std::string FieldsOf(const Withholding& withholding, std::initializer_list<ResultBox> boxes,
                      char separator) {
     ByteBuffer buffer;
     CsvRecordWriter writer(buffer, {}, separator);
-    writer.Field({});  // the record's first field, empty: what follows starts with a separator
     for (const ResultBox box : boxes) writer.AmountField(BoxText(withholding, box));
-    return std::string(buffer.View());
+    std::string fields(buffer.View());
+    fields += separator;
+    return fields;
 }
 
 template <class Entry>

@@ -26,12 +26,12 @@ class BoxFields {
   private:
     struct IsrEntry {
         std::optional<IsrBreakdown> row;  // its excess left zero: that box is not kept
-        std::string lowerLimit;           // ",496.08"
-        std::string rateAndFee;           // ",6.40,9.52"
+        std::string lowerLimit;           // "496.08,"
+        std::string rateAndFee;           // "6.40,9.52,"
     };
     struct SubsidyEntry {
         std::optional<SubsidyBreakdown> row;
-        std::string fields;  // ",\"2,653.39\",\"3,472.84\",406.62"
+        std::string fields;  // "\"2,653.39\",\"3,472.84\",406.62,"
     };
 
     const IsrEntry& IsrFields(Period period, const IsrBreakdown& row);
