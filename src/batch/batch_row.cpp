@@ -31,8 +31,6 @@ constexpr std::string_view kSoughtNetColumn = "neto_buscado";
 constexpr std::string_view kNetColumn = "neto";
 constexpr std::string_view kExactColumn = "exacto";
 constexpr std::string_view kErrorColumn = "error";
-// The text of a settlement figure of zero, as AmountText writes it.
-constexpr std::string_view kZeroText = "0.00";
 
 void AppendNumber(std::string& out, std::uint64_t n) {
     char digits[24];
@@ -173,9 +171,9 @@ bool WriteWithholdingRow(const TableSet& tables, const BatchLayout& layout, cons
             message += QuotedArgument(batch.Field(record, amountColumn));
         }
     }
-    const auto settlement = shown ? Settlement(*shown) : std::array<Cents, 2>{};
     if (shown) {
         // As the boxes show them: a subsidy or a result that is not there is 0.
+        const auto settlement = Settlement(*shown);
         scratch.totals = {shown->determinedTax, shown->subsidy ? shown->subsidy->subsidy : Cents{},
                           shown->result.value_or(Cents{}), settlement[0], settlement[1]};
     }
@@ -199,15 +197,8 @@ bool WriteWithholdingRow(const TableSet& tables, const BatchLayout& layout, cons
     if (shown) {
         scratch.boxFields.Write(period, *shown, writer);
     } else {
-        for (std::size_t i = 0; i < kResultBoxes.size(); ++i) writer.Field({});
-    }
-    for (const auto figure : settlement) {
-        if (!shown) {
-            writer.Field({});
-        } else if (figure == Cents{}) {
-            writer.UnquotedField(kZeroText);  // one of the two, at least, in every row
-        } else {
-            writer.AmountField(AmountText(figure));
+        for (std::size_t i = 0; i < kResultBoxes.size() + kSettlementLabels.size(); ++i) {
+            writer.UnquotedField({});
         }
     }
     if constexpr (grossUps) {

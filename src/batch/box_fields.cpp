@@ -2,6 +2,7 @@
 #include "batch/box_fields.h"
 
 #include <initializer_list>
+#include <string_view>
 
 #include "batch/byte_buffer.h"
 #include "presentation/box_text.h"
@@ -22,6 +23,9 @@ static_assert(kResultBoxes == std::array{
                                   ResultBox::kSubsidy,
                                   ResultBox::kResult,
                               });
+
+// The text of a settlement figure of zero, as AmountText writes it.
+constexpr std::string_view kZeroText = "0.00";
 
 // The boxes' fields as CsvRowWriter writes them: each followed by its separator.
 std::string FieldsOf(const Withholding& withholding, std::initializer_list<ResultBox> boxes,
@@ -95,7 +99,21 @@ void BoxFields::Write(Period period, const Withholding& withholding, CsvRowWrite
             box(b);
         }
     }
-    box(ResultBox::kResult);
+    // The result, then the settlement out of the same text (see Settlement): a result above zero
+    // is withheld, the size of one below zero delivered, and the other figure is 0.00.
+    const auto& result = withholding.result;
+    const AmountText resultText = BoxText(withholding, ResultBox::kResult);
+    writer.AmountField(resultText);
+    if (result && *result > Cents{}) {
+        writer.AmountField(resultText);
+        writer.UnquotedField(kZeroText);
+    } else if (result && *result < Cents{}) {
+        writer.UnquotedField(kZeroText);
+        writer.AmountField(resultText.Magnitude());
+    } else {
+        writer.UnquotedField(kZeroText);
+        writer.UnquotedField(kZeroText);
+    }
 }
 
 }  // namespace isr

@@ -19,8 +19,9 @@ namespace isr {
 // only for the very figures and the separator it was made with.
 class BoxFields {
   public:
-    // The nine boxes of `withholding`, a calculation of `period`, as BoxText shows them and as
-    // CsvRecordWriter::AmountField writes them: nine amount fields at most.
+    // The nine boxes of `withholding`, a calculation of `period`, as BoxText shows them, then its
+    // Settlement's two figures, as CsvRecordWriter::AmountField writes them: eleven amount fields
+    // at most.
     void Write(Period period, const Withholding& withholding, CsvRowWriter& writer);
 
   private:
