@@ -35,10 +35,25 @@ class BoxFields {
         std::string fields;  // "\"2,653.39\",\"3,472.84\",406.62,"
     };
 
-    const IsrEntry& IsrFields(Period period, const IsrBreakdown& row);
-    const SubsidyEntry& SubsidyFields(Period period, const SubsidyBreakdown& row);
+    // The entry of the row: made the first time the row is met, or again when it was made of
+    // other figures (another set of tables). Inline, as nearly every row finds it made.
+    const IsrEntry& IsrFields(Period period, const IsrBreakdown& row) {
+        IsrBreakdown kept = row;
+        kept.excess = Cents{};
+        const auto& entries = isr_[PeriodIndex(period)];
+        if (row.row < entries.size() && entries[row.row].row == kept) return entries[row.row];
+        return MakeIsrEntry(period, kept);
+    }
+    const SubsidyEntry& SubsidyFields(Period period, const SubsidyBreakdown& row) {
+        const auto& entries = subsidy_[PeriodIndex(period)];
+        if (row.row < entries.size() && entries[row.row].row == row) return entries[row.row];
+        return MakeSubsidyEntry(period, row);
+    }
+    const IsrEntry& MakeIsrEntry(Period period, const IsrBreakdown& kept);
+    const SubsidyEntry& MakeSubsidyEntry(Period period, const SubsidyBreakdown& row);
 
-    char separator_ = ',';  // between the fields of every entry
+    char separator_ = 0;     // between the fields of every entry; none before the first Write
+    std::string noSubsidy_;  // the three subsidy boxes without a subsidy row
     std::array<std::vector<IsrEntry>, kPeriodCount> isr_;
     std::array<std::vector<SubsidyEntry>, kPeriodCount> subsidy_;
 };
