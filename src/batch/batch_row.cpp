@@ -54,26 +54,22 @@ void StartRowMessage(std::string& message, const BatchLayout& layout, std::uint6
     message += ": ";
 }
 
-bool CheckRecordShape(const BatchLayout& layout, const CsvRecordBatch& batch,
-                      const CsvRecordBatch::Record& record, std::string& message) {
+void AppendRecordShapeProblem(const BatchLayout& layout, const CsvRecordBatch& batch,
+                              const CsvRecordBatch::Record& record, std::string& message) {
     if (const CsvFault* fault = batch.Fault(record)) {
         StartRowMessage(message, layout, fault->line, fault->field);
         message += fault->what;
-        return false;
+        return;
     }
     const auto columns = layout.columnNames.size();
-    if (record.fieldCount != columns) {
-        const auto column = std::min(record.fieldCount, columns) + 1;
-        StartRowMessage(message, layout, batch.FieldLine(record, column - 1), column);
-        message += record.fieldCount < columns ? "falta el campo" : "campo de más";
-        message += " (la fila tiene ";
-        AppendNumber(message, record.fieldCount);
-        message += " campos y el encabezado ";
-        AppendNumber(message, columns);
-        message += ')';
-        return false;
-    }
-    return true;
+    const auto column = std::min(record.fieldCount, columns) + 1;
+    StartRowMessage(message, layout, batch.FieldLine(record, column - 1), column);
+    message += record.fieldCount < columns ? "falta el campo" : "campo de más";
+    message += " (la fila tiene ";
+    AppendNumber(message, record.fieldCount);
+    message += " campos y el encabezado ";
+    AppendNumber(message, columns);
+    message += ')';
 }
 
 namespace {

@@ -158,7 +158,10 @@ std::optional<CalculationInput> ReadCalculationInput(const TableSet& tables, Amo
     }
 
     std::optional<TypedAmount> typedSum = TypedAmount{TypedAmount::Kind::kAmount, Cents()};
-    if (!TrimBlanks(subsidySum).empty()) typedSum = ReadWrittenAmount(subsidySum);
+    // An empty sum, as nearly every row of a payroll has, is told without trimming it.
+    if (!subsidySum.empty() && !TrimBlanks(subsidySum).empty()) {
+        typedSum = ReadWrittenAmount(subsidySum);
+    }
     if (!typedSum) {
         errors.Add({InputField::kSubsidySum, InputProblem::kMisplacedComma});
     } else if (typedSum->kind == TypedAmount::Kind::kNotAnAmount) {
