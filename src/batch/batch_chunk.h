@@ -29,9 +29,10 @@ struct alignas(64) BatchChunk {
 
     // The command line's reading thread cuts the input into blocks of whole records, as written,
     // for its workers to parse (ProcessBlock): a block ends at this many line ends or once it
-    // holds this many bytes. Smaller than a chunk, so that a block, its records and its output
-    // stay in the cache of the core that works on them.
-    static constexpr std::size_t kBlockLineEnds = 1024;
+    // holds this many bytes. Every block handed over may wake a thread, so blocks are as long in
+    // records as a chunk; the bytes keep a block, its records and its output near the size of a
+    // core's cache.
+    static constexpr std::size_t kBlockLineEnds = kRecords;
     static constexpr std::size_t kBlockBytes = std::size_t{1} << 17;
 
     CsvBlock block;

@@ -216,6 +216,7 @@ bool CsvReader::ReadOneRecord(CsvRecordBatch& into, AfterLongRecord after) {
             byteOrderMark_ = true;
         }
     }
+    if (ReadPlainRecord(into)) return true;
     for (;;) {
         const int c = Peek();
         if (std::exchange(crPending_, false) && c == '\n') {
@@ -315,6 +316,72 @@ bool CsvReader::ReadOneRecord(CsvRecordBatch& into, AfterLongRecord after) {
                                recordBytes_ > kMaxRecordBytes ? kRecordTooLong : kTooManyFields});
     }
     return true;
+}
+
+// What ReadOneRecord does byte run by byte run, checking for refills, limits and faults at each,
+// done here in one pass over a line that is at hand and short: no refill can come and no limit be
+// passed. A record that would be a fault, or need a refill, is left whole to ReadOneRecord.
+bool CsvReader::ReadPlainRecord(CsvRecordBatch& into) {
+    // The first line, which decides the separator and the output's line end, is ReadOneRecord's.
+    if (!lineEndSeen_ || separator_ == 0 || crPending_ || pos_ == end_ || *pos_ == '\n' ||
+        *pos_ == '\r') {
+        return false;
+    }
+    // A record has at most one field more than it has bytes: within these, both limits hold.
+    static_assert(kPlainRecordBytes < kMaxRecordFields && kPlainRecordBytes < kMaxRecordBytes);
+    const char* const limit =
+        pos_ + std::min(kPlainRecordBytes, static_cast<std::size_t>(end_ - pos_));
+    auto& ends = into.fieldEnds_;
+    const std::size_t firstField = ends.size();
+    const std::size_t textStart = into.text_.Size();
+    char* const room = into.text_.Room(static_cast<std::size_t>(limit - pos_));
+    char* to = room;
+    const char separator = separator_;
+    const char* p = pos_;
+    for (;; ++p) {
+        if (p == limit) break;
+        std::size_t quotesBit = 0;
+        if (*p == '"') {
+            quotesBit = CsvRecordBatch::kQuotesBit;
+            for (++p;;) {
+                const char* const run = p;
+                p = SkipRun(run, limit, kEndsQuotedRun);
+                // A line break in quotes, or more than the bytes taken.
+                if (p == limit || *p != '"') {
+                    ends.resize(firstField);
+                    return false;
+                }
+                CopyFieldBytes(to, run, static_cast<std::size_t>(p - run));
+                to += p - run;
+                if (++p == limit || *p != '"') break;
+                *to++ = '"';
+                ++p;
+            }
+        } else {
+            const char* const run = p;
+            p = SkipRun(run, limit, endsPlainRun_);
+            CopyFieldBytes(to, run, static_cast<std::size_t>(p - run));
+            to += p - run;
+        }
+        // The separator, or the line end: "\n", or "\r\n" whole at hand. Anything else (text
+        // after a closing quote, a quote in the text, a lone "\r", the limit) is ReadOneRecord's.
+        if (p == limit) break;
+        if (*p == separator) {
+            ends.push_back((textStart + static_cast<std::size_t>(to - room)) | quotesBit);
+            continue;
+        }
+        const char* const lineEnd = *p == '\r' && p + 1 != limit ? p + 1 : p;
+        if (*lineEnd != '\n') break;
+        ends.push_back((textStart + static_cast<std::size_t>(to - room)) | quotesBit);
+        into.text_.Commit(static_cast<std::size_t>(to - room));
+        into.records_.push_back(
+            CsvRecordBatch::Record{firstField, ends.size() - firstField, line_});
+        ++line_;
+        pos_ = lineEnd + 1;
+        return true;
+    }
+    ends.resize(firstField);
+    return false;
 }
 
 CsvReader::BlockEnd CsvReader::ReadBlock(CsvBlock& block, std::size_t mostLineEnds,

@@ -124,6 +124,8 @@ class CsvReader {
     static constexpr std::size_t kMaxRecordBytes = std::size_t{1} << 20;
     static constexpr std::size_t kMaxRecordFields = 100'000;
     static constexpr std::size_t kDefaultBufferBytes = std::size_t{1} << 18;
+    // Records up to this long, with their line end at hand, are read in one pass when plain.
+    static constexpr std::size_t kPlainRecordBytes = 4096;
 
     explicit CsvReader(ByteSource& source, std::size_t bufferBytes = kDefaultBufferBytes);
     explicit CsvReader(std::istream& in, std::size_t bufferBytes = kDefaultBufferBytes);
@@ -181,6 +183,10 @@ class CsvReader {
     // which then becomes it.
     bool TakeSeparator(int c);
     bool ReadOneRecord(CsvRecordBatch& into, AfterLongRecord after);
+    // The next record in one pass, when its line end is at hand within kPlainRecordBytes and it
+    // is plain: no line break or stray quote in its fields, no lone "\r". Most records are.
+    // False, with nothing read, for any other.
+    bool ReadPlainRecord(CsvRecordBatch& into);
     // The end of the record at `start` (past its line end), counting its line ends into `lines`;
     // nothing when the bytes at hand end first.
     const char* RecordEnd(const char* start, std::uint64_t& lines);

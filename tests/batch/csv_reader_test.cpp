@@ -144,29 +144,35 @@ TEST(CsvReader, OverlongRecordIsCutAndTheNextOneIsIntact) {
     EXPECT_EQ(records[1], (ReadRecord{{"c", "d"}, 2, ""}));
 }
 
-// Fields hold no text, yet each takes a place: a record keeps at most 100,000 of them.
+// Fields hold no text, yet each takes a place: a record keeps at most 100,000 of them, whether it
+// is the first line or one whose line end is at hand in a buffer that holds it whole.
 TEST(CsvReader, RecordsOfTooManyFieldsAreCutAndTheNextOneIsIntact) {
     struct Case {
         std::string name;
         std::size_t separators;
-        std::string fault;
+        std::string fault;  // after the line
         std::size_t kept;
     };
     const Case cases[] = {
         {"exactly the limit", CsvReader::kMaxRecordFields - 1, "", CsvReader::kMaxRecordFields},
-        {"one field more", CsvReader::kMaxRecordFields,
-         "1:100001 registro de más de 100,000 campos", CsvReader::kMaxRecordFields},
-        {"a million", 1'000'000, "1:100001 registro de más de 100,000 campos",
+        {"one field more", CsvReader::kMaxRecordFields, ":100001 registro de más de 100,000 campos",
+         CsvReader::kMaxRecordFields},
+        {"a million", 1'000'000, ":100001 registro de más de 100,000 campos",
          CsvReader::kMaxRecordFields},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        // A first field with text: a row of separators only would be blank.
-        const auto records = ReadAll("x" + std::string(c.separators, ',') + "\nc,d\n", 1 << 16);
-        ASSERT_EQ(records.size(), 2u);
-        EXPECT_EQ(records[0].fault, c.fault);
-        EXPECT_EQ(records[0].fields.size(), c.kept);
-        EXPECT_EQ(records[1], (ReadRecord{{"c", "d"}, 2, ""}));
+        for (const std::string header : {"", "h\n"}) {
+            SCOPED_TRACE(c.name + (header.empty() ? "" : ", after a header"));
+            const std::uint64_t line = header.empty() ? 1 : 2;
+            // A first field with text: a row of separators only would be blank.
+            auto records =
+                ReadAll(header + "x" + std::string(c.separators, ',') + "\nc,d\n", 1 << 18);
+            if (!header.empty()) records.erase(records.begin());
+            ASSERT_EQ(records.size(), 2u);
+            EXPECT_EQ(records[0].fault, c.fault.empty() ? "" : std::to_string(line) + c.fault);
+            EXPECT_EQ(records[0].fields.size(), c.kept);
+            EXPECT_EQ(records[1], (ReadRecord{{"c", "d"}, line + 1, ""}));
+        }
     }
 }
 
@@ -436,16 +442,51 @@ TEST(CsvReader, BlocksHoldTheRecordsReadRecordReads) {
     }
 }
 
-// The same on texts of random bytes from those that matter to where a record ends.
-TEST(CsvReader, BlocksOfRandomTextsHoldTheRecordsReadRecordReads) {
-    std::mt19937 random(2016);
+// Up to 40 bytes from those that matter to where records and fields end.
+std::string RandomText(std::mt19937& random) {
     constexpr std::string_view kBytes = "a,;\"\"\n\r ";
     std::uniform_int_distribution<std::size_t> byte(0, kBytes.size() - 1);
     std::uniform_int_distribution<std::size_t> length(0, 40);
+    std::string text;
+    for (std::size_t n = length(random); n > 0; --n) text += kBytes[byte(random)];
+    return text;
+}
+
+// A record whose line end is at hand is read in one pass; read a byte at a time, none is. Both
+// must give the same records, faults and first line end.
+TEST(CsvReader, RandomTextsReadWholeOrAByteAtATimeGiveTheSameRecords) {
+    std::mt19937 random(2017);
+    for (int i = 0; i < 4000; ++i) {
+        const std::string text = "h,i\n" + RandomText(random) + "\nx,y\n" + RandomText(random);
+        SCOPED_TRACE(testing::PrintToString(text));
+        std::istringstream whole(text);
+        OneByteAtATime bytes(text);
+        CsvReader readers[] = {CsvReader(whole, 1 << 16), CsvReader(bytes, 1 << 16)};
+        std::vector<ReadRecord> records[2];
+        std::string quotes[2];  // which fields had quotes
+        for (int r = 0; r < 2; ++r) {
+            CsvRecordBatch batch;
+            while (readers[r].ReadRecord(batch)) {
+            }
+            AppendRecords(batch, records[r]);
+            for (std::size_t k = 0; k < batch.size(); ++k, quotes[r] += '|') {
+                for (std::size_t f = 0; f < batch[k].fieldCount; ++f) {
+                    quotes[r] += batch.FieldHadQuotes(batch[k], f) ? 'q' : '-';
+                }
+            }
+        }
+        ASSERT_EQ(records[0], records[1]);
+        ASSERT_EQ(quotes[0], quotes[1]);
+        ASSERT_EQ(readers[0].FirstLineEnd(), readers[1].FirstLineEnd());
+    }
+}
+
+// Cut into blocks, random texts give the records ReadRecord reads.
+TEST(CsvReader, BlocksOfRandomTextsHoldTheRecordsReadRecordReads) {
+    std::mt19937 random(2016);
     std::uniform_int_distribution<std::size_t> small(1, 9);
     for (int i = 0; i < 2000; ++i) {
-        std::string text;
-        for (std::size_t n = length(random); n > 0; --n) text += kBytes[byte(random)];
+        const std::string text = RandomText(random);
         const BlockLimits limits{small(random) + 3, small(random), small(random),
                                  small(random) * 3};
         SCOPED_TRACE(testing::Message()
