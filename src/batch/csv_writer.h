@@ -2,6 +2,7 @@
 // Writes RFC 4180 records into a byte buffer that the caller sends on in large pieces.
 #pragma once
 
+#include <cassert>
 #include <cstring>
 #include <string_view>
 
@@ -111,8 +112,9 @@ class CsvRowWriter {
     // Fields as this writer writes them, each followed by its separator: fields that repeat from
     // row to row are written once and copied.
     void WrittenFields(std::string_view fields) { p_ = PutUnquotedField(p_, fields); }
-    // Ends the record, which has a field at least.
+    // Ends the record, which has a field at least: its line end takes the last separator's place.
     void EndRecord() {
+        assert(p_ != start_);
         p_ = PutUnquotedField(p_ - 1, writer_.lineEnd_);
         writer_.out_.Commit(static_cast<std::size_t>(p_ - start_));
     }
