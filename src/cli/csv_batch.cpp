@@ -35,9 +35,9 @@ int RunBatch(CsvReader& reader, const BatchLayout& layout, std::ostream& out, st
     out.write(header.Data(), static_cast<std::streamsize>(header.Size()));
 
     std::vector<RowScratch> scratch(std::max(1U, options.workers));
-    // Enough chunks for every worker to have one in hand and one waiting while the oldest is
-    // written.
-    const std::size_t ring = options.workers == 0 ? 1 : 2 * std::size_t{options.workers} + 2;
+    // Enough chunks for every worker to have one in hand while the oldest is written and the
+    // next read: with blocks of thousands of rows, more only hold more memory.
+    const std::size_t ring = options.workers == 0 ? 1 : std::size_t{options.workers} + 2;
     std::vector<BatchChunk> chunks(ring);
     std::vector<PoolJob> jobs;
     jobs.reserve(ring);

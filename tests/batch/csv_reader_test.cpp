@@ -442,9 +442,10 @@ TEST(CsvReader, BlocksHoldTheRecordsReadRecordReads) {
     }
 }
 
-// Up to 40 bytes from those that matter to where records and fields end.
+// Up to 40 bytes from those that matter to where records and fields end, and bytes that differ
+// from a quote, LF or CR only in their high bit.
 std::string RandomText(std::mt19937& random) {
-    constexpr std::string_view kBytes = "a,;\"\"\n\r ";
+    constexpr std::string_view kBytes = "a,;\"\"\n\r \xA2\x8A\x8D";
     std::uniform_int_distribution<std::size_t> byte(0, kBytes.size() - 1);
     std::uniform_int_distribution<std::size_t> length(0, 40);
     std::string text;
@@ -485,9 +486,12 @@ TEST(CsvReader, RandomTextsReadWholeOrAByteAtATimeGiveTheSameRecords) {
 TEST(CsvReader, BlocksOfRandomTextsHoldTheRecordsReadRecordReads) {
     std::mt19937 random(2016);
     std::uniform_int_distribution<std::size_t> small(1, 9);
-    for (int i = 0; i < 2000; ++i) {
+    // Large enough, at times, for records to be searched for a word at a time.
+    std::uniform_int_distribution<std::size_t> large(4, 64);
+    for (int i = 0; i < 4000; ++i) {
         const std::string text = RandomText(random);
-        const BlockLimits limits{small(random) + 3, small(random), small(random),
+        const BlockLimits limits{i % 2 == 0 ? small(random) + 3 : large(random),
+                                 i % 2 == 0 ? small(random) : large(random), small(random),
                                  small(random) * 3};
         SCOPED_TRACE(testing::Message()
                      << testing::PrintToString(text) << " buffer " << limits.buffer << ", reads of "
