@@ -31,8 +31,6 @@ constexpr std::string_view kSoughtNetColumn = "neto_buscado";
 constexpr std::string_view kNetColumn = "neto";
 constexpr std::string_view kExactColumn = "exacto";
 constexpr std::string_view kErrorColumn = "error";
-// The text of a settlement figure of zero, as AmountText writes it.
-constexpr std::string_view kZeroText = "0.00";
 
 void AppendNumber(std::string& out, std::uint64_t n) {
     char digits[24];
@@ -56,26 +54,22 @@ void StartRowMessage(std::string& message, const BatchLayout& layout, std::uint6
     message += ": ";
 }
 
-bool CheckRecordShape(const BatchLayout& layout, const CsvRecordBatch& batch,
-                      const CsvRecordBatch::Record& record, std::string& message) {
+void AppendRecordShapeProblem(const BatchLayout& layout, const CsvRecordBatch& batch,
+                              const CsvRecordBatch::Record& record, std::string& message) {
     if (const CsvFault* fault = batch.Fault(record)) {
         StartRowMessage(message, layout, fault->line, fault->field);
         message += fault->what;
-        return false;
+        return;
     }
     const auto columns = layout.columnNames.size();
-    if (record.fieldCount != columns) {
-        const auto column = std::min(record.fieldCount, columns) + 1;
-        StartRowMessage(message, layout, batch.FieldLine(record, column - 1), column);
-        message += record.fieldCount < columns ? "falta el campo" : "campo de más";
-        message += " (la fila tiene ";
-        AppendNumber(message, record.fieldCount);
-        message += " campos y el encabezado ";
-        AppendNumber(message, columns);
-        message += ')';
-        return false;
-    }
-    return true;
+    const auto column = std::min(record.fieldCount, columns) + 1;
+    StartRowMessage(message, layout, batch.FieldLine(record, column - 1), column);
+    message += record.fieldCount < columns ? "falta el campo" : "campo de más";
+    message += " (la fila tiene ";
+    AppendNumber(message, record.fieldCount);
+    message += " campos y el encabezado ";
+    AppendNumber(message, columns);
+    message += ')';
 }
 
 namespace {
@@ -144,38 +138,19 @@ std::optional<CalculationInput> ReadRow(const TableSet& tables, const BatchLayou
     return input;
 }
 
-// A row of incomes, or one of nets: the income found comes before the boxes, the net and whether
-// it is exact after them. One copy for each, with no test of the kind left in a row.
+// A row of incomes, or one of nets, once read: the input's fields, then for a good row its
+// figures (`shown`, and for a gross-up `grossUp`), for a bad one empty figures and its message.
+// The income found comes before the boxes, the net and whether it is exact after them. One copy
+// for each, with no test of the kind left in a row.
 template <class Columns>
-bool WriteWithholdingRow(const TableSet& tables, const BatchLayout& layout, const Columns& columns,
-                         const CsvRecordBatch& batch, const CsvRecordBatch::Record& record,
-                         RowScratch& scratch, CsvRecordWriter& recordWriter) {
+bool WriteWithholdingRecord(const BatchLayout& layout, const CsvRecordBatch& batch,
+                            const CsvRecordBatch::Record& record, Period period,
+                            const Withholding* shown, const GrossUpResult* grossUp,
+                            RowScratch& scratch, CsvRecordWriter& recordWriter) {
     constexpr bool grossUps = std::is_same_v<Columns, NetColumns>;
-    const std::size_t amountColumn = AmountColumn(columns);
-    scratch.message.clear();
-    std::optional<Withholding> calculated;
-    std::optional<GrossUpResult> grossUp;
-    const Withholding* shown = nullptr;  // what the boxes show; nothing for a bad row
-    Period period{};
-    if (const auto input = ReadRow(tables, layout, columns, batch, record, scratch)) {
-        period = input->period;
-        if constexpr (!grossUps) {
-            calculated = Calculate(tables, input->period, input->amount, input->subsidySum);
-            shown = &*calculated;
-        } else if ((grossUp = GrossUp(tables, input->period, input->amount, input->subsidySum))) {
-            shown = &grossUp->withholding;
-        } else {
-            auto& message = scratch.message;
-            StartRowMessage(message, layout, batch.FieldLine(record, amountColumn),
-                            amountColumn + 1);
-            AppendBeyondTables(message, tables, *input);
-            message += ": ";
-            message += QuotedArgument(batch.Field(record, amountColumn));
-        }
-    }
-    const auto settlement = shown ? Settlement(*shown) : std::array<Cents, 2>{};
     if (shown) {
         // As the boxes show them: a subsidy or a result that is not there is 0.
+        const auto settlement = Settlement(*shown);
         scratch.totals = {shown->determinedTax, shown->subsidy ? shown->subsidy->subsidy : Cents{},
                           shown->result.value_or(Cents{}), settlement[0], settlement[1]};
     }
@@ -199,15 +174,8 @@ bool WriteWithholdingRow(const TableSet& tables, const BatchLayout& layout, cons
     if (shown) {
         scratch.boxFields.Write(period, *shown, writer);
     } else {
-        for (std::size_t i = 0; i < kResultBoxes.size(); ++i) writer.Field({});
-    }
-    for (const auto figure : settlement) {
-        if (!shown) {
-            writer.Field({});
-        } else if (figure == Cents{}) {
-            writer.UnquotedField(kZeroText);  // one of the two, at least, in every row
-        } else {
-            writer.AmountField(AmountText(figure));
+        for (std::size_t i = 0; i < kResultBoxes.size() + kSettlementLabels.size(); ++i) {
+            writer.UnquotedField({});
         }
     }
     if constexpr (grossUps) {
@@ -226,6 +194,42 @@ bool WriteWithholdingRow(const TableSet& tables, const BatchLayout& layout, cons
     }
     writer.EndRecord();
     return shown != nullptr;
+}
+
+// The row read and calculated, then written. Each figure is made where it is known, not in an
+// optional declared for every row (which GCC clears whole each time).
+template <class Columns>
+bool WriteWithholdingRow(const TableSet& tables, const BatchLayout& layout, const Columns& columns,
+                         const CsvRecordBatch& batch, const CsvRecordBatch::Record& record,
+                         RowScratch& scratch, CsvRecordWriter& recordWriter) {
+    scratch.message.clear();
+    const auto input = ReadRow(tables, layout, columns, batch, record, scratch);
+    if (!input) {
+        return WriteWithholdingRecord<Columns>(layout, batch, record, {}, nullptr, nullptr, scratch,
+                                               recordWriter);
+    }
+    if constexpr (std::is_same_v<Columns, IncomeColumns>) {
+        const Withholding calculated =
+            Calculate(tables, input->period, input->amount, input->subsidySum);
+        return WriteWithholdingRecord<Columns>(layout, batch, record, input->period, &calculated,
+                                               nullptr, scratch, recordWriter);
+    } else {
+        const auto grossUp = GrossUp(tables, input->period, input->amount, input->subsidySum);
+        if (!grossUp) {
+            const std::size_t amountColumn = AmountColumn(columns);
+            auto& message = scratch.message;
+            StartRowMessage(message, layout, batch.FieldLine(record, amountColumn),
+                            amountColumn + 1);
+            AppendBeyondTables(message, tables, *input);
+            message += ": ";
+            message += QuotedArgument(batch.Field(record, amountColumn));
+            return WriteWithholdingRecord<Columns>(layout, batch, record, input->period, nullptr,
+                                                   nullptr, scratch, recordWriter);
+        }
+        return WriteWithholdingRecord<Columns>(layout, batch, record, input->period,
+                                               &grossUp->withholding, &*grossUp, scratch,
+                                               recordWriter);
+    }
 }
 
 void AppendBoxColumns(std::vector<std::string_view>& names) {

@@ -34,10 +34,20 @@ inline constexpr std::string_view kProblemSeparator = "; ";
 void StartRowMessage(std::string& message, const BatchLayout& layout, std::uint64_t line,
                      std::size_t column);
 
+// Appends to `message` why the record is not whole with as many fields as the header.
+void AppendRecordShapeProblem(const BatchLayout& layout, const CsvRecordBatch& batch,
+                              const CsvRecordBatch::Record& record, std::string& message);
+
 // Whether the record was read whole with as many fields as the header; otherwise its message
-// says why.
-bool CheckRecordShape(const BatchLayout& layout, const CsvRecordBatch& batch,
-                      const CsvRecordBatch::Record& record, std::string& message);
+// says why. Inline: nearly every record is, and is told so without a call.
+inline bool CheckRecordShape(const BatchLayout& layout, const CsvRecordBatch& batch,
+                             const CsvRecordBatch::Record& record, std::string& message) {
+    if (batch.Fault(record) == nullptr && record.fieldCount == layout.columnNames.size()) {
+        return true;
+    }
+    AppendRecordShapeProblem(layout, batch, record, message);
+    return false;
+}
 
 // The input's fields as they came, one per column of the header (a short record's last ones
 // empty): every row kind's output starts with them.

@@ -2,6 +2,7 @@
 #include "batch/box_fields.h"
 
 #include <initializer_list>
+#include <string_view>
 
 #include "batch/byte_buffer.h"
 #include "presentation/box_text.h"
@@ -23,15 +24,18 @@ static_assert(kResultBoxes == std::array{
                                   ResultBox::kResult,
                               });
 
-// The boxes' fields as the writer writes them after a record's first field: each after its
-// separator.
+// The text of a settlement figure of zero, as AmountText writes it.
+constexpr std::string_view kZeroText = "0.00";
+
+// The boxes' fields as CsvRowWriter writes them: each followed by its separator.
 std::string FieldsOf(const Withholding& withholding, std::initializer_list<ResultBox> boxes,
                      char separator) {
     ByteBuffer buffer;
     CsvRecordWriter writer(buffer, {}, separator);
-    writer.Field({});  // the record's first field, empty: what follows starts with a separator
     for (const ResultBox box : boxes) writer.AmountField(BoxText(withholding, box));
-    return std::string(buffer.View());
+    std::string fields(buffer.View());
+    fields += separator;
+    return fields;
 }
 
 template <class Entry>
@@ -42,28 +46,22 @@ Entry& EntryOf(std::vector<Entry>& entries, std::size_t row) {
 
 }  // namespace
 
-const BoxFields::IsrEntry& BoxFields::IsrFields(Period period, const IsrBreakdown& row) {
-    IsrBreakdown kept = row;
-    kept.excess = Cents{};
-    auto& entry = EntryOf(isr_[PeriodIndex(period)], row.row);
-    if (entry.row != kept) {
-        const Withholding figures{kept, std::nullopt, Cents{}, std::nullopt};
-        entry = {kept, FieldsOf(figures, {ResultBox::kIsrLowerLimit}, separator_),
-                 FieldsOf(figures, {ResultBox::kIsrRate, ResultBox::kIsrFixedFee}, separator_)};
-    }
+const BoxFields::IsrEntry& BoxFields::MakeIsrEntry(Period period, const IsrBreakdown& kept) {
+    auto& entry = EntryOf(isr_[PeriodIndex(period)], kept.row);
+    const Withholding figures{kept, std::nullopt, Cents{}, std::nullopt};
+    entry = {kept, FieldsOf(figures, {ResultBox::kIsrLowerLimit}, separator_),
+             FieldsOf(figures, {ResultBox::kIsrRate, ResultBox::kIsrFixedFee}, separator_)};
     return entry;
 }
 
-const BoxFields::SubsidyEntry& BoxFields::SubsidyFields(Period period,
-                                                        const SubsidyBreakdown& row) {
+const BoxFields::SubsidyEntry& BoxFields::MakeSubsidyEntry(Period period,
+                                                           const SubsidyBreakdown& row) {
     auto& entry = EntryOf(subsidy_[PeriodIndex(period)], row.row);
-    if (entry.row != row) {
-        const Withholding figures{std::nullopt, row, Cents{}, std::nullopt};
-        entry = {row, FieldsOf(figures,
-                               {ResultBox::kSubsidyLowerLimit, ResultBox::kSubsidyUpperLimit,
-                                ResultBox::kSubsidy},
-                               separator_)};
-    }
+    const Withholding figures{std::nullopt, row, Cents{}, std::nullopt};
+    entry = {row, FieldsOf(figures,
+                           {ResultBox::kSubsidyLowerLimit, ResultBox::kSubsidyUpperLimit,
+                            ResultBox::kSubsidy},
+                           separator_)};
     return entry;
 }
 
@@ -73,29 +71,41 @@ void BoxFields::Write(Period period, const Withholding& withholding, CsvRowWrite
         separator_ = writer.Separator();
         for (auto& entries : isr_) entries.clear();
         for (auto& entries : subsidy_) entries.clear();
+        noSubsidy_ = FieldsOf(
+            Withholding{},
+            {ResultBox::kSubsidyLowerLimit, ResultBox::kSubsidyUpperLimit, ResultBox::kSubsidy},
+            separator_);
     }
-    const auto box = [&](ResultBox b) { writer.AmountField(BoxText(withholding, b)); };
+    // With the rows found, each box that is not kept shows its figure as it is.
     if (withholding.isr) {
         const auto& entry = IsrFields(period, *withholding.isr);
         writer.WrittenFields(entry.lowerLimit);
-        box(ResultBox::kIsrExcess);
+        writer.AmountField(AmountText(withholding.isr->excess));
         writer.WrittenFields(entry.rateAndFee);
     } else {
         for (const ResultBox b : {ResultBox::kIsrLowerLimit, ResultBox::kIsrExcess,
                                   ResultBox::kIsrRate, ResultBox::kIsrFixedFee}) {
-            box(b);
+            writer.AmountField(BoxText(withholding, b));
         }
     }
-    box(ResultBox::kDeterminedTax);
-    if (withholding.subsidy) {
-        writer.WrittenFields(SubsidyFields(period, *withholding.subsidy).fields);
+    writer.AmountField(AmountText(withholding.determinedTax));
+    writer.WrittenFields(withholding.subsidy ? SubsidyFields(period, *withholding.subsidy).fields
+                                             : noSubsidy_);
+    // The result, then the settlement out of the same text (see Settlement): a result above zero
+    // is withheld, the size of one below zero delivered, and the other figure is 0.00.
+    const auto& result = withholding.result;
+    const AmountText resultText = result ? AmountText(*result) : AmountText::BareZero();
+    writer.AmountField(resultText);
+    if (result && *result > Cents{}) {
+        writer.AmountField(resultText);
+        writer.UnquotedField(kZeroText);
+    } else if (result && *result < Cents{}) {
+        writer.UnquotedField(kZeroText);
+        writer.AmountField(resultText.Magnitude());
     } else {
-        for (const ResultBox b :
-             {ResultBox::kSubsidyLowerLimit, ResultBox::kSubsidyUpperLimit, ResultBox::kSubsidy}) {
-            box(b);
-        }
+        writer.UnquotedField(kZeroText);
+        writer.UnquotedField(kZeroText);
     }
-    box(ResultBox::kResult);
 }
 
 }  // namespace isr

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "batch/calculation_input.h"
 
+#include <algorithm>
+#include <cstdint>
+
 #include "calc/brackets.h"
 #include "calc/gross_up.h"
 #include "money/text_helpers.h"
@@ -66,32 +69,45 @@ WrittenParts SplitWrittenAmount(std::string_view text) {
 
 namespace {
 
-// The spelling nearly every cell of a payroll has: digits, then a point with at most two decimals
-// or none ("152887.69", "81", "55.5", "7."). Read in one pass, to the value the general reading
-// gives; nothing for any other text, which that reading takes. Fifteen integer digits at most
-// stay below the largest amount.
+// The spellings nearly every cell of a payroll has: digits, grouped in threes by "," or not, then
+// a point with at most two decimals or none ("152887.69", "1,347.91", "81", "55.5", "7."). Read in
+// one pass, to the value the general reading gives; nothing for any other text, which that
+// reading takes. Fifteen integer digits at most stay below the largest amount.
 std::optional<Cents> ReadPlainAmount(std::string_view text) {
-    const char* p = text.data();
-    const char* const end = p + text.size();
-    std::int64_t whole = 0;
-    for (; p != end; ++p) {
-        const auto digit = static_cast<unsigned>(*p - '0');
-        if (digit > 9) break;
-        if (p - text.data() == 15) return std::nullopt;  // before the sum can overflow
-        whole = whole * 10 + digit;
-    }
-    if (p == text.data()) return std::nullopt;
-    std::int64_t count = whole * 100;
-    if (p != end) {
-        if (*p != '.' || end - p > 3) return std::nullopt;
-        std::int64_t place = 10;
-        for (++p; p != end; ++p, place /= 10) {
-            const auto digit = static_cast<unsigned>(*p - '0');
-            if (digit > 9) return std::nullopt;
-            count += digit * place;
+    constexpr std::size_t kMostDigits = 15;
+    // No more than fifteen digits and their four commas are read before the point: a longer
+    // integer part is left to the general reading.
+    const std::size_t integerEnd = std::min(text.size(), kMostDigits + 4);
+    std::uint64_t whole = 0;
+    std::size_t i = 0;
+    std::size_t groupStart = 0;  // after the last comma
+    std::size_t commas = 0;
+    for (; i < integerEnd; ++i) {
+        const auto digit = static_cast<unsigned>(text[i] - '0');
+        if (digit <= 9) {
+            whole = whole * 10 + digit;
+            continue;
         }
+        if (text[i] != ',') break;
+        const std::size_t group = i - groupStart;
+        if (group == 0 || group > 3 || (commas > 0 && group != 3)) return std::nullopt;
+        ++commas;
+        groupStart = i + 1;
     }
-    return Cents::FromCount(count);
+    const std::size_t digits = i - commas;
+    if (digits == 0 || digits > kMostDigits || (commas > 0 && i - groupStart != 3)) {
+        return std::nullopt;
+    }
+    std::uint64_t count = whole * 100;
+    if (i != text.size()) {
+        const std::size_t rest = text.size() - i;  // the point and its decimals
+        if (text[i] != '.' || rest > 3) return std::nullopt;
+        const auto tenths = rest >= 2 ? static_cast<unsigned>(text[i + 1] - '0') : 0U;
+        const auto hundredths = rest == 3 ? static_cast<unsigned>(text[i + 2] - '0') : 0U;
+        if (tenths > 9 || hundredths > 9) return std::nullopt;
+        count += tenths * 10 + hundredths;
+    }
+    return Cents::FromCount(static_cast<std::int64_t>(count));
 }
 
 }  // namespace
@@ -142,7 +158,10 @@ std::optional<CalculationInput> ReadCalculationInput(const TableSet& tables, Amo
     }
 
     std::optional<TypedAmount> typedSum = TypedAmount{TypedAmount::Kind::kAmount, Cents()};
-    if (!TrimBlanks(subsidySum).empty()) typedSum = ReadWrittenAmount(subsidySum);
+    // An empty sum, as nearly every row of a payroll has, is told without trimming it.
+    if (!subsidySum.empty() && !TrimBlanks(subsidySum).empty()) {
+        typedSum = ReadWrittenAmount(subsidySum);
+    }
     if (!typedSum) {
         errors.Add({InputField::kSubsidySum, InputProblem::kMisplacedComma});
     } else if (typedSum->kind == TypedAmount::Kind::kNotAnAmount) {

@@ -2,6 +2,7 @@
 // Writes RFC 4180 records into a byte buffer that the caller sends on in large pieces.
 #pragma once
 
+#include <cassert>
 #include <cstring>
 #include <string_view>
 
@@ -64,9 +65,6 @@ class CsvRecordWriter {
         firstField_ = false;
         out_.Commit(static_cast<std::size_t>(PutAmountField(p, amount) - start));
     }
-    // Fields as a writer wrote them after a record's first field, each after its separator: never
-    // the first field of a record. Fields that repeat from row to row are written once and copied.
-    void WrittenFields(std::string_view fields) { out_.Append(fields.data(), fields.size()); }
     // Ends the current record. Inline: once a row.
     void EndRecord() {
         out_.Append(lineEnd_.data(), lineEnd_.size());
@@ -87,8 +85,9 @@ class CsvRecordWriter {
 };
 
 // One record written into room made once for its worst case: a batch row writes a dozen fields,
-// and each would otherwise test the buffer's room and move its end. The record is the writer's
-// once EndRecord is called.
+// and each would otherwise test the buffer's room and move its end. Each field is written with
+// the separator after it, and the line end takes the last one's place: no field asks whether it
+// is the record's first. The record is the writer's once EndRecord is called.
 class CsvRowWriter {
   public:
     // The room a record's field can take at most, beyond twice its text: separator and quotes.
@@ -96,42 +95,42 @@ class CsvRowWriter {
     // An amount's field at most: the longest amount text, its separator and quotes.
     static constexpr std::size_t kAmountFieldBytes = 27 + kFieldOverhead;
 
-    // `mostBytes` is no less than the record can take, its line end included.
+    // Starts a record of `writer`, which must be between records; `mostBytes` is no less than the
+    // record can take, its line end included.
     CsvRowWriter(CsvRecordWriter& writer, std::size_t mostBytes)
         : writer_(writer),
           start_(writer.out_.Room(mostBytes + writer.lineEnd_.size())),
           p_(start_),
-          separator_(writer.separator_),
-          firstField_(writer.firstField_) {}
+          separator_(writer.separator_) {}
 
     CsvRowWriter(const CsvRowWriter&) = delete;
     CsvRowWriter& operator=(const CsvRowWriter&) = delete;
 
-    void UnquotedField(std::string_view text) { p_ = PutUnquotedField(Separate(), text); }
-    void AmountField(const AmountText& amount) { p_ = PutAmountField(Separate(), amount); }
-    void Field(std::string_view text) { p_ = PutField(Separate(), text, separator_); }
+    void UnquotedField(std::string_view text) { Separate(PutUnquotedField(p_, text)); }
+    void AmountField(const AmountText& amount) { Separate(PutAmountField(p_, amount)); }
+    void Field(std::string_view text) { Separate(PutField(p_, text, separator_)); }
+    // Fields as this writer writes them, each followed by its separator: fields that repeat from
+    // row to row are written once and copied.
     void WrittenFields(std::string_view fields) { p_ = PutUnquotedField(p_, fields); }
+    // Ends the record, which has a field at least: its line end takes the last separator's place.
     void EndRecord() {
-        p_ = PutUnquotedField(p_, writer_.lineEnd_);
+        assert(p_ != start_);
+        p_ = PutUnquotedField(p_ - 1, writer_.lineEnd_);
         writer_.out_.Commit(static_cast<std::size_t>(p_ - start_));
-        writer_.firstField_ = true;
     }
 
     char Separator() const { return separator_; }
 
   private:
-    char* Separate() {
-        char* p = p_;
-        if (!firstField_) *p++ = separator_;
-        firstField_ = false;
-        return p;
+    void Separate(char* fieldEnd) {
+        *fieldEnd = separator_;
+        p_ = fieldEnd + 1;
     }
 
     CsvRecordWriter& writer_;
     char* const start_;
     char* p_;
     char separator_;
-    bool firstField_;
 };
 
 }  // namespace isr

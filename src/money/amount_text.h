@@ -27,6 +27,13 @@ class AmountText {
     std::string_view View() const { return {buffer_.data() + begin_, buffer_.size() - begin_}; }
     operator std::string_view() const { return View(); }  // NOLINT: a text is what it is for
     std::string String() const { return std::string(View()); }
+    // The text of the amount's size, without its "-" ("1,234.56" of "-1,234.56"): a negative
+    // figure's opposite shown without formatting it again.
+    AmountText Magnitude() const {
+        AmountText text = *this;
+        if (buffer_[begin_] == '-') ++text.begin_;
+        return text;
+    }
     // Whether the text holds "," separators (the amount is 1,000.00 or more in size): the last
     // one stands before the last three integer digits, the point and two decimals.
     bool Grouped() const { return buffer_[buffer_.size() - 7] == ','; }

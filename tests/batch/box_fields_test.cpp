@@ -3,22 +3,25 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
 #include "calc/brackets.h"
+#include "presentation/box_labels.h"
 #include "presentation/box_text.h"
 #include "tariffs/table_sets.h"
 
 namespace isr {
 namespace {
 
-// The record "x" and the nine boxes, as the writer writes them box by box.
+// The record "x", the nine boxes and the settlement, as the writer writes them figure by figure.
 std::string BoxByBox(const Withholding& withholding, char separator = ',') {
     ByteBuffer out;
     CsvRecordWriter writer(out, "\n", separator);
     writer.Field("x");
     for (const ResultBox box : kResultBoxes) writer.AmountField(BoxText(withholding, box));
+    for (const Cents figure : Settlement(withholding)) writer.AmountField(AmountText(figure));
     writer.EndRecord();
     return std::string(out.View());
 }
@@ -27,7 +30,8 @@ std::string Written(BoxFields& fields, Period period, const Withholding& withhol
                     char separator = ',') {
     ByteBuffer out;
     CsvRecordWriter record(out, "\n", separator);
-    CsvRowWriter writer(record, 1 + kResultBoxes.size() * CsvRowWriter::kAmountFieldBytes);
+    CsvRowWriter writer(record, 1 + (kResultBoxes.size() + kSettlementLabels.size()) *
+                                        CsvRowWriter::kAmountFieldBytes);
     writer.Field("x");
     fields.Write(period, withholding, writer);
     writer.EndRecord();
@@ -69,8 +73,19 @@ TEST(BoxFields, WriteEveryRowOfEverySetAsTheBoxesShowIt) {
 TEST(BoxFields, WriteTheBareZeroWhereNoRowWasFound) {
     BoxFields fields;
     const Withholding none{std::nullopt, std::nullopt, Cents{}, std::nullopt};
-    EXPECT_EQ(Written(fields, Period::kMensual, none), "x,0,0,0,0,0.00,0,0,0,0\n");
+    EXPECT_EQ(Written(fields, Period::kMensual, none), "x,0,0,0,0,0.00,0,0,0,0,0.00,0.00\n");
     EXPECT_EQ(Written(fields, Period::kMensual, none), BoxByBox(none));
+}
+
+// The settlement's figures, out of the result's text: withheld above zero, delivered below.
+TEST(BoxFields, WriteTheSettlementOfAResultOfEitherSign) {
+    BoxFields fields;
+    for (const std::int64_t result : {0, 1, -1, 99'999, -100'000, -123'456'789}) {
+        const Withholding withholding{std::nullopt, std::nullopt, Cents{},
+                                      *Cents::FromCount(result)};
+        SCOPED_TRACE(result);
+        EXPECT_EQ(Written(fields, Period::kMensual, withholding), BoxByBox(withholding));
+    }
 }
 
 }  // namespace

@@ -180,8 +180,9 @@ TEST(CsvRowWriter, WritesWhatTheRecordWriterWrites) {
             fieldWriter.AmountField(AmountText(amount));
             row.AmountField(AmountText(amount));
         }
-        fieldWriter.WrittenFields(",w,\"1,000.00\"");
-        row.WrittenFields(",w,\"1,000.00\"");
+        fieldWriter.Field("w");
+        fieldWriter.AmountField(AmountText(*Cents::FromCount(100'000)));
+        row.WrittenFields(std::string("w") + separator + "\"1,000.00\"" + separator);
         fieldWriter.EndRecord();
         row.EndRecord();
         SCOPED_TRACE(separator);

@@ -36,9 +36,14 @@ TEST(AmountText, ShowsCentsGroupedInThreesWithTwoDecimals) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(AmountText(*Cents::FromCount(c.count)).View(), c.text);
+        const AmountText text(*Cents::FromCount(c.count));
+        EXPECT_EQ(text.View(), c.text);
+        const AmountText size(*Cents::FromCount(c.count < 0 ? -c.count : c.count));
+        EXPECT_EQ(text.Magnitude().View(), size.View());
+        EXPECT_EQ(text.Magnitude().Grouped(), size.Grouped());
     }
     EXPECT_EQ(AmountText(-Cents()).View(), "0.00");
+    EXPECT_EQ(AmountText::BareZero().Magnitude().View(), "0");
 }
 
 TEST(AmountText, ShowsRatesAsPercentagesAndTheBareZero) {
