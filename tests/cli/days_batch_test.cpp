@@ -62,14 +62,16 @@ TEST(DaysBatch, BadRowsSayWhichColumnIsWrong) {
         "15.5,100,tabla\n"
         "15,100,30.4\n"
         "15,abc,\n"
-        "367,100,mensual\n");
+        "367,100,mensual\n"
+        "15,-100,\n");
     EXPECT_EQ(r.status, kExitBadRows);
     for (const char* expected :
          {"línea 2, columna 1 (dias): fuera de rango: con el método tabla",
           "línea 3, columna 1 (dias): fuera de rango: con el método tabla",
           "línea 4, columna 3 (metodo): método desconocido (tabla o mensual): \"30.4\"",
           "línea 5, columna 2 (ingreso_gravable): no es un importe: \"abc\"",
-          "línea 6, columna 1 (dias): fuera de rango: con el método mensual"}) {
+          "línea 6, columna 1 (dias): fuera de rango: con el método mensual",
+          "línea 7, columna 2 (ingreso_gravable): no puede ser negativo: \"-100\""}) {
         EXPECT_NE(r.err.find(expected), std::string::npos) << expected << "\n" << r.err;
     }
 }
