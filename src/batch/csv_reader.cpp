@@ -340,8 +340,7 @@ CsvReader::PlainRecord CsvReader::ReadPlainRecord(CsvRecordBatch& into) {
     char* to = room;
     const char separator = separator_;
     const char* p = pos_;
-    for (;; ++p) {
-        if (p == limit) break;
+    for (; p != limit; ++p) {
         std::size_t quotesBit = 0;
         if (*p == '"') {
             quotesBit = CsvRecordBatch::kQuotesBit;
