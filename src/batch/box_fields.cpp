@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "batch/byte_buffer.h"
+#include "presentation/box_labels.h"
 #include "presentation/box_text.h"
 
 namespace isr {
@@ -91,20 +92,17 @@ void BoxFields::Write(Period period, const Withholding& withholding, CsvRowWrite
     writer.AmountField(AmountText(withholding.determinedTax));
     writer.WrittenFields(withholding.subsidy ? SubsidyFields(period, *withholding.subsidy).fields
                                              : noSubsidy_);
-    // The result, then the settlement out of the same text (see Settlement): a result above zero
-    // is withheld, the size of one below zero delivered, and the other figure is 0.00.
+    // The result, then its settlement: each figure that is not zero is the result or its
+    // opposite, written out of the result's own text rather than formatted again.
     const auto& result = withholding.result;
     const AmountText resultText = result ? AmountText(*result) : AmountText::BareZero();
     writer.AmountField(resultText);
-    if (result && *result > Cents{}) {
-        writer.AmountField(resultText);
-        writer.UnquotedField(kZeroText);
-    } else if (result && *result < Cents{}) {
-        writer.UnquotedField(kZeroText);
-        writer.AmountField(resultText.Magnitude());
-    } else {
-        writer.UnquotedField(kZeroText);
-        writer.UnquotedField(kZeroText);
+    for (const Cents figure : Settlement(withholding)) {
+        if (figure == Cents{}) {
+            writer.UnquotedField(kZeroText);
+        } else {
+            writer.AmountField(figure == *result ? resultText : resultText.Magnitude());
+        }
     }
 }
 
